@@ -1,0 +1,34 @@
+# Windows build (MinGW-w64): the platform layer, the form layer, the program,
+# the platform tests that run under Wine, and the Windows-side tools.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+set(KIVO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(KIVO_WINDOWS_LIBS comctl32 ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32 kernel32)
+
+file(GLOB_RECURSE KIVO_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/platform/forms/*.cpp)
+add_library(kivo_platform STATIC ${KIVO_PLATFORM_SOURCES})
+target_link_libraries(kivo_platform PUBLIC kivo_core ${KIVO_WINDOWS_LIBS})
+
+file(GLOB_RECURSE KIVO_UI_SOURCES CONFIGURE_DEPENDS src/*/ui/*.cpp src/*/ui/*.rc)
+add_executable(kivo68i WIN32 ${KIVO_UI_SOURCES})
+target_link_libraries(kivo68i PRIVATE kivo_platform)
+target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
+
+# GoogleTest from the Debian source package, built for Windows.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB KIVO_PLATFORM_TEST_SOURCES CONFIGURE_DEPENDS tests/platform/*.cpp)
+if(KIVO_PLATFORM_TEST_SOURCES)
+  add_executable(kivo_platform_tests ${KIVO_PLATFORM_TEST_SOURCES})
+  target_link_libraries(kivo_platform_tests PRIVATE kivo_platform gtest gtest_main)
+  target_link_options(kivo_platform_tests PRIVATE -municode ${KIVO_STATIC_LINK})
+endif()
+
+file(GLOB KIVO_WINDOWS_TOOL_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tools/windows/*)
+foreach(dir ${KIVO_WINDOWS_TOOL_DIRS})
+  if(EXISTS ${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endforeach()

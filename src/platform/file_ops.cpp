@@ -1,0 +1,86 @@
+#include "platform/file_ops.h"
+
+#include "app/path_parts.h"
+
+namespace kivo {
+
+Status create_directories(FileSystem& fs, const std::string& path) {
+  if (path.empty()) return Status::error(win_error::invalid_name);
+  std::string folder = path;
+  while (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] != ':' &&
+         folder[folder.size() - 2] != '\\')
+    folder.pop_back();
+  if (fs.is_directory(folder)) return Status::success();
+  const std::string parent = folder_part(folder);
+  if (!parent.empty() && parent != folder) {
+    if (const Status made = create_directories(fs, parent); made.failed()) return made;
+  }
+  const Status made = fs.create_directory(folder);
+  if (made.failed() && fs.is_directory(folder)) return Status::success();
+  return made;
+}
+
+Status clear_read_only(FileSystem& fs, const std::string& path) {
+  std::uint32_t attributes = 0;
+  if (const Status got = fs.get_attributes(path, attributes); got.failed()) return got;
+  if ((attributes & file_attribute::read_only) == 0) return Status::success();
+  std::uint32_t cleared = attributes & ~file_attribute::read_only;
+  if (cleared == 0) cleared = file_attribute::normal;
+  return fs.set_attributes(path, cleared);
+}
+
+std::string temporary_name_for(std::string_view destination) {
+  return up_to_last_backslash(destination) + "~k68cpy.tmp";
+}
+
+namespace {
+
+void remove_quietly(FileSystem& fs, const std::string& path) {
+  if (!fs.is_file(path)) return;
+  clear_read_only(fs, path);
+  fs.delete_file(path);
+}
+
+Status copy_to_temporary(FileSystem& fs, const std::string& source, const std::string& temporary) {
+  if (const Status copied = fs.copy_file(source, temporary, false); copied.failed()) return copied;
+  if (const Status cleared = clear_read_only(fs, temporary); cleared.failed()) return cleared;
+  if (const Status flushed = fs.flush_file(temporary); flushed.failed()) return flushed;
+  std::uint64_t source_size = 0;
+  std::uint64_t copy_size = 0;
+  if (const Status s = fs.file_size(source, source_size); s.failed()) return s;
+  if (const Status s = fs.file_size(temporary, copy_size); s.failed()) return s;
+  if (source_size != copy_size) return Status::error(win_error::write_fault);
+  return Status::success();
+}
+
+}  // namespace
+
+Status copy_into_place(FileSystem& fs, const std::string& source, const std::string& destination,
+                       Overwrite overwrite) {
+  if (overwrite == Overwrite::never && fs.is_file(destination))
+    return Status::error(win_error::file_exists);
+  const std::string temporary = temporary_name_for(destination);
+  if (utf16_length(temporary) >= 260) return Status::error(win_error::filename_too_long);
+  remove_quietly(fs, temporary);
+  Status result = copy_to_temporary(fs, source, temporary);
+  if (result.ok()) {
+    const MoveMode mode = overwrite == Overwrite::never ? MoveMode::fail_if_exists : MoveMode::replace_existing;
+    result = fs.move(temporary, destination, mode);
+  }
+  if (result.failed()) remove_quietly(fs, temporary);
+  return result;
+}
+
+std::string trimmed_error_text(FileSystem& fs, std::uint32_t code) {
+  std::string text = fs.error_text(code);
+  while (!text.empty()) {
+    const auto last = static_cast<unsigned char>(text.back());
+    if (last <= ' ' || last == '.')
+      text.pop_back();
+    else
+      break;
+  }
+  return text;
+}
+
+}  // namespace kivo

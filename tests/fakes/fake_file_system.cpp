@@ -1,0 +1,391 @@
+#include "fake_file_system.h"
+
+#include <algorithm>
+
+namespace kivo::fake {
+
+namespace {
+
+std::string upper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+bool contains_ignoring_case(const std::string& haystack, const std::string& needle) {
+  return needle.empty() || upper(haystack).find(upper(needle)) != std::string::npos;
+}
+
+class FakeUpdatableFile : public UpdatableFile {
+ public:
+  FakeUpdatableFile(FakeFileSystem& fs, std::string key) : fs_(fs), key_(std::move(key)) {}
+  ~FakeUpdatableFile() override { fs_.release(key_); }
+  Status size(std::uint64_t& bytes) override { return fs_.file_size(key_, bytes); }
+  Status write_byte_at(std::uint64_t position, std::uint8_t value) override {
+    return fs_.write_byte(key_, position, value);
+  }
+  Status flush() override { return Status::success(); }
+
+ private:
+  FakeFileSystem& fs_;
+  std::string key_;
+};
+
+}  // namespace
+
+FakeFileSystem::FakeFileSystem() { add_drive('C'); }
+
+void FakeFileSystem::add_drive(char letter, bool ready) {
+  const std::string drive = upper(std::string(1, letter)) + ":";
+  drives_[drive] = ready;
+  nodes_[drive + "\\"] = Node{true, drive + "\\", {}, file_attribute::directory};
+}
+
+void FakeFileSystem::add_unc_share(const std::string& share) {
+  const std::string key = upper(share);
+  drives_[key] = true;
+  nodes_[key + "\\"] = Node{true, share + "\\", {}, file_attribute::directory};
+}
+
+Status FakeFileSystem::key_of(const std::string& path, std::string& key) const {
+  if (path.empty()) return Status::error(win_error::path_not_found);
+  std::string p = upper(path);
+  for (char& c : p)
+    if (c == '/') c = '\\';
+  std::string drive;
+  std::string rest;
+  if (p.size() >= 2 && p[1] == ':') {
+    drive = p.substr(0, 2);
+    rest = p.substr(2);  // a drive-relative path resolves against the root here
+  } else if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') {
+    const auto server_end = p.find('\\', 2);
+    const auto share_end = server_end == std::string::npos ? std::string::npos : p.find('\\', server_end + 1);
+    drive = p.substr(0, share_end);
+    rest = share_end == std::string::npos ? "" : p.substr(share_end);
+  } else {
+    drive = "C:";
+    rest = p;
+  }
+  const auto found = drives_.find(drive);
+  if (found == drives_.end()) return Status::error(win_error::path_not_found);
+  if (!found->second) return Status::error(win_error::not_ready);
+  // Collapse repeated separators and drop a trailing one, as Windows does.
+  std::string clean;
+  for (char c : rest) {
+    if (c == '\\' && (clean.empty() || clean.back() == '\\')) continue;
+    clean.push_back(c);
+  }
+  if (!clean.empty() && clean.back() == '\\') clean.pop_back();
+  for (const char bad : std::string("<>\"|?*:"))
+    if (clean.find(bad) != std::string::npos) return Status::error(win_error::invalid_name);
+  key = drive + "\\" + clean;
+  return Status::success();
+}
+
+std::string FakeFileSystem::parent_key(const std::string& key) {
+  const auto last = key.rfind('\\');
+  if (last == std::string::npos || last + 1 == key.size()) return key;  // a root
+  const std::string parent = key.substr(0, last);
+  return parent.find('\\') == std::string::npos || parent.back() == ':' ? parent + "\\" : parent;
+}
+
+bool FakeFileSystem::has_children(const std::string& key) const {
+  const std::string prefix = key.back() == '\\' ? key : key + "\\";
+  const auto it = nodes_.lower_bound(prefix);
+  return it != nodes_.end() && it->first.compare(0, prefix.size(), prefix) == 0;
+}
+
+void FakeFileSystem::add_directory(const std::string& path) {
+  std::string key;
+  if (key_of(path, key).failed()) return;
+  const std::string parent = parent_key(key);
+  if (parent != key && !nodes_.count(parent)) add_directory(parent);
+  if (!nodes_.count(key)) nodes_[key] = Node{true, path, {}, file_attribute::directory};
+}
+
+void FakeFileSystem::add_file(const std::string& path, const std::string& data, std::uint32_t attributes) {
+  std::string key;
+  if (key_of(path, key).failed()) return;
+  add_directory(parent_key(key));
+  nodes_[key] = Node{false, path, data, attributes};
+}
+
+void FakeFileSystem::fail(FsOp op, std::uint32_t code, const std::string& path_contains, int nth, int times) {
+  faults_.push_back(Fault{op, code, path_contains, nth - 1, times});
+}
+
+void FakeFileSystem::clear_faults() {
+  faults_.clear();
+  crash_after_ = -1;
+}
+
+std::optional<std::string> FakeFileSystem::read(const std::string& path) const {
+  std::string key;
+  if (key_of(path, key).failed()) return std::nullopt;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end() || it->second.directory) return std::nullopt;
+  return it->second.data;
+}
+
+std::optional<std::uint32_t> FakeFileSystem::attributes_of(const std::string& path) const {
+  std::string key;
+  if (key_of(path, key).failed()) return std::nullopt;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end()) return std::nullopt;
+  return it->second.attributes;
+}
+
+bool FakeFileSystem::exists(const std::string& path) const {
+  std::string key;
+  return key_of(path, key).ok() && nodes_.count(key) > 0;
+}
+
+std::vector<std::string> FakeFileSystem::files_below(const std::string& folder) const {
+  std::vector<std::string> result;
+  std::string key;
+  if (key_of(folder, key).failed()) return result;
+  const std::string prefix = key.back() == '\\' ? key : key + "\\";
+  for (const auto& [k, node] : nodes_)
+    if (!node.directory && k.compare(0, prefix.size(), prefix) == 0) result.push_back(node.name);
+  std::sort(result.begin(), result.end());
+  return result;
+}
+
+int FakeFileSystem::calls(FsOp op) const {
+  const auto it = calls_.find(op);
+  return it == calls_.end() ? 0 : it->second;
+}
+
+Status FakeFileSystem::injected(FsOp op, const std::string& path, const std::string& other) {
+  ++calls_[op];
+  for (auto it = faults_.begin(); it != faults_.end(); ++it) {
+    if (it->op != op) continue;
+    if (!contains_ignoring_case(path, it->path_contains) && !contains_ignoring_case(other, it->path_contains))
+      continue;
+    if (it->skip > 0) {
+      --it->skip;
+      continue;
+    }
+    const Status failure = Status::error(it->code);
+    if (--it->times <= 0) faults_.erase(it);
+    return failure;
+  }
+  return Status::success();
+}
+
+void FakeFileSystem::count_change() {
+  if (crash_after_ >= 0 && changing_calls_ >= crash_after_) throw SimulatedCrash();
+  ++changing_calls_;
+}
+
+bool FakeFileSystem::is_file(const std::string& path) {
+  std::string key;
+  if (key_of(path, key).failed()) return false;
+  const auto it = nodes_.find(key);
+  return it != nodes_.end() && !it->second.directory;
+}
+
+bool FakeFileSystem::is_directory(const std::string& path) {
+  std::string key;
+  if (key_of(path, key).failed()) return false;
+  const auto it = nodes_.find(key);
+  return it != nodes_.end() && it->second.directory;
+}
+
+Status FakeFileSystem::create_directory(const std::string& path) {
+  count_change();
+  if (const Status f = injected(FsOp::create_directory, path); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(path, key); s.failed()) return s;
+  if (nodes_.count(key)) return Status::error(win_error::already_exists);
+  const auto parent = nodes_.find(parent_key(key));
+  if (parent == nodes_.end() || !parent->second.directory) return Status::error(win_error::path_not_found);
+  nodes_[key] = Node{true, path, {}, file_attribute::directory};
+  return Status::success();
+}
+
+Status FakeFileSystem::remove_directory(const std::string& path) {
+  count_change();
+  if (const Status f = injected(FsOp::remove_directory, path); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(path, key); s.failed()) return s;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  if (!it->second.directory) return Status::error(win_error::invalid_name);
+  if (has_children(key)) return Status::error(win_error::dir_not_empty);
+  if (key.back() == '\\') return Status::error(win_error::access_denied);  // a root
+  nodes_.erase(it);
+  return Status::success();
+}
+
+Status FakeFileSystem::move(const std::string& from, const std::string& to, MoveMode mode) {
+  count_change();
+  if (const Status f = injected(FsOp::move, from, to); f.failed()) return f;
+  std::string from_key;
+  std::string to_key;
+  if (const Status s = key_of(from, from_key); s.failed()) return s;
+  if (const Status s = key_of(to, to_key); s.failed()) return s;
+  const auto source = nodes_.find(from_key);
+  if (source == nodes_.end()) return Status::error(win_error::file_not_found);
+  if (open_.count(from_key)) return Status::error(win_error::sharing_violation);
+  const auto parent = nodes_.find(parent_key(to_key));
+  if (parent == nodes_.end() || !parent->second.directory) return Status::error(win_error::path_not_found);
+  const auto target = nodes_.find(to_key);
+  if (target != nodes_.end() && target != source) {
+    if (mode == MoveMode::fail_if_exists || target->second.directory || source->second.directory)
+      return Status::error(win_error::already_exists);
+    if (target->second.attributes & file_attribute::read_only) return Status::error(win_error::access_denied);
+    if (open_.count(to_key)) return Status::error(win_error::sharing_violation);
+  }
+  // Move the node and, for a folder, everything below it.
+  std::map<std::string, Node> moved;
+  const std::string prefix = from_key + "\\";
+  for (auto it = nodes_.begin(); it != nodes_.end();) {
+    if (it->first == from_key || it->first.compare(0, prefix.size(), prefix) == 0) {
+      Node node = it->second;
+      const std::string suffix = it->first.substr(from_key.size());
+      if (it->first == from_key) node.name = to;
+      else node.name = to + node.name.substr(node.name.size() - suffix.size());
+      moved[to_key + suffix] = node;
+      it = nodes_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (auto& [k, node] : moved) nodes_[k] = node;
+  return Status::success();
+}
+
+Status FakeFileSystem::delete_file(const std::string& path) {
+  count_change();
+  if (const Status f = injected(FsOp::delete_file, path); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(path, key); s.failed()) return s;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  if (it->second.directory) return Status::error(win_error::access_denied);
+  if (it->second.attributes & file_attribute::read_only) return Status::error(win_error::access_denied);
+  if (open_.count(key)) return Status::error(win_error::sharing_violation);
+  nodes_.erase(it);
+  return Status::success();
+}
+
+Status FakeFileSystem::copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
+  count_change();
+  std::string from_key;
+  std::string to_key;
+  const Status from_ok = key_of(from, from_key);
+  const Status to_ok = key_of(to, to_key);
+  if (const Status f = injected(FsOp::copy_file, from, to); f.failed()) {
+    if (partial_copies_ && from_ok.ok() && to_ok.ok() && nodes_.count(from_key) &&
+        nodes_.count(parent_key(to_key))) {
+      const Node& source = nodes_[from_key];
+      nodes_[to_key] = Node{false, to, source.data.substr(0, source.data.size() / 2), file_attribute::archive};
+    }
+    return f;
+  }
+  if (from_ok.failed()) return from_ok;
+  if (to_ok.failed()) return to_ok;
+  const auto source = nodes_.find(from_key);
+  if (source == nodes_.end() || source->second.directory) return Status::error(win_error::file_not_found);
+  if (open_.count(from_key)) return Status::error(win_error::sharing_violation);
+  const auto parent = nodes_.find(parent_key(to_key));
+  if (parent == nodes_.end() || !parent->second.directory) return Status::error(win_error::path_not_found);
+  const auto target = nodes_.find(to_key);
+  if (target != nodes_.end()) {
+    if (fail_if_exists) return Status::error(win_error::file_exists);
+    if (target->second.directory) return Status::error(win_error::access_denied);
+    if (target->second.attributes & (file_attribute::read_only | file_attribute::hidden))
+      return Status::error(win_error::access_denied);
+    if (open_.count(to_key)) return Status::error(win_error::sharing_violation);
+  }
+  nodes_[to_key] = Node{false, to, source->second.data, source->second.attributes | file_attribute::archive};
+  return Status::success();
+}
+
+Status FakeFileSystem::flush_file(const std::string& path) {
+  if (const Status f = injected(FsOp::flush_file, path); f.failed()) return f;
+  return is_file(path) ? Status::success() : Status::error(win_error::file_not_found);
+}
+
+Status FakeFileSystem::get_attributes(const std::string& path, std::uint32_t& attributes) {
+  if (const Status f = injected(FsOp::get_attributes, path); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(path, key); s.failed()) return s;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  attributes = it->second.attributes;
+  return Status::success();
+}
+
+Status FakeFileSystem::set_attributes(const std::string& path, std::uint32_t attributes) {
+  count_change();
+  if (const Status f = injected(FsOp::set_attributes, path); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(path, key); s.failed()) return s;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  const std::uint32_t kept = it->second.directory ? file_attribute::directory : 0;
+  std::uint32_t value = (attributes & ~(file_attribute::directory | file_attribute::normal)) | kept;
+  if (value == 0) value = file_attribute::normal;
+  it->second.attributes = value;
+  return Status::success();
+}
+
+Status FakeFileSystem::file_size(const std::string& path, std::uint64_t& bytes) {
+  if (const Status f = injected(FsOp::file_size, path); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(path, key); s.failed()) {
+    // Already a key handed out by open_for_update.
+    if (!nodes_.count(path)) return s;
+    key = path;
+  }
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end() || it->second.directory) return Status::error(win_error::file_not_found);
+  bytes = it->second.data.size();
+  return Status::success();
+}
+
+Status FakeFileSystem::same_contents(const std::string& a, const std::string& b, bool& same) {
+  if (const Status f = injected(FsOp::same_contents, a, b); f.failed()) return f;
+  const auto first = read(a);
+  const auto second = read(b);
+  if (!first || !second) return Status::error(win_error::file_not_found);
+  same = *first == *second;
+  return Status::success();
+}
+
+Status FakeFileSystem::open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) {
+  if (const Status f = injected(FsOp::open_for_update, path); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(path, key); s.failed()) return s;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  if (it->second.directory || (it->second.attributes & file_attribute::read_only))
+    return Status::error(win_error::access_denied);
+  if (open_.count(key)) return Status::error(win_error::sharing_violation);
+  open_[key] = true;
+  file = std::make_unique<FakeUpdatableFile>(*this, key);
+  return Status::success();
+}
+
+Status FakeFileSystem::write_byte(const std::string& key, std::uint64_t position, std::uint8_t value) {
+  count_change();
+  if (const Status f = injected(FsOp::write_byte, nodes_[key].name); f.failed()) return f;
+  std::string& data = nodes_[key].data;
+  if (position >= data.size()) return Status::error(win_error::handle_eof);
+  data[static_cast<std::size_t>(position)] = static_cast<char>(value);
+  return Status::success();
+}
+
+std::string FakeFileSystem::error_text(std::uint32_t code) {
+  switch (code) {
+    case win_error::file_not_found: return "指定されたファイルが見つかりません。\r\n";
+    case win_error::path_not_found: return "指定されたパスが見つかりません。\r\n";
+    case win_error::access_denied: return "アクセスが拒否されました。\r\n";
+    case win_error::disk_full: return "ディスクに十分な空き領域がありません。\r\n";
+    default: return "Error " + std::to_string(code) + ".\r\n";
+  }
+}
+
+}  // namespace kivo::fake

@@ -1,0 +1,120 @@
+#pragma once
+// An in-memory file system with Windows' rules (case-insensitive names, doubled
+// backslashes accepted, read-only files refused for deletion and overwriting,
+// drives that may be missing or not ready) that can fail any chosen operation
+// with any Windows error, or stop dead as a power cut would.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace kivo::fake {
+
+enum class FsOp {
+  create_directory,
+  remove_directory,
+  move,
+  delete_file,
+  copy_file,
+  flush_file,
+  get_attributes,
+  set_attributes,
+  file_size,
+  same_contents,
+  open_for_update,
+  write_byte,
+};
+
+// Thrown when a simulated power cut stops the program between two calls.
+struct SimulatedCrash : std::runtime_error {
+  SimulatedCrash() : std::runtime_error("simulated crash") {}
+};
+
+class FakeFileSystem : public FileSystem {
+ public:
+  FakeFileSystem();  // drive C: exists and is ready
+
+  // ---- setting the scene
+  void add_drive(char letter, bool ready = true);
+  void add_unc_share(const std::string& share);  // "\\server\share"
+  void add_directory(const std::string& path);   // with parents
+  void add_file(const std::string& path, const std::string& data,
+                std::uint32_t attributes = file_attribute::archive);  // with parent folders
+
+  // ---- faults
+  // Fails the nth call (1-based) of `op` whose path (or either path) contains
+  // `path_contains` (case-insensitive; empty matches every path), `times` times in a row.
+  void fail(FsOp op, std::uint32_t code, const std::string& path_contains = "", int nth = 1, int times = 1);
+  // A failing copy_file then leaves the first half of the data at its destination.
+  void leave_partial_copies(bool partial) { partial_copies_ = partial; }
+  // Throws SimulatedCrash instead of performing the (n+1)th changing call.
+  void crash_after(int changing_calls) { crash_after_ = changing_calls; }
+  void clear_faults();
+
+  // ---- looking at the result
+  std::optional<std::string> read(const std::string& path) const;
+  std::optional<std::uint32_t> attributes_of(const std::string& path) const;
+  bool exists(const std::string& path) const;
+  // Every file below a folder (full paths as they were created), sorted.
+  std::vector<std::string> files_below(const std::string& folder) const;
+  int calls(FsOp op) const;
+  int changing_calls() const { return changing_calls_; }
+
+  // ---- FileSystem
+  bool is_file(const std::string& path) override;
+  bool is_directory(const std::string& path) override;
+  Status create_directory(const std::string& path) override;
+  Status remove_directory(const std::string& path) override;
+  Status move(const std::string& from, const std::string& to, MoveMode mode) override;
+  Status delete_file(const std::string& path) override;
+  Status copy_file(const std::string& from, const std::string& to, bool fail_if_exists) override;
+  Status flush_file(const std::string& path) override;
+  Status get_attributes(const std::string& path, std::uint32_t& attributes) override;
+  Status set_attributes(const std::string& path, std::uint32_t attributes) override;
+  Status file_size(const std::string& path, std::uint64_t& bytes) override;
+  Status same_contents(const std::string& a, const std::string& b, bool& same) override;
+  Status open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) override;
+  std::string error_text(std::uint32_t code) override;
+
+  // Used by the file handle the fake hands out.
+  Status write_byte(const std::string& key, std::uint64_t position, std::uint8_t value);
+  void release(const std::string& key) { open_.erase(key); }
+
+ private:
+  struct Node {
+    bool directory = false;
+    std::string name;  // the path as it was created, for listings
+    std::string data;
+    std::uint32_t attributes = file_attribute::archive;
+  };
+  struct Fault {
+    FsOp op;
+    std::uint32_t code;
+    std::string path_contains;
+    int skip;
+    int times;
+  };
+
+  // Normalised key, or an error for a path that names no usable drive.
+  Status key_of(const std::string& path, std::string& key) const;
+  static std::string parent_key(const std::string& key);
+  bool has_children(const std::string& key) const;
+  Status injected(FsOp op, const std::string& path, const std::string& other = "");
+  void count_change();
+
+  std::map<std::string, Node> nodes_;
+  std::map<std::string, bool> drives_;  // drive key ("C:" or "\\SERVER\SHARE") -> ready
+  std::vector<Fault> faults_;
+  std::map<FsOp, int> calls_;
+  std::map<std::string, bool> open_;
+  bool partial_copies_ = false;
+  int crash_after_ = -1;
+  int changing_calls_ = 0;
+};
+
+}  // namespace kivo::fake

@@ -1,0 +1,56 @@
+#pragma once
+// Prompts answered from a script; every box asked is recorded in order.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/prompts.h"
+
+namespace kivo::fake {
+
+enum class BoxKind { confirm, error, warning, information, plain };
+
+struct AskedBox {
+  BoxKind kind;
+  std::string text;
+  friend bool operator==(const AskedBox&, const AskedBox&) = default;
+};
+
+class FakePrompts : public Prompts {
+ public:
+  // Answers for the next confirmations, in order; once used up, confirm answers No.
+  void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
+  // Called on every box, after it is recorded (to act while a box is open).
+  std::function<void(const AskedBox&)> on_box;
+
+  const std::vector<AskedBox>& asked() const { return asked_; }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> t;
+    for (const auto& box : asked_) t.push_back(box.text);
+    return t;
+  }
+
+  bool confirm(const std::string& text) override {
+    record(BoxKind::confirm, text);
+    if (answers_.empty()) return false;
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+  }
+  void error(const std::string& text) override { record(BoxKind::error, text); }
+  void warning(const std::string& text) override { record(BoxKind::warning, text); }
+  void information(const std::string& text) override { record(BoxKind::information, text); }
+  void plain(const std::string& text) override { record(BoxKind::plain, text); }
+
+ private:
+  void record(BoxKind kind, const std::string& text) {
+    asked_.push_back({kind, text});
+    if (on_box) on_box(asked_.back());
+  }
+  std::deque<bool> answers_;
+  std::vector<AskedBox> asked_;
+};
+
+}  // namespace kivo::fake

@@ -1,0 +1,76 @@
+#include "platform/file_ops.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_file_system.h"
+
+namespace kivo {
+namespace {
+
+using fake::FakeFileSystem;
+using fake::FsOp;
+
+TEST(CreateDirectories, MakesEveryMissingParentAndAcceptsAnExistingFolder) {
+  FakeFileSystem fs;
+  ASSERT_TRUE(create_directories(fs, "C:\\a\\b\\c\\").ok());
+  EXPECT_TRUE(fs.is_directory("C:\\a\\b\\c"));
+  EXPECT_TRUE(create_directories(fs, "C:\\a\\b").ok());
+  EXPECT_EQ(create_directories(fs, "").code, win_error::invalid_name);
+  EXPECT_EQ(create_directories(fs, "X:\\a").code, win_error::path_not_found);
+}
+
+TEST(CreateDirectories, ReportsTheFailingLevel) {
+  FakeFileSystem fs;
+  fs.fail(FsOp::create_directory, win_error::access_denied, "\\b");
+  EXPECT_EQ(create_directories(fs, "C:\\a\\b\\c").code, win_error::access_denied);
+  EXPECT_TRUE(fs.is_directory("C:\\a"));
+  EXPECT_FALSE(fs.exists("C:\\a\\b"));
+}
+
+TEST(CopyIntoPlace, ClearsReadOnlyAndLeavesNoTemporaryFile) {
+  FakeFileSystem fs;
+  fs.add_drive('Q');
+  fs.add_file("Q:\\tools\\a.txt", "data", file_attribute::read_only);
+  fs.add_directory("C:\\dest");
+  ASSERT_TRUE(copy_into_place(fs, "Q:\\tools\\a.txt", "C:\\dest\\\\a.txt", Overwrite::never).ok());
+  EXPECT_EQ(fs.read("C:\\dest\\a.txt"), "data");
+  EXPECT_EQ(*fs.attributes_of("C:\\dest\\a.txt") & file_attribute::read_only, 0u);
+  EXPECT_EQ(fs.files_below("C:\\dest").size(), 1u);
+}
+
+TEST(CopyIntoPlace, AnInterruptedCopyNeverLeavesAFileUnderItsFinalName) {
+  FakeFileSystem fs;
+  fs.add_file("C:\\src\\big.bin", std::string(1000, 'x'));
+  fs.add_directory("C:\\dest");
+  fs.leave_partial_copies(true);
+  fs.fail(FsOp::copy_file, win_error::disk_full);
+  EXPECT_EQ(copy_into_place(fs, "C:\\src\\big.bin", "C:\\dest\\big.bin", Overwrite::never).code,
+            win_error::disk_full);
+  EXPECT_TRUE(fs.files_below("C:\\dest").empty());
+
+  fs.fail(FsOp::flush_file, win_error::write_fault);
+  EXPECT_EQ(copy_into_place(fs, "C:\\src\\big.bin", "C:\\dest\\big.bin", Overwrite::never).code,
+            win_error::write_fault);
+  EXPECT_TRUE(fs.files_below("C:\\dest").empty());
+}
+
+TEST(CopyIntoPlace, NeverOverwritesUnlessAsked) {
+  FakeFileSystem fs;
+  fs.add_file("C:\\src\\a", "new");
+  fs.add_file("C:\\dest\\a", "old", file_attribute::read_only);
+  EXPECT_EQ(copy_into_place(fs, "C:\\src\\a", "C:\\dest\\a", Overwrite::never).code, win_error::file_exists);
+  EXPECT_EQ(fs.read("C:\\dest\\a"), "old");
+  fs.add_file("C:\\dest\\b", "old");
+  fs.add_file("C:\\src\\b", "new");
+  EXPECT_TRUE(copy_into_place(fs, "C:\\src\\b", "C:\\dest\\b", Overwrite::replace).ok());
+  EXPECT_EQ(fs.read("C:\\dest\\b"), "new");
+}
+
+TEST(TrimmedErrorText, DropsTrailingBlanksControlsAndPeriods) {
+  FakeFileSystem fs;
+  EXPECT_EQ(trimmed_error_text(fs, win_error::access_denied), "アクセスが拒否されました。");
+  EXPECT_EQ(trimmed_error_text(fs, 9999), "Error 9999");
+}
+
+}  // namespace
+}  // namespace kivo
