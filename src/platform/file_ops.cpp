@@ -57,14 +57,14 @@ Status copy_to_temporary(FileSystem& fs, const std::string& source, const std::s
 
 Status copy_into_place(FileSystem& fs, const std::string& source, const std::string& destination,
                        Overwrite overwrite) {
-  if (overwrite == Overwrite::never && fs.is_file(destination))
-    return Status::error(win_error::file_exists);
+  if (overwrite == Overwrite::never && fs.is_file(destination)) return Status::error(win_error::file_exists);
   const std::string temporary = temporary_name_for(destination);
   if (utf16_length(temporary) >= 260) return Status::error(win_error::filename_too_long);
   remove_quietly(fs, temporary);
   Status result = copy_to_temporary(fs, source, temporary);
   if (result.ok()) {
-    const MoveMode mode = overwrite == Overwrite::never ? MoveMode::fail_if_exists : MoveMode::replace_existing;
+    const MoveMode mode =
+        overwrite == Overwrite::never ? MoveMode::fail_if_exists : MoveMode::replace_existing;
     result = fs.move(temporary, destination, mode);
   }
   if (result.failed()) remove_quietly(fs, temporary);

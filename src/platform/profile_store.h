@@ -13,11 +13,11 @@ class ProfileStore {
   virtual ~ProfileStore() = default;
   // Never fails: a missing file, section or key gives the default. At most
   // 2,047 characters of the value come back.
-  virtual std::string read_string(const std::string& file, const std::string& section,
-                                  const std::string& key, const std::string& default_value) = 0;
+  virtual std::string read_string(const std::string& file, const std::string& section, const std::string& key,
+                                  const std::string& default_value) = 0;
   // Creates the file and the section when missing and replaces the key in place.
-  virtual Status write_string(const std::string& file, const std::string& section,
-                              const std::string& key, const std::string& value) = 0;
+  virtual Status write_string(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& value) = 0;
 };
 
 }  // namespace kivo

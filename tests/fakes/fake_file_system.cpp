@@ -244,8 +244,10 @@ Status FakeFileSystem::move(const std::string& from, const std::string& to, Move
     if (it->first == from_key || it->first.compare(0, prefix.size(), prefix) == 0) {
       Node node = it->second;
       const std::string suffix = it->first.substr(from_key.size());
-      if (it->first == from_key) node.name = to;
-      else node.name = to + node.name.substr(node.name.size() - suffix.size());
+      if (it->first == from_key)
+        node.name = to;
+      else
+        node.name = to + node.name.substr(node.name.size() - suffix.size());
       moved[to_key + suffix] = node;
       it = nodes_.erase(it);
     } else {
@@ -280,7 +282,8 @@ Status FakeFileSystem::copy_file(const std::string& from, const std::string& to,
     if (partial_copies_ && from_ok.ok() && to_ok.ok() && nodes_.count(from_key) &&
         nodes_.count(parent_key(to_key))) {
       const Node& source = nodes_[from_key];
-      nodes_[to_key] = Node{false, to, source.data.substr(0, source.data.size() / 2), file_attribute::archive};
+      nodes_[to_key] =
+          Node{false, to, source.data.substr(0, source.data.size() / 2), file_attribute::archive};
     }
     return f;
   }
@@ -380,11 +383,16 @@ Status FakeFileSystem::write_byte(const std::string& key, std::uint64_t position
 
 std::string FakeFileSystem::error_text(std::uint32_t code) {
   switch (code) {
-    case win_error::file_not_found: return "指定されたファイルが見つかりません。\r\n";
-    case win_error::path_not_found: return "指定されたパスが見つかりません。\r\n";
-    case win_error::access_denied: return "アクセスが拒否されました。\r\n";
-    case win_error::disk_full: return "ディスクに十分な空き領域がありません。\r\n";
-    default: return "Error " + std::to_string(code) + ".\r\n";
+    case win_error::file_not_found:
+      return "指定されたファイルが見つかりません。\r\n";
+    case win_error::path_not_found:
+      return "指定されたパスが見つかりません。\r\n";
+    case win_error::access_denied:
+      return "アクセスが拒否されました。\r\n";
+    case win_error::disk_full:
+      return "ディスクに十分な空き領域がありません。\r\n";
+    default:
+      return "Error " + std::to_string(code) + ".\r\n";
   }
 }
 

@@ -1,0 +1,35 @@
+#include "emulator/settings_record.h"
+
+namespace kivo {
+
+namespace {
+constexpr const char* kSection = "INST";
+}
+
+void write_emulator_record(ProfileStore& store, const std::string& emulator_folder) {
+  ProfileAccessor settings(store, kSettingsFileName);
+  settings.write_text(kSection, "FOLDER", emulator_folder);
+  settings.write_text(kSection, "DRIVE", emulator_folder.substr(0, 1));
+  settings.write_integer(kSection, "TESTNUM", 1);
+}
+
+std::int32_t read_record_marker(ProfileStore& store) {
+  return ProfileAccessor(store, kSettingsFileName).read_integer(kSection, "TESTNUM", kNoRecord);
+}
+
+char read_record_drive(ProfileStore& store) {
+  const std::string drive = ProfileAccessor(store, kSettingsFileName).read_text(kSection, "DRIVE", "C");
+  return drive.empty() ? '\0' : drive[0];
+}
+
+std::string read_record_folder(ProfileStore& store) {
+  return ProfileAccessor(store, kSettingsFileName).read_text(kSection, "FOLDER", "C:WINX68K");
+}
+
+Status delete_emulator_record(FileSystem& fs, Environment& environment) {
+  const std::string path = environment.windows_directory() + "\\" + kSettingsFileName;
+  if (!fs.is_file(path)) return Status::success();
+  return fs.delete_file(path);
+}
+
+}  // namespace kivo
