@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/status.h"
 
@@ -55,6 +56,10 @@ class FileSystem {
   virtual Status same_contents(const std::string& a, const std::string& b, bool& same) = 0;
   // Opens an existing file for reading and writing, sharing nothing.
   virtual Status open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) = 0;
+
+  // Names of the folders directly inside a folder (no "." or ".."), sorted
+  // case-insensitively.
+  virtual Status list_subfolders(const std::string& folder, std::vector<std::string>& names) = 0;
 
   // The system's message for an error code, in the user's language, untrimmed.
   virtual std::string error_text(std::uint32_t code) = 0;

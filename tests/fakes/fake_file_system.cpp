@@ -381,6 +381,25 @@ Status FakeFileSystem::write_byte(const std::string& key, std::uint64_t position
   return Status::success();
 }
 
+Status FakeFileSystem::list_subfolders(const std::string& folder, std::vector<std::string>& names) {
+  if (const Status f = injected(FsOp::list_subfolders, folder); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(folder, key); s.failed()) return s;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end() || !it->second.directory) return Status::error(win_error::path_not_found);
+  const std::string prefix = key.back() == '\\' ? key : key + "\\";
+  names.clear();
+  for (auto child = nodes_.upper_bound(prefix); child != nodes_.end(); ++child) {
+    if (child->first.compare(0, prefix.size(), prefix) != 0) break;
+    const std::string rest = child->first.substr(prefix.size());
+    if (!child->second.directory || rest.find('\\') != std::string::npos) continue;
+    const std::string& name = child->second.name;
+    const auto last = name.find_last_of('\\');
+    names.push_back(last == std::string::npos ? name : name.substr(last + 1));
+  }
+  return Status::success();
+}
+
 std::string FakeFileSystem::error_text(std::uint32_t code) {
   switch (code) {
     case win_error::file_not_found:

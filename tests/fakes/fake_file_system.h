@@ -28,6 +28,7 @@ enum class FsOp {
   same_contents,
   open_for_update,
   write_byte,
+  list_subfolders,
 };
 
 // Thrown when a simulated power cut stops the program between two calls.
@@ -79,6 +80,7 @@ class FakeFileSystem : public FileSystem {
   Status file_size(const std::string& path, std::uint64_t& bytes) override;
   Status same_contents(const std::string& a, const std::string& b, bool& same) override;
   Status open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) override;
+  Status list_subfolders(const std::string& folder, std::vector<std::string>& names) override;
   std::string error_text(std::uint32_t code) override;
 
   // Used by the file handle the fake hands out.
