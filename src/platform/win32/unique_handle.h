@@ -2,8 +2,9 @@
 // Move-only owners for Windows handles and COM interfaces. Each owner closes
 // its value exactly once; copying does not compile.
 
-#include <objbase.h>
 #include <windows.h>
+// These need windows.h first.
+#include <objbase.h>
 
 #include <utility>
 

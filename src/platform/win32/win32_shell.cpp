@@ -1,9 +1,10 @@
 #include "platform/win32/win32_shell.h"
 
+#include <windows.h>
+// These need windows.h first.
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-#include <windows.h>
 
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
