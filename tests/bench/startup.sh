@@ -15,24 +15,29 @@ trap e2e_teardown_suite EXIT
 e2e_setup_suite || exit 1
 cp "$trivial_exe" "$KIVO_TEST_TOOLS/"
 
-# Milliseconds of each of COUNT runs, one per line.
-time_runs() {
-  local count=$1 exe=$2 window=$3 folder=$4 i answer
-  for ((i = 0; i < count; i++)); do
-    answer=$(wine "$KIVO_DRIVER_EXE" launch-timed "$exe" "$window" "$folder") || { echo "run failed: $answer" >&2; return 1; }
-    answer=${answer#ok: }
-    echo "${answer% ms}"
-  done
+# Milliseconds from process creation to WINDOW shown, for one run.
+time_one() {
+  local answer
+  answer=$(wine "$KIVO_DRIVER_EXE" launch-timed "$@") || { echo "run failed: $answer" >&2; return 1; }
+  answer=${answer#ok: }
+  echo "${answer% ms}"
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# One unmeasured start of each warms Wine's caches equally.
-time_runs 1 'C:\kivo-e2e\trivial_window.exe' TrivialForm 'C:\kivo-e2e' >/dev/null
-time_runs 1 'Q:\kivo68i.exe' Form1 'Q:\' >/dev/null
-
-program_ms=$(time_runs "$runs" 'Q:\kivo68i.exe' Form1 'Q:\') || exit 1
-trivial_ms=$(time_runs "$runs" 'C:\kivo-e2e\trivial_window.exe' TrivialForm 'C:\kivo-e2e') || exit 1
+program=('Q:\kivo68i.exe' Form1 'Q:\')
+trivial=('C:\kivo-e2e\trivial_window.exe' TrivialForm 'C:\kivo-e2e')
+# One unmeasured start of each warms Wine's caches equally; then the two
+# alternate, so a change in the machine's load falls on both alike.
+time_one "${program[@]}" >/dev/null && time_one "${trivial[@]}" >/dev/null || exit 1
+program_ms=""
+trivial_ms=""
+for ((i = 0; i < runs; i++)); do
+  program_ms+="$(time_one "${program[@]}")"$'\n' || exit 1
+  trivial_ms+="$(time_one "${trivial[@]}")"$'\n' || exit 1
+done
+program_ms=${program_ms%$'\n'}
+trivial_ms=${trivial_ms%$'\n'}
 program_median=$(median <<<"$program_ms")
 trivial_median=$(median <<<"$trivial_ms")
 
