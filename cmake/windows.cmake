@@ -9,9 +9,11 @@ add_library(kivo_platform STATIC ${KIVO_PLATFORM_SOURCES})
 target_link_libraries(kivo_platform PUBLIC kivo_core ${KIVO_WINDOWS_LIBS})
 
 file(GLOB_RECURSE KIVO_UI_SOURCES CONFIGURE_DEPENDS src/*/ui/*.cpp src/*/ui/*.rc)
-add_executable(kivo68i WIN32 ${KIVO_UI_SOURCES})
-target_link_libraries(kivo68i PRIVATE kivo_platform)
-target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
+if(KIVO_UI_SOURCES)
+  add_executable(kivo68i WIN32 ${KIVO_UI_SOURCES})
+  target_link_libraries(kivo68i PRIVATE kivo_platform)
+  target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
+endif()
 
 # GoogleTest from the Debian source package, built for Windows.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -1,0 +1,68 @@
+#include "platform/win32/message_box.h"
+
+#include <cwchar>
+
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
+
+namespace kivo {
+namespace {
+
+// The texts for the box being shown on this thread; a box shown from inside
+// another box's lifetime saves and restores the outer one's.
+thread_local const ButtonTexts* t_buttons = nullptr;
+
+void rename_button(HWND box, int id, const wchar_t* text) {
+  if (::GetDlgItem(box, id) != nullptr) ::SetDlgItemTextW(box, id, text);
+}
+
+void rename_buttons(HWND box, const ButtonTexts& buttons) {
+  rename_button(box, IDYES, buttons.yes);
+  rename_button(box, IDNO, buttons.no);
+  // The lone button of an OK box is IDOK here, but some versions of the box
+  // number it IDCANCEL so that Esc can close it.
+  const bool lone_cancel = ::GetDlgItem(box, IDOK) == nullptr && ::GetDlgItem(box, IDYES) == nullptr;
+  rename_button(box, lone_cancel ? IDCANCEL : IDOK, buttons.ok);
+}
+
+LRESULT CALLBACK on_cbt_event(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HCBT_ACTIVATE && t_buttons != nullptr) {
+    const auto box = reinterpret_cast<HWND>(wparam);
+    wchar_t class_name[16] = {};
+    ::GetClassNameW(box, class_name, static_cast<int>(std::size(class_name)));
+    if (std::wcscmp(class_name, L"#32770") == 0) rename_buttons(box, *t_buttons);
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+class ScopedButtonRenaming {
+ public:
+  explicit ScopedButtonRenaming(const ButtonTexts& buttons)
+      : previous_(std::exchange(t_buttons, &buttons)),
+        hook_(::SetWindowsHookExW(WH_CBT, on_cbt_event, nullptr, ::GetCurrentThreadId())) {}
+  ScopedButtonRenaming(const ScopedButtonRenaming&) = delete;
+  ScopedButtonRenaming& operator=(const ScopedButtonRenaming&) = delete;
+  ~ScopedButtonRenaming() {
+    hook_.reset();
+    t_buttons = previous_;
+  }
+
+ private:
+  const ButtonTexts* previous_;
+  unique_hhook hook_;
+};
+
+}  // namespace
+
+int show_box(HWND owner, const std::wstring& title, const std::wstring& text, UINT style,
+             const ButtonTexts& buttons) {
+  if (owner == nullptr) style |= MB_TASKMODAL;
+  ScopedButtonRenaming renaming(buttons);
+  return ::MessageBoxW(owner, text.c_str(), title.c_str(), style);
+}
+
+void show_message_box(HWND owner, const std::string& title, const std::string& text, UINT icon) {
+  show_box(owner, widen(title), widen(text), MB_OK | icon);
+}
+
+}  // namespace kivo

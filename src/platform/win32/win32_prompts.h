@@ -1,0 +1,17 @@
+#pragma once
+// The prompts as message boxes, modal to the thread's active window.
+
+#include "platform/prompts.h"
+
+namespace kivo {
+
+class Win32Prompts : public Prompts {
+ public:
+  bool confirm(const std::string& text) override;
+  void error(const std::string& text) override;
+  void warning(const std::string& text) override;
+  void information(const std::string& text) override;
+  void plain(const std::string& text) override;
+};
+
+}  // namespace kivo
