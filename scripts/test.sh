@@ -50,10 +50,31 @@ else
 fi
 ((status != 0)) && grep -E 'Failed|\*\*\*' "$log_dir/unit.log" | head -20
 
-if [[ -x tests/platform/run.sh || -f tests/platform/run.sh ]]; then
+# One X display for everything that runs under Wine, on a display number Xvfb picks.
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null' EXIT
+read -r -t 30 display_number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=:${display_number:-99} KIVO_E2E_DISPLAY=:${display_number:-99}
+
+if [[ -f tests/platform/run.sh ]]; then
   echo "== platform tests under Wine"
-  bash tests/platform/run.sh 2>&1 | tee "$log_dir/platform.log" | grep -E 'FAILED|passed|failed' | tail -15
-  count_from "$log_dir/platform.log" "${PIPESTATUS[0]}"
+  platform_prefix=${WINEPREFIX:-/tmp/kivo}-platform
+  rm -rf "$platform_prefix"
+  WINEPREFIX=$platform_prefix bash tests/platform/run.sh build-win64 >"$log_dir/platform.log" 2>&1
+  status=$?
+  grep -E '^\[  (PASSED|FAILED) |^lnkinfo' "$log_dir/platform.log"
+  gtest_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' "$log_dir/platform.log" | tail -1)
+  gtest_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' "$log_dir/platform.log" | tail -1)
+  if [[ -n $gtest_passed ]]; then
+    ((passed += gtest_passed, failed += ${gtest_failed:-0}))
+    ((status != 0 && ${gtest_failed:-0} == 0)) && ((++failed))
+  else
+    count_from "$log_dir/platform.log" "$status"
+  fi
 fi
 
 echo "== end-to-end scenarios"
