@@ -78,7 +78,7 @@ if [[ -f tests/platform/run.sh ]]; then
 fi
 
 echo "== end-to-end scenarios"
-bash tests/e2e/run.sh 2>&1 | tee "$log_dir/e2e.log" | grep -E '^(=== |--- |FAIL|screenshots:|[0-9]+ passed)'
+bash tests/e2e/run.sh 2>&1 | tee "$log_dir/e2e.log" | grep --line-buffered -E '^(=== |--- |FAIL|screenshots:|[0-9]+ passed)'
 count_from "$log_dir/e2e.log" "${PIPESTATUS[0]}"
 
 echo "logs: $log_dir"
