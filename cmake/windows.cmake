@@ -9,10 +9,15 @@ add_library(kivo_platform STATIC ${KIVO_PLATFORM_SOURCES})
 target_link_libraries(kivo_platform PUBLIC kivo_core ${KIVO_WINDOWS_LIBS})
 
 file(GLOB_RECURSE KIVO_UI_SOURCES CONFIGURE_DEPENDS src/*/ui/*.cpp src/*/ui/*.rc)
-if(KIVO_UI_SOURCES)
-  add_executable(kivo68i WIN32 ${KIVO_UI_SOURCES})
-  target_link_libraries(kivo68i PRIVATE kivo_platform)
-  target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
+add_executable(kivo68i WIN32 ${KIVO_UI_SOURCES})
+target_link_libraries(kivo68i PRIVATE kivo_platform)
+target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
+# The CD carries the 32-bit build: without an execution level in its manifest,
+# UAC file virtualization lets a standard user's settings file in the Windows
+# directory be written and read back. A 64-bit process never gets
+# virtualization, so that build declares asInvoker and reports a refused write.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  target_compile_definitions(kivo68i PRIVATE KIVO_VIRTUALIZED_SETTINGS)
 endif()
 
 # GoogleTest from the Debian source package, built for Windows.
@@ -32,6 +37,14 @@ endif()
 
 file(GLOB KIVO_WINDOWS_TOOL_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tools/windows/*)
 foreach(dir ${KIVO_WINDOWS_TOOL_DIRS})
+  if(EXISTS ${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endforeach()
+
+# Benchmarks (not tests): Windows programs that print ratios measured in one run.
+file(GLOB KIVO_BENCH_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tests/bench/*)
+foreach(dir ${KIVO_BENCH_DIRS})
   if(EXISTS ${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
   endif()

@@ -1,0 +1,40 @@
+#pragma once
+// The ten windows of the program, created once at start-up in a fixed order
+// (the main window first) and destroyed together when the program ends.
+// Between uses a window is only hidden, so its controls keep their state.
+
+#include <memory>
+
+namespace kivo {
+
+struct AppContext;
+class TForm1;
+class Tfoldersel1;
+class Tfoldersel2;
+class Tfoldersel3;
+class Tfoldersel4;
+class Tprogress1;
+class Tprogress2;
+class Twinsasi1;
+class Twinsasi2;
+class Twinsasi3;
+
+struct Windows {
+  std::unique_ptr<TForm1> Form1;
+  std::unique_ptr<Tfoldersel1> foldersel1;
+  std::unique_ptr<Tfoldersel2> foldersel2;
+  std::unique_ptr<Tfoldersel3> foldersel3;
+  std::unique_ptr<Tfoldersel4> foldersel4;
+  std::unique_ptr<Tprogress1> progress1;
+  std::unique_ptr<Tprogress2> progress2;
+  std::unique_ptr<Twinsasi1> winsasi1;
+  std::unique_ptr<Twinsasi3> winsasi3;
+  std::unique_ptr<Twinsasi2> winsasi2;
+
+  Windows();
+  ~Windows();
+  // Creates all ten in order; only Form1 becomes visible.
+  void create_all(AppContext& context);
+};
+
+}  // namespace kivo

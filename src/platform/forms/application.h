@@ -1,0 +1,42 @@
+#pragma once
+// The program's one application object: its title (the taskbar button), the
+// event loop, the nested loops of modal forms and the standard error box.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace kivo::forms {
+
+class Form;
+
+class Application {
+ public:
+  // Registers the window classes and initialises the common controls.
+  static void initialize(HINSTANCE instance);
+  static HINSTANCE instance();
+  static void set_title(const std::string& title);
+  static const std::string& title();
+  // The hidden window that owns every form and carries the taskbar button.
+  static HWND owner_window();
+
+  // Runs the event loop until the main window has been destroyed.
+  static int run();
+  // Runs a nested loop until done() is true or the program is quitting.
+  static void run_nested_loop(const std::function<bool()>& done);
+
+  // The standard error box for an error that escaped an event handler.
+  static void show_exception(const std::string& message);
+  // Runs a handler, turning an escaped exception into the standard error box.
+  static void guarded(const std::function<void()>& handler);
+
+  // Lets the system see that the program is alive during a long run without
+  // handing control to anything else (no message is removed or dispatched).
+  static void keep_alive();
+
+ private:
+  static bool preprocess_key(MSG& message);
+};
+
+}  // namespace kivo::forms

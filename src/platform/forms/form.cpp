@@ -1,0 +1,307 @@
+#include "platform/forms/form.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/forms/application.h"
+#include "platform/forms/dpi.h"
+#include "platform/forms/window_name.h"
+#include "platform/win32/text.h"
+
+namespace kivo::forms {
+
+namespace {
+
+constexpr UINT kActivateMessage = WM_APP + 1;
+constexpr const wchar_t* kFormClass = L"KivoForm";
+constexpr const wchar_t* kCloserClass = L"KivoCloseMessage";
+
+DWORD style_for(Border border) {
+  return border == Border::sizeable ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN
+                                    : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
+}
+
+DWORD ex_style_for(Border border) {
+  return (border == Border::dialog ? WS_EX_DLGMODALFRAME : 0) | WS_EX_CONTROLPARENT;
+}
+
+LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_CLOSE) {
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form) Application::guarded([form] { form->close(); });
+    return 0;
+  }
+  return DefWindowProcW(window, message, w, l);
+}
+
+BOOL CALLBACK collect_enabled_window(HWND window, LPARAM windows) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window))
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+void register_classes(WNDPROC form_proc) {
+  static const bool registered = [form_proc] {
+    WNDCLASSEXW form_class{};
+    form_class.cbSize = sizeof(form_class);
+    form_class.style = CS_DBLCLKS;
+    form_class.lpfnWndProc = form_proc;
+    form_class.hInstance = Application::instance();
+    form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form_class.lpszClassName = kFormClass;
+    RegisterClassExW(&form_class);
+    WNDCLASSEXW closer_class{};
+    closer_class.cbSize = sizeof(closer_class);
+    closer_class.lpfnWndProc = closer_proc;
+    closer_class.hInstance = Application::instance();
+    closer_class.lpszClassName = kCloserClass;
+    RegisterClassExW(&closer_class);
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+Form::Form(FormSpec spec) : spec_(std::move(spec)) {
+  register_classes(&Form::window_proc);
+  dpi_ = dpi_of(nullptr);
+  font_ = make_dialog_font(spec_.font_pixels, dpi_);
+  const DWORD style = style_for(spec_.border);
+  const DWORD ex_style = ex_style_for(spec_.border);
+  int width = scale(spec_.width, dpi_);
+  int height = scale(spec_.height, dpi_);
+  if (spec_.size_is_client) {
+    const SIZE outer = outer_size_for_client(width, height, style, ex_style, dpi_);
+    width = outer.cx;
+    height = outer.cy;
+  }
+  handle_ = CreateWindowExW(ex_style, kFormClass, widen(spec_.caption).c_str(), style,
+                            scale(spec_.left, dpi_), scale(spec_.top, dpi_), width, height,
+                            Application::owner_window(), nullptr, Application::instance(), this);
+  set_window_name(handle_, spec_.name);
+  if (spec_.icon_resource) {
+    const auto icon = static_cast<HICON>(LoadImageW(
+        Application::instance(), MAKEINTRESOURCEW(spec_.icon_resource), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  }
+}
+
+Form::~Form() {
+  controls_.clear();
+  if (closer_) DestroyWindow(closer_);
+  if (handle_ && IsWindow(handle_)) {
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    clear_window_name(handle_);
+    DestroyWindow(handle_);
+  }
+}
+
+void Form::adopt(std::unique_ptr<Control> control) {
+  Control& added = *control;
+  controls_.push_back(std::move(control));
+  added.create(added.parent() ? added.parent()->handle() : handle_);
+  tab_order_applied_ = false;
+}
+
+Control* Form::control_from_handle(HWND window) const {
+  for (const auto& control : controls_)
+    if (control->handle() == window) return control.get();
+  return nullptr;
+}
+
+void Form::apply_tab_order() {
+  // Tab follows the z-order of siblings; put each parent's tab stops in their order.
+  std::map<Control*, std::vector<Control*>> by_parent;
+  for (const auto& control : controls_)
+    if (control->tab_order() != kNoTabStop) by_parent[control->parent()].push_back(control.get());
+  for (auto& [parent, children] : by_parent) {
+    std::stable_sort(children.begin(), children.end(),
+                     [](Control* a, Control* b) { return a->tab_order() < b->tab_order(); });
+    HWND previous = HWND_TOP;
+    for (Control* child : children) {
+      SetWindowPos(child->handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      previous = child->handle();
+    }
+  }
+  tab_order_applied_ = true;
+}
+
+void Form::focus_first_control() {
+  if (initial_focus_) {
+    initial_focus_->set_focus();
+    return;
+  }
+  const HWND first = GetNextDlgTabItem(handle_, nullptr, FALSE);
+  if (first) SetFocus(first);
+}
+
+void Form::prepare_showing() {
+  if (!tab_order_applied_) apply_tab_order();
+  if (!visible()) Application::guarded([this] { FormShow(); });
+}
+
+void Form::show() {
+  prepare_showing();
+  const bool was_visible = visible();
+  ShowWindow(handle_, SW_SHOW);
+  SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(handle_);
+  if (!was_visible) {
+    focus_first_control();
+    PostMessageW(handle_, kActivateMessage, 0, 0);
+  }
+}
+
+void Form::show_modal() {
+  prepare_showing();
+  // Every other window of the program is disabled while this one is shown.
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), collect_enabled_window, reinterpret_cast<LPARAM>(&disabled));
+  for (HWND window : disabled)
+    if (window != handle_) EnableWindow(window, FALSE);
+  const HWND previously_active = GetActiveWindow();
+
+  ++modal_depth_;
+  modal_done_ = false;
+  ShowWindow(handle_, SW_SHOW);
+  SetForegroundWindow(handle_);
+  focus_first_control();
+  PostMessageW(handle_, kActivateMessage, 0, 0);
+  Application::run_nested_loop([this] { return modal_done_ || !IsWindow(handle_); });
+  --modal_depth_;
+
+  for (HWND window : disabled)
+    if (window != handle_ && IsWindow(window)) EnableWindow(window, TRUE);
+  if (IsWindow(handle_)) ShowWindow(handle_, SW_HIDE);
+  if (previously_active && IsWindow(previously_active)) SetActiveWindow(previously_active);
+}
+
+void Form::close() {
+  if (modal_depth_ > 0) {
+    modal_done_ = true;
+    PostMessageW(handle_, WM_NULL, 0, 0);  // wake the nested loop
+  } else if (main_window_) {
+    DestroyWindow(handle_);
+  } else {
+    hide();
+  }
+}
+
+void Form::hide() { ShowWindow(handle_, SW_HIDE); }
+bool Form::visible() const { return IsWindowVisible(handle_) != FALSE; }
+void Form::invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
+
+void Form::repaint_now() {
+  RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+HWND Form::close_message_window() {
+  if (!closer_) {
+    closer_ = CreateWindowExW(0, kCloserClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              Application::instance(), nullptr);
+    SetWindowLongPtrW(closer_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  return closer_;
+}
+
+void Form::post_close() { PostMessageW(close_message_window(), WM_CLOSE, 0, 0); }
+
+void Form::lay_out_for_dpi(UINT dpi, const RECT* suggested) {
+  dpi_ = dpi;
+  font_ = make_dialog_font(spec_.font_pixels, dpi_);
+  for (const auto& control : controls_) control->lay_out();
+  if (suggested) {
+    SetWindowPos(handle_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  invalidate();
+}
+
+bool Form::route_to_control(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+  switch (message) {
+    case WM_COMMAND: {
+      Control* control = control_from_handle(reinterpret_cast<HWND>(l));
+      return control && control->on_command(HIWORD(w));
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(l);
+      Control* control = control_from_handle(item->hwndItem);
+      if (!control || !control->on_draw_item(*item)) return false;
+      result = TRUE;
+      return true;
+    }
+    case WM_MEASUREITEM: {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+      for (const auto& control : controls_)
+        if (GetDlgCtrlID(control->handle()) == static_cast<int>(item->CtlID) &&
+            control->on_measure_item(*item)) {
+          result = TRUE;
+          return true;
+        }
+      return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      const auto dc = reinterpret_cast<HDC>(w);
+      Control* control = control_from_handle(reinterpret_cast<HWND>(l));
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, control && control->text_color() != CLR_INVALID ? control->text_color()
+                                                                       : GetSysColor(COLOR_BTNTEXT));
+      result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return true;
+    }
+  }
+  return false;
+}
+
+LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    form->handle_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  if (!form) return DefWindowProcW(window, message, w, l);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (form->handle_ == window) form->handle_ = nullptr;
+    return DefWindowProcW(window, message, w, l);
+  }
+  return form->handle_message(message, w, l);
+}
+
+LRESULT Form::handle_message(UINT message, WPARAM w, LPARAM l) {
+  LRESULT result = 0;
+  bool handled = false;
+  Application::guarded([&] { handled = on_message(message, w, l, result); });
+  if (handled) return result;
+  if (route_to_control(message, w, l, result)) return result;
+  switch (message) {
+    case kActivateMessage:
+      if (visible()) Application::guarded([this] { FormActivate(); });
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(handle_, &paint);
+      EndPaint(handle_, &paint);
+      Application::guarded([this] { FormPaint(); });
+      return 0;
+    }
+    case WM_CLOSE:
+      Application::guarded([this] { FormCloseBox(); });
+      return 0;
+    case WM_DESTROY:
+      if (main_window_) PostQuitMessage(0);
+      return 0;
+    case 0x02E0: {  // WM_DPICHANGED
+      lay_out_for_dpi(HIWORD(w), reinterpret_cast<const RECT*>(l));
+      return 0;
+    }
+  }
+  return DefWindowProcW(handle_, message, w, l);
+}
+
+}  // namespace kivo::forms

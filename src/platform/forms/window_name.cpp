@@ -1,0 +1,23 @@
+#include "platform/forms/window_name.h"
+
+#include "platform/win32/text.h"
+
+namespace kivo::forms {
+
+namespace {
+constexpr const wchar_t* kProperty = L"kivo.name";
+}
+
+void set_window_name(HWND window, const std::string& name) {
+  if (!window || name.empty()) return;
+  const ATOM atom = GlobalAddAtomW(widen(name).c_str());
+  if (atom) SetPropW(window, kProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
+}
+
+void clear_window_name(HWND window) {
+  if (!window) return;
+  const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropW(window, kProperty)));
+  if (atom) GlobalDeleteAtom(atom);
+}
+
+}  // namespace kivo::forms
