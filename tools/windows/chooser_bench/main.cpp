@@ -89,7 +89,8 @@ void run_bench() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kivo::forms::Application::initialize(instance);
-  kivo::forms::Application::set_title("chooser bench");
+  // The error boxes carry the program's title, as in the program.
+  kivo::forms::Application::set_title("kivo68i");
   kivo::forms::Application::guarded(run_bench);
   return 0;
 }
