@@ -34,6 +34,12 @@ LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(window, message, w, l);
 }
 
+BOOL CALLBACK collect_enabled_window(HWND window, LPARAM windows) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window))
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
 void register_classes(WNDPROC form_proc) {
   static const bool registered = [form_proc] {
     WNDCLASSEXW form_class{};
@@ -153,14 +159,7 @@ void Form::show_modal() {
   prepare_showing();
   // Every other window of the program is disabled while this one is shown.
   std::vector<HWND> disabled;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        if (IsWindowVisible(window) && IsWindowEnabled(window))
-          reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
+  EnumThreadWindows(GetCurrentThreadId(), collect_enabled_window, reinterpret_cast<LPARAM>(&disabled));
   for (HWND window : disabled)
     if (window != handle_) EnableWindow(window, FALSE);
   const HWND previously_active = GetActiveWindow();

@@ -1,0 +1,121 @@
+#include "app/file_copy_run.h"
+
+#include <optional>
+#include <vector>
+
+#include "app/folder_text_check.h"
+#include "app/path_parts.h"
+#include "app/user_error.h"
+#include "platform/file_ops.h"
+
+namespace kivo {
+
+namespace {
+
+constexpr const char* kCreateQuestion = "指定されたフォルダは存在しません。作成してよろしいですか？";
+constexpr const char* kCreateFailed = "なんらかの理由でディレクトリの作成に失敗しました";
+constexpr const char* kEmptyFolder = "ディレクトリを作成できません";
+constexpr const char* kUnusableFolder = "インストール先のフォルダ名は使用できません:";
+constexpr const char* kCopyFailed = "コピーに失敗しました:";
+
+// What the Windows path functions accept without the long-path prefix,
+// terminator excluded; the temporary copy beside a file must fit it too.
+constexpr std::size_t kLongestSystemPath = 259;
+
+struct FilePaths {
+  std::string source;
+  std::string destination;
+};
+
+std::vector<FilePaths> paths_of(const CopyRunRequest& request) {
+  std::vector<FilePaths> paths;
+  paths.reserve(request.entries.size());
+  for (const std::string_view entry : request.entries)
+    paths.push_back({request.source_base + std::string(entry),
+                     request.destination_base + request.destination_suffix(entry)});
+  return paths;
+}
+
+std::string too_long_message(const std::string& path) {
+  return "パスが長すぎるためインストールできません（" + std::to_string(kMaxPathLength) + "文字まで）:" + path;
+}
+
+// The first path the run could not build without cutting it short.
+std::optional<std::string> first_path_too_long(const std::vector<FilePaths>& paths) {
+  for (const FilePaths& file : paths) {
+    if (!path_fits(file.source)) return file.source;
+    if (!path_fits(file.destination) ||
+        utf16_length(temporary_name_for(file.destination)) > kLongestSystemPath)
+      return file.destination;
+  }
+  return std::nullopt;
+}
+
+// Refuses what must not be tried at all. Returns false when the run must stop.
+bool destination_is_usable(const CopyRunRequest& request, const std::vector<FilePaths>& paths,
+                           Prompts& prompts) {
+  const FolderTextProblem problem = check_folder_text(request.destination_base);
+  if (problem == FolderTextProblem::not_absolute || problem == FolderTextProblem::forbidden_name) {
+    prompts.error(kUnusableFolder + request.destination_base);
+    return false;
+  }
+  if (!path_fits(request.destination_base)) {
+    prompts.error(too_long_message(request.destination_base));
+    return false;
+  }
+  if (const auto too_long = first_path_too_long(paths)) {
+    prompts.error(too_long_message(*too_long));
+    return false;
+  }
+  return true;
+}
+
+// Makes sure the destination folder exists. Returns false when the run must stop.
+bool destination_folder_ready(const std::string& folder, FileSystem& fs, Prompts& prompts) {
+  if (fs.is_directory(folder)) return true;
+  if (!prompts.confirm(kCreateQuestion)) return false;
+  if (folder.empty()) throw UserError(kEmptyFolder);
+  if (create_directories(fs, folder).failed()) {
+    prompts.error(kCreateFailed);
+    return false;
+  }
+  return true;
+}
+
+// Copies one file unless one is there already. Returns the failure to report.
+Status put_in_place(const FilePaths& file, FileSystem& fs) {
+  if (fs.is_file(file.destination)) return Status::success();
+  // A folder that cannot be made shows up as the copy's failure.
+  const std::string folder = up_to_last_backslash(file.destination);
+  if (!fs.is_directory(folder)) create_directories(fs, folder);
+  return copy_into_place(fs, file.source, file.destination, Overwrite::never);
+}
+
+}  // namespace
+
+CopyRunOutcome run_file_copy(const CopyRunRequest& request, FileSystem& fs, Prompts& prompts,
+                             CopyRunView& view) {
+  view.show_opening_texts();
+  const std::vector<FilePaths> paths = paths_of(request);
+  if (!destination_is_usable(request, paths, prompts) ||
+      !destination_folder_ready(request.destination_base, fs, prompts)) {
+    view.request_close();
+    return CopyRunOutcome::stopped;
+  }
+
+  view.set_bar_range(static_cast<int>(paths.size()));
+  int position = 0;
+  for (const FilePaths& file : paths) {
+    view.set_bar_position(++position);
+    view.show_path(file.destination);
+    if (const Status copied = put_in_place(file, fs); copied.failed()) {
+      prompts.error(kCopyFailed + file.source + "," + file.destination + "," +
+                    trimmed_error_text(fs, copied.code));
+      view.request_close();
+      return CopyRunOutcome::stopped;
+    }
+  }
+  return CopyRunOutcome::finished;
+}
+
+}  // namespace kivo

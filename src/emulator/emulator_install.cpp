@@ -1,0 +1,52 @@
+#include "emulator/emulator_install.h"
+
+#include "app/path_parts.h"
+#include "emulator/settings_record.h"
+#include "file_tables.h"
+
+namespace kivo {
+
+namespace {
+
+constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
+constexpr const char* kShortcutName = "\\winx68k.lnk";
+// A shortcut path must fit MAX_PATH with its terminator.
+constexpr std::size_t kLongestShortcutPath = 259;
+
+// Without a desktop folder or a shell link object there is simply no shortcut:
+// the installation itself is complete, so nothing is reported.
+void offer_shortcut(const std::string& program_path, const EmulatorInstallServices& services) {
+  if (!services.prompts.confirm(kShortcutQuestion)) return;
+  std::string desktop;
+  if (services.shell.desktop_folder(desktop).failed() || desktop.empty()) return;
+  const std::string link_path = desktop + kShortcutName;
+  if (utf16_length(link_path) > kLongestShortcutPath) return;
+  services.shell.create_link(link_path, emulator_shortcut(program_path));
+}
+
+}  // namespace
+
+std::string emulator_source_base(std::string_view program_path) {
+  return up_to_last_backslash(program_path) + "tools";
+}
+
+std::string emulator_program_path(const std::string& emulator_folder) {
+  return emulator_folder + flattened_name(emulator_file_list().front());
+}
+
+ShellLinkSpec emulator_shortcut(const std::string& program_path) {
+  return ShellLinkSpec{program_path, up_to_last_backslash(program_path), program_path, 0};
+}
+
+void run_emulator_install(const std::string& emulator_folder, const EmulatorInstallServices& services,
+                          EmulatorProgressView& view) {
+  const CopyRunRequest request{emulator_file_list(),
+                               emulator_source_base(services.environment.program_path()), emulator_folder,
+                               flattened_name};
+  if (run_file_copy(request, services.fs, services.prompts, view) != CopyRunOutcome::finished) return;
+  view.show_finish_texts();
+  write_emulator_record(services.profiles, emulator_folder);
+  offer_shortcut(emulator_program_path(emulator_folder), services);
+}
+
+}  // namespace kivo

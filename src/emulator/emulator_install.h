@@ -1,0 +1,46 @@
+#pragma once
+// The emulator installation as the progress window runs it: the eight files
+// into one folder, the finish texts, the record for the game installation and
+// the offer of a desktop shortcut.
+
+#include <string>
+#include <string_view>
+
+#include "app/file_copy_run.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/profile_store.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+
+namespace kivo {
+
+class EmulatorProgressView : public CopyRunView {
+ public:
+  // "インストールが終了しました。" and the two hints, the button turned to "OK",
+  // the window marked finished.
+  virtual void show_finish_texts() = 0;
+};
+
+struct EmulatorInstallServices {
+  FileSystem& fs;
+  Prompts& prompts;
+  ProfileStore& profiles;
+  Shell& shell;
+  Environment& environment;
+};
+
+// The CD folder the emulator's files come from: "tools" beside the program.
+std::string emulator_source_base(std::string_view program_path);
+// Where the emulator program lands in `emulator_folder`, doubled backslash and all.
+std::string emulator_program_path(const std::string& emulator_folder);
+// The desktop shortcut to the installed emulator: it starts in the emulator's folder.
+ShellLinkSpec emulator_shortcut(const std::string& program_path);
+
+// Runs the whole installation into `emulator_folder` (the text as the user
+// chose it). Throws UserError from the folder creation (empty text) and from
+// the record (the finish texts are then shown already and no shortcut is offered).
+void run_emulator_install(const std::string& emulator_folder, const EmulatorInstallServices& services,
+                          EmulatorProgressView& view);
+
+}  // namespace kivo

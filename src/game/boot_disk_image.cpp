@@ -1,0 +1,69 @@
+#include "game/boot_disk_image.h"
+
+#include "platform/file_ops.h"
+
+namespace kivo {
+
+namespace {
+
+std::string cannot_open(const std::string& path) { return "ファイル " + path + " は開けません"; }
+
+std::string cannot_write(FileSystem& fs, const std::string& path, Status failure) {
+  return "ファイル " + path + " にドライブ名を書き込めません:" + trimmed_error_text(fs, failure.code);
+}
+
+std::string too_short(const std::string& path) {
+  return "ファイル " + path + " は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません";
+}
+
+void remove_quietly(FileSystem& fs, const std::string& path) {
+  if (!fs.is_file(path)) return;
+  clear_read_only(fs, path);
+  fs.delete_file(path);
+}
+
+// The CD's image, or failing that the one already installed, under the temporary name.
+Status make_working_copy(FileSystem& fs, const std::string& source, const std::string& destination,
+                         const std::string& working) {
+  Status copied = fs.copy_file(source, working, false);
+  if (copied.failed() && fs.is_file(destination)) copied = fs.copy_file(destination, working, false);
+  if (copied.ok()) copied = clear_read_only(fs, working);  // the CD's copy arrives read-only
+  return copied;
+}
+
+std::optional<std::string> write_letter(FileSystem& fs, const std::string& working,
+                                        const std::string& destination, char letter) {
+  std::unique_ptr<UpdatableFile> image;
+  if (fs.open_for_update(working, image).failed()) return cannot_open(destination);
+  std::uint64_t size = 0;
+  if (const Status got = image->size(size); got.failed()) return cannot_write(fs, destination, got);
+  if (size < kShortestBootDiskImage) return too_short(destination);
+  const auto byte = static_cast<std::uint8_t>(letter);
+  for (const std::uint64_t position : {kFirstDriveLetterPosition, kSecondDriveLetterPosition})
+    if (const Status written = image->write_byte_at(position, byte); written.failed())
+      return cannot_write(fs, destination, written);
+  if (const Status flushed = image->flush(); flushed.failed()) return cannot_write(fs, destination, flushed);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> install_boot_disk_image(FileSystem& fs, const std::string& source,
+                                                   const std::string& destination, char letter) {
+  const std::string working = temporary_name_for(destination);
+  remove_quietly(fs, working);
+  if (make_working_copy(fs, source, destination, working).failed()) {
+    remove_quietly(fs, working);
+    return cannot_open(destination);
+  }
+  std::optional<std::string> failure = write_letter(fs, working, destination, letter);
+  if (!failure) {
+    if (fs.is_file(destination)) clear_read_only(fs, destination);
+    if (const Status moved = fs.move(working, destination, MoveMode::replace_existing); moved.failed())
+      failure = cannot_write(fs, destination, moved);
+  }
+  if (failure) remove_quietly(fs, working);
+  return failure;
+}
+
+}  // namespace kivo

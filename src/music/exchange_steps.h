@@ -1,0 +1,86 @@
+#pragma once
+// The file work of the music bonus, one loop over the replacement list per
+// phase. Every step checks what it did before the next one relies on it: a
+// file in the edition folder is overwritten or deleted only when a verified
+// copy of it exists elsewhere, and a saved file is deleted only when its copy
+// back into the edition folder is verified. Each loop can be run again after
+// an interruption and skips what is already done. A loop stops at the first
+// failure and records it.
+
+#include <cstdint>
+#include <string>
+
+#include "music/music_folders.h"
+#include "music/music_progress_view.h"
+#include "platform/file_system.h"
+#include "platform/prompts.h"
+
+namespace kivo {
+
+// Codes of the program's own for checks that are not system calls; bit 29
+// marks a code as application-defined, so no system code can collide.
+namespace music_error {
+inline constexpr std::uint32_t contents_differ = 0x20000001;  // a copy is not identical to its source
+inline constexpr std::uint32_t not_saved = 0x20000002;        // no verified copy, so the file was left alone
+inline constexpr std::uint32_t source_missing = 0x20000003;   // an FM version is missing on the CD
+inline constexpr std::uint32_t no_backup_folder = 0x20000004;
+}  // namespace music_error
+
+enum class StepAction {
+  create_folder,
+  back_up,
+  copy,
+  verify,
+  delete_file,
+  remove_folder,
+  rename_folder,
+  record
+};
+
+struct StepFailure {
+  StepAction action = StepAction::copy;
+  std::string path;
+  std::uint32_t code = 0;
+};
+
+class ExchangeSteps {
+ public:
+  ExchangeSteps(FileSystem& fs, const MusicFolders& folders, MusicProgressView& progress, Prompts& prompts)
+      : fs_(fs), folders_(folders), progress_(progress), prompts_(prompts) {}
+
+  const StepFailure& failure() const { return failure_; }
+  bool fail(StepAction action, const std::string& path, std::uint32_t code);
+
+  // First installation.
+  bool fm_source_complete();
+  bool back_up_originals();    // into backup\, keeping any backup already there
+  bool install_fm_versions();  // over originals whose backup exists
+
+  // Swap.
+  bool save_files_in_use();  // edition -> backup2\ (a missing file is saved as missing)
+  bool bring_back_saved();   // backup\ -> edition
+  bool delete_saved();       // backup\ files now verified in the edition folder
+  // Removes backup\'s folders and renames backup2\ to backup\, telling the
+  // user of each folder step that fails. True when the rename succeeded.
+  bool move_temporary_to_backup();
+  // Removes the temporary files an interrupted copy can leave beside its
+  // destination; their name is the program's own. Failures are left for the
+  // folder steps to report.
+  void remove_interrupted_copies();
+  // Undoes save_files_in_use: removes backup2\ and the copies in it.
+  bool discard_temporary();
+
+ private:
+  bool identical(const std::string& a, const std::string& b, bool& same, StepAction action);
+  bool verified_copy(const std::string& from, const std::string& to, bool keep_existing, StepAction action);
+  bool delete_our_file(const std::string& path);
+  bool remove_folder_if_present(const std::string& folder);
+
+  FileSystem& fs_;
+  const MusicFolders& folders_;
+  MusicProgressView& progress_;
+  Prompts& prompts_;
+  StepFailure failure_;
+};
+
+}  // namespace kivo

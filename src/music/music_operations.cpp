@@ -1,0 +1,189 @@
+#include "music/music_operations.h"
+
+#include <optional>
+
+#include "app/path_parts.h"
+#include "app/profile_accessor.h"
+#include "music/edition_locator.h"
+#include "music/music_change.h"
+#include "music/music_messages.h"
+
+namespace kivo {
+
+namespace {
+
+enum class Button { install, restore };
+
+std::string without_trailing_backslash(const std::string& folder) {
+  return folder.substr(0, folder.size() - 1);
+}
+
+// Everything one operation works with, bound once the edition is found.
+class Operation {
+ public:
+  Operation(MusicServices& services, const std::string& edition_folder)
+      : services_(services),
+        folders_(make_music_folders(edition_folder, services.environment.program_path())),
+        journal_(services.fs, services.profiles, folders_.journal),
+        marker_(services.profiles, folders_.marker),
+        steps_(services.fs, folders_, services.progress, services.prompts),
+        change_(steps_, journal_, marker_) {}
+
+  void run(Button button);
+
+ private:
+  bool paths_fit();
+  // True when the operation may go on to act on the marker.
+  bool settle_unfinished_change();
+  bool settle_leftover_temporary();
+  void first_installation();
+  void swap(std::int32_t target);
+  void tell(ChangeKind kind, std::int32_t target, const ChangeReport& report);
+
+  MusicServices& services_;
+  MusicFolders folders_;
+  SwapJournal journal_;
+  ProfileAccessor marker_;
+  ExchangeSteps steps_;
+  MusicChange change_;
+};
+
+bool Operation::paths_fit() {
+  const std::string longest = longest_music_path(folders_);
+  if (path_fits(longest)) return true;
+  services_.prompts.error("Kivoのフォルダのパスが長すぎるため、ファイルを入れ替えられません。\n" + longest +
+                          "\n\nファイルは何も変更していません。");
+  return false;
+}
+
+void Operation::tell(ChangeKind kind, std::int32_t target, const ChangeReport& report) {
+  if (report.end == ChangeEnd::done) return;
+  const std::string text = change_report_text(services_.fs, kind, target, report);
+  if (report.end == ChangeEnd::rename_blocked)
+    services_.prompts.warning(text);
+  else
+    services_.prompts.error(text);
+}
+
+bool Operation::settle_leftover_temporary() {
+  FileSystem& fs = services_.fs;
+  const std::string temporary = without_trailing_backslash(folders_.temporary);
+  const std::string backup = without_trailing_backslash(folders_.backup);
+  if (!fs.is_directory(temporary)) return true;
+  // No record of a change, yet backup2\ is there: a rename that failed in an
+  // earlier version of the bonus. Its files are the only copy of one set, so
+  // they are never overwritten; where backup\ is gone the rename is finished.
+  if (!fs.is_directory(backup)) {
+    if (const Status moved = fs.move(temporary, backup, MoveMode::fail_if_exists); moved.ok()) {
+      services_.prompts.information(
+          "前回名前を変更できなかったbackup2フォルダを、backupフォルダに戻しました。");
+      return false;
+    }
+  }
+  services_.prompts.error("backup2フォルダが残っています。\n" + folders_.temporary +
+                          "\n\nこのフォルダには、以前の入れ替えで保存したファイルが入っている可能性があるため"
+                          "、入れ替えを行いません。"
+                          "backupフォルダの中身を確認して別の場所に移してから、もう一度ボタンを押して下さい。"
+                          "ファイルは何も変更していません。");
+  return false;
+}
+
+bool Operation::settle_unfinished_change() {
+  if (!journal_.exists()) return settle_leftover_temporary();
+  const std::optional<JournalState> state = journal_.read();
+  if (!state) {
+    services_.prompts.error("前回の入れ替えの記録ファイルが読めません。\n" + journal_.path() +
+                            "\n\nKivoのフォルダ、backupフォルダ、backup2フォルダの中身を確認して下さい。"
+                            "ファイルは何も変更していません。");
+    return false;
+  }
+  ChangeReport report;
+  if (state->kind == ChangeKind::first_installation && state->phase == ChangePhase::backup) {
+    // Only backups were being made: the edition folder is as it was.
+    steps_.remove_interrupted_copies();
+    const Status removed = journal_.remove();
+    if (removed.ok()) return true;
+    services_.prompts.error(
+        failure_text(services_.fs, StepFailure{StepAction::record, journal_.path(), removed.code}) +
+        "\n\nKivoのフォルダのファイルは何も置き換えていません。");
+    return false;
+  }
+  {
+    ProgressShown shown(services_.progress);
+    steps_.remove_interrupted_copies();
+    if (state->kind == ChangeKind::first_installation)
+      report = change_.first_installation(state->phase);
+    else if (state->phase == ChangePhase::save)
+      report = change_.undo_save();
+    else
+      report = change_.swap(state->target_marker, state->phase);
+  }
+  if (report.end == ChangeEnd::undone && state->phase == ChangePhase::save) {
+    services_.prompts.information(kUndoneBeforeText);
+    return true;
+  }
+  if (report.end == ChangeEnd::done) {
+    services_.prompts.information(completed_text(state->kind, state->target_marker));
+    return false;
+  }
+  tell(state->kind, state->target_marker, report);
+  return false;
+}
+
+void Operation::first_installation() {
+  ChangeReport report;
+  {
+    ProgressShown shown(services_.progress);
+    report = change_.first_installation();
+  }
+  tell(ChangeKind::first_installation, 1, report);
+}
+
+void Operation::swap(std::int32_t target) {
+  if (!services_.fs.is_directory(without_trailing_backslash(folders_.backup))) {
+    ChangeReport refused{ChangeEnd::not_started, ChangePhase::save,
+                         StepFailure{StepAction::copy, folders_.backup, music_error::no_backup_folder}};
+    tell(ChangeKind::swap, target, refused);
+    return;
+  }
+  ChangeReport report;
+  {
+    ProgressShown shown(services_.progress);
+    report = change_.swap(target);
+  }
+  tell(ChangeKind::swap, target, report);
+}
+
+void Operation::run(Button button) {
+  if (!paths_fit() || !settle_unfinished_change()) return;
+  const std::int32_t marker = read_marker(services_.fs, services_.profiles, folders_.marker);
+  if (button == Button::install) {
+    if (marker == 0)
+      first_installation();
+    else if (marker == 1)
+      services_.prompts.information(kAlreadyFmText);
+    else
+      swap(1);
+  } else {
+    if (marker == 1)
+      swap(2);
+    else
+      services_.prompts.information(kNotReplacedText);
+  }
+}
+
+void run_operation(MusicServices& services, Button button) {
+  const std::optional<EditionLocation> found =
+      locate_edition(services.registry, services.fs, services.shell, services.profiles, services.prompts);
+  if (!found) return;
+  Operation operation(services, found->edition_folder);
+  operation.run(button);
+}
+
+}  // namespace
+
+void install_fm_versions(MusicServices& services) { run_operation(services, Button::install); }
+
+void restore_originals(MusicServices& services) { run_operation(services, Button::restore); }
+
+}  // namespace kivo

@@ -1,0 +1,214 @@
+#include "app/file_copy_run.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "app/path_parts.h"
+#include "app/user_error.h"
+#include "fake_file_system.h"
+#include "fake_prompts.h"
+#include "recording_copy_view.h"
+
+namespace kivo {
+namespace {
+
+using fake::AskedBox;
+using fake::BoxKind;
+using fake::FsOp;
+
+constexpr std::array<std::string_view, 4> kTree = {"\\TOP.X", "\\A\\ONE.DAT", "\\A\\TWO.DAT",
+                                                   "\\B\\C\\THREE.DAT"};
+constexpr const char* kQuestion = "指定されたフォルダは存在しません。作成してよろしいですか？";
+
+class FileCopyRunTest : public ::testing::Test {
+ protected:
+  fake::FakeFileSystem fs;
+  fake::FakePrompts prompts;
+  testing_support::RecordingCopyView view;
+
+  void SetUp() override {
+    fs.add_drive('Q', true);
+    for (const auto entry : kTree)
+      fs.add_file("Q:\\kivo" + std::string(entry), "data of " + std::string(entry),
+                  file_attribute::read_only);
+  }
+  CopyRunRequest tree_into(const std::string& destination) {
+    return {kTree, "Q:\\kivo", destination, entry_unchanged};
+  }
+  CopyRunOutcome run(const CopyRunRequest& request) { return run_file_copy(request, fs, prompts, view); }
+};
+
+TEST_F(FileCopyRunTest, FreshInstallAsksCreatesAndCopiesEveryFileWritable) {
+  prompts.answer({true});
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
+  EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kQuestion}}));
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{"opening", "range 4", "1 C:\\KIVO\\TOP.X", "2 C:\\KIVO\\A\\ONE.DAT",
+                                      "3 C:\\KIVO\\A\\TWO.DAT", "4 C:\\KIVO\\B\\C\\THREE.DAT"}));
+  for (const auto entry : kTree) {
+    const std::string installed = "C:\\KIVO" + std::string(entry);
+    EXPECT_EQ(fs.read(installed), "data of " + std::string(entry));
+    EXPECT_EQ(*fs.attributes_of(installed) & file_attribute::read_only, 0u) << installed;
+  }
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), kTree.size());  // no temporary file left behind
+}
+
+TEST_F(FileCopyRunTest, FlattenedListKeepsTheDoubledBackslashOfTheFolderText) {
+  constexpr std::array<std::string_view, 2> kTwoLevels = {"\\A\\ONE.DAT", "\\B\\C\\THREE.DAT"};
+  fs.add_directory("C:\\Winx68k");
+  EXPECT_EQ(run({kTwoLevels, "Q:\\kivo", "C:\\Winx68k\\", flattened_name}), CopyRunOutcome::finished);
+  EXPECT_TRUE(prompts.asked().empty());
+  EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "range 2", "1 C:\\Winx68k\\\\ONE.DAT",
+                                                   "2 C:\\Winx68k\\\\C\\THREE.DAT"}));
+  EXPECT_EQ(fs.read("C:\\Winx68k\\ONE.DAT"), "data of \\A\\ONE.DAT");
+  EXPECT_FALSE(fs.exists("C:\\Winx68k\\A"));
+  EXPECT_TRUE(fs.is_file("C:\\Winx68k\\C\\THREE.DAT"));
+}
+
+TEST_F(FileCopyRunTest, RerunOverCompleteInstallCopiesNothingButShowsEveryPath) {
+  prompts.answer({true});
+  ASSERT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
+  const int copies = fs.calls(FsOp::copy_file);
+  view = {};
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
+  EXPECT_EQ(fs.calls(FsOp::copy_file), copies);
+  EXPECT_EQ(prompts.asked().size(), 1u);  // no second question: the folder is there
+  EXPECT_EQ(view.bar_position, 4);
+  EXPECT_EQ(view.events.size(), 6u);
+}
+
+TEST_F(FileCopyRunTest, PartialInstallCopiesOnlyMissingFilesAndLeavesOthersUntouched) {
+  fs.add_file("C:\\KIVO\\A\\ONE.DAT", "damaged", file_attribute::read_only);
+  fs.add_directory("C:\\KIVO\\B");  // a folder that lacks its subfolder gets it without a question
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
+  EXPECT_TRUE(prompts.asked().empty());
+  EXPECT_EQ(fs.read("C:\\KIVO\\A\\ONE.DAT"), "damaged");
+  EXPECT_EQ(fs.attributes_of("C:\\KIVO\\A\\ONE.DAT"), file_attribute::read_only);
+  EXPECT_EQ(fs.read("C:\\KIVO\\B\\C\\THREE.DAT"), "data of \\B\\C\\THREE.DAT");
+  EXPECT_EQ(fs.calls(FsOp::copy_file), 3);
+}
+
+TEST_F(FileCopyRunTest, KthCopyFailingStopsThereWithTheExactMessage) {
+  fs.add_directory("C:\\KIVO");
+  fs.leave_partial_copies(true);
+  fs.fail(FsOp::copy_file, win_error::access_denied, "TWO.DAT");
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::stopped);
+  EXPECT_EQ(view.bar_position, 3);
+  EXPECT_EQ(view.path, "C:\\KIVO\\A\\TWO.DAT");
+  EXPECT_EQ(view.events.back(), "close");
+  EXPECT_EQ(
+      prompts.asked(),
+      (std::vector<AskedBox>{
+          {BoxKind::error,
+           "コピーに失敗しました:Q:\\kivo\\A\\TWO.DAT,C:\\KIVO\\A\\TWO.DAT,アクセスが拒否されました。"}}));
+  // Earlier copies stay; the failed one left nothing under any name; later ones were not tried.
+  EXPECT_EQ(fs.files_below("C:\\KIVO"),
+            (std::vector<std::string>{"C:\\KIVO\\A\\ONE.DAT", "C:\\KIVO\\TOP.X"}));
+}
+
+TEST_F(FileCopyRunTest, CopyInterruptedByACrashIsRedoneByTheNextRun) {
+  fs.add_directory("C:\\KIVO");
+  fs.crash_after(6);  // part way into the second file
+  EXPECT_THROW(run(tree_into("C:\\KIVO")), fake::SimulatedCrash);
+  fs.clear_faults();
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
+  for (const auto entry : kTree)
+    EXPECT_EQ(fs.read("C:\\KIVO" + std::string(entry)), "data of " + std::string(entry)) << entry;
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), kTree.size());
+}
+
+TEST_F(FileCopyRunTest, FolderRefusedOrNotCreatableStopsBeforeAnyCopy) {
+  prompts.answer({false});
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::stopped);
+  EXPECT_EQ(prompts.texts(), std::vector<std::string>{kQuestion});
+  EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"}));
+  EXPECT_EQ(fs.changing_calls(), 0);
+
+  fake::FakePrompts again;
+  prompts = again;
+  view = {};
+  prompts.answer({true});
+  fs.fail(FsOp::create_directory, win_error::access_denied, "KIVO");
+  EXPECT_EQ(run(tree_into("C:\\KIVO\\SUB")), CopyRunOutcome::stopped);
+  EXPECT_EQ(prompts.asked(),
+            (std::vector<AskedBox>{{BoxKind::confirm, kQuestion},
+                                   {BoxKind::error, "なんらかの理由でディレクトリの作成に失敗しました"}}));
+  EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"}));
+  EXPECT_EQ(fs.calls(FsOp::copy_file), 0);
+}
+
+TEST_F(FileCopyRunTest, DriveThatDoesNotExistEndsInTheCreationMessage) {
+  prompts.answer({true});
+  EXPECT_EQ(run(tree_into("R:\\KIVO")), CopyRunOutcome::stopped);
+  EXPECT_EQ(prompts.texts(),
+            (std::vector<std::string>{kQuestion, "なんらかの理由でディレクトリの作成に失敗しました"}));
+}
+
+TEST_F(FileCopyRunTest, EmptyFolderTextAsksAndThenRefusesToCreate) {
+  prompts.answer({false, true});
+  EXPECT_EQ(run(tree_into("")), CopyRunOutcome::stopped);
+  EXPECT_TRUE(view.close_requested);
+
+  view = {};
+  try {
+    run(tree_into(""));
+    FAIL() << "no error";
+  } catch (const UserError& error) {
+    EXPECT_STREQ(error.what(), "ディレクトリを作成できません");
+  }
+  EXPECT_FALSE(view.close_requested);  // the window stays open, not finished
+  EXPECT_EQ(fs.changing_calls(), 0);
+}
+
+TEST_F(FileCopyRunTest, UnusableFolderTextsAreRefusedBeforeAnyQuestion) {
+  for (const char* folder : {"   ", "KIVO", "C:KIVO", "C:\\CON", "C:\\a\\nul\\b", "C:\\a?b", "C:\\a<b>",
+                             "C:\\KIVO. ", "\\\\?\\C:\\KIVO", "C:\\a/b"}) {
+    fake::FakePrompts fresh;
+    prompts = fresh;
+    view = {};
+    EXPECT_EQ(run(tree_into(folder)), CopyRunOutcome::stopped) << folder;
+    EXPECT_EQ(prompts.asked(),
+              (std::vector<AskedBox>{
+                  {BoxKind::error, std::string("インストール先のフォルダ名は使用できません:") + folder}}));
+    EXPECT_TRUE(view.close_requested);
+  }
+  EXPECT_EQ(fs.changing_calls(), 0);
+}
+
+TEST_F(FileCopyRunTest, PathsTooLongAreRefusedWholeBeforeAnythingIsTouched) {
+  const std::string typed = "C:\\" + std::string(296, 'x') + "\\";  // 300 characters
+  EXPECT_EQ(run(tree_into(typed)), CopyRunOutcome::stopped);
+  EXPECT_EQ(prompts.asked(),
+            (std::vector<AskedBox>{
+                {BoxKind::error, "パスが長すぎるためインストールできません（255文字まで）:" + typed}}));
+  EXPECT_TRUE(view.close_requested);
+
+  // A folder that fits but whose files would not: the first such file is named.
+  const std::string folder = "C:\\" + std::string(242, 'y');
+  prompts = fake::FakePrompts{};
+  EXPECT_EQ(run(tree_into(folder)), CopyRunOutcome::stopped);
+  EXPECT_EQ(prompts.texts(),
+            std::vector<std::string>{"パスが長すぎるためインストールできません（255文字まで）:" + folder +
+                                     "\\B\\C\\THREE.DAT"});
+
+  // Counted in UTF-16 units as Windows counts them, not in UTF-8 bytes.
+  std::string japanese = "C:\\";
+  for (int i = 0; i < 80; ++i) japanese += "あ";  // 240 bytes, 80 characters
+  fs.add_directory(japanese);
+  prompts = fake::FakePrompts{};
+  EXPECT_EQ(run(tree_into(japanese)), CopyRunOutcome::finished);
+  EXPECT_EQ(fs.changing_calls() > 0, true);
+}
+
+TEST_F(FileCopyRunTest, SourcePathTooLongIsRefusedToo) {
+  const std::string base = "Q:\\" + std::string(250, 's');
+  EXPECT_EQ(run({kTree, base, "C:\\KIVO", entry_unchanged}), CopyRunOutcome::stopped);
+  EXPECT_EQ(prompts.texts(),
+            std::vector<std::string>{"パスが長すぎるためインストールできません（255文字まで）:" + base +
+                                     "\\TOP.X"});
+  EXPECT_EQ(fs.changing_calls(), 0);
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,250 @@
+#include "emulator/emulator_install.h"
+
+#include <gtest/gtest.h>
+
+#include "../app/recording_copy_view.h"
+#include "app/path_parts.h"
+#include "app/user_error.h"
+#include "fake_file_system.h"
+#include "fake_profile_store.h"
+#include "fake_prompts.h"
+#include "fake_system.h"
+#include "file_tables.h"
+
+namespace kivo {
+namespace {
+
+using fake::AskedBox;
+using fake::BoxKind;
+using fake::FsOp;
+
+constexpr const char* kFolderQuestion = "指定されたフォルダは存在しません。作成してよろしいですか？";
+constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
+constexpr const char* kDesktopLink = "C:\\Users\\user\\Desktop\\winx68k.lnk";
+constexpr const char* kRecordPath = "C:\\WINDOWS\\kivo68i.ini";
+
+const std::vector<std::string> kInstalledNames = {
+    "CONFIG.SYS",           "FD1.XDF",      "WINDRV.O", "WINDRV.S", "WINDRV.SYS", "WinX68kHighSpeed.exe",
+    "WinX68kHighSpeed.txt", "kivokidou.d88"};
+
+class RecordingEmulatorView : public EmulatorProgressView {
+ public:
+  testing_support::RecordingCopyView copy;
+  bool finished = false;
+  int copy_events_at_finish = -1;
+
+  void show_opening_texts() override { copy.show_opening_texts(); }
+  void set_bar_range(int maximum) override { copy.set_bar_range(maximum); }
+  void set_bar_position(int position) override { copy.set_bar_position(position); }
+  void show_path(const std::string& path) override { copy.show_path(path); }
+  void request_close() override { copy.request_close(); }
+  void show_finish_texts() override {
+    finished = true;
+    copy_events_at_finish = static_cast<int>(copy.events.size());
+  }
+};
+
+class EmulatorInstallTest : public ::testing::Test {
+ protected:
+  fake::FakeFileSystem fs;
+  fake::FakePrompts prompts;
+  fake::FakeProfileStore profiles{fs};
+  fake::FakeShell shell{fs};
+  fake::FakeEnvironment environment;
+  RecordingEmulatorView view;
+
+  void SetUp() override {
+    fs.add_drive('Q');
+    fs.add_drive('D');
+    fs.add_directory("C:\\WINDOWS");
+    fs.add_directory(shell.desktop);
+    for (const auto entry : emulator_file_list())
+      fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
+  }
+  void run(const std::string& folder) {
+    run_emulator_install(folder, EmulatorInstallServices{fs, prompts, profiles, shell, environment}, view);
+  }
+  std::vector<std::string> installed_names(const std::string& folder) const {
+    std::vector<std::string> names;
+    for (const auto& path : fs.files_below(folder)) names.push_back(path.substr(path.rfind('\\') + 1));
+    return names;
+  }
+};
+
+TEST_F(EmulatorInstallTest, DefaultFolderFreshInstallEndsWithRecordAndShortcut) {
+  prompts.answer({true, true});
+  run("C:\\Winx68k\\");
+  EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kFolderQuestion},
+                                                    {BoxKind::confirm, kShortcutQuestion}}));
+  // All eight directly in the folder, flattened, bytes as on the CD, writable.
+  EXPECT_EQ(installed_names("C:\\Winx68k"), kInstalledNames);
+  for (const auto entry : emulator_file_list()) {
+    const std::string path = "C:\\Winx68k\\" + flattened_name(entry);
+    EXPECT_EQ(fs.read(path), "CD:" + std::string(entry));
+    EXPECT_EQ(*fs.attributes_of(path) & file_attribute::read_only, 0u);
+  }
+  EXPECT_EQ(view.copy.events[2], "1 C:\\Winx68k\\\\WinX68kHighSpeed.exe");
+  EXPECT_EQ(view.copy.events.back(), "8 C:\\Winx68k\\\\WINDRV.SYS");
+  EXPECT_EQ(view.copy_events_at_finish, 10);  // finish texts after the last file
+  EXPECT_FALSE(view.copy.close_requested);
+
+  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=C:\\Winx68k\\\r\nDRIVE=C\r\nTESTNUM=1\r\n");
+  ASSERT_EQ(shell.links.count(kDesktopLink), 1u);
+  const ShellLinkSpec& link = shell.links[kDesktopLink];
+  EXPECT_EQ(link.target, "C:\\Winx68k\\\\WinX68kHighSpeed.exe");
+  EXPECT_EQ(link.icon_path, link.target);
+  EXPECT_EQ(link.icon_index, 0);
+  EXPECT_EQ(link.working_directory, "C:\\Winx68k\\\\");
+}
+
+TEST_F(EmulatorInstallTest, ChosenFolderWithoutBackslashAndLowerCaseDrive) {
+  fs.add_directory("d:\\emu\\winx68k");
+  prompts.answer({true});
+  run("d:\\emu\\winx68k");
+  EXPECT_EQ(prompts.texts(), std::vector<std::string>{kShortcutQuestion});
+  EXPECT_EQ(installed_names("D:\\emu\\winx68k"), kInstalledNames);
+  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=d:\\emu\\winx68k\r\nDRIVE=d\r\nTESTNUM=1\r\n");
+  EXPECT_EQ(shell.links[kDesktopLink].target, "d:\\emu\\winx68k\\WinX68kHighSpeed.exe");
+  EXPECT_EQ(shell.links[kDesktopLink].working_directory, "d:\\emu\\winx68k\\");
+}
+
+TEST_F(EmulatorInstallTest, RerunOverCompleteInstallRewritesRecordAndAsksAgain) {
+  prompts.answer({true, true});
+  run("C:\\Winx68k\\");
+  fs.add_file(kRecordPath, "[INST]\r\nFOLDER=X:\\old\r\nDRIVE=X\r\nTESTNUM=7\r\n");
+  const int copies = fs.calls(FsOp::copy_file);
+  view = {};
+  prompts.answer({true});
+  run("C:\\Winx68k\\");
+  EXPECT_EQ(fs.calls(FsOp::copy_file), copies);
+  EXPECT_EQ(view.copy.bar_position, 8);
+  EXPECT_EQ(view.copy.events.size(), 10u);
+  EXPECT_TRUE(view.finished);
+  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=C:\\Winx68k\\\r\nDRIVE=C\r\nTESTNUM=1\r\n");
+  EXPECT_EQ(prompts.texts().back(), kShortcutQuestion);
+  EXPECT_EQ(prompts.asked().size(), 3u);
+}
+
+TEST_F(EmulatorInstallTest, PartialInstallKeepsDamagedAndReadOnlyFiles) {
+  fs.add_file("C:\\Winx68k\\kivokidou.d88", "half", file_attribute::read_only);
+  prompts.answer({false});
+  run("C:\\Winx68k\\");
+  EXPECT_EQ(fs.read("C:\\Winx68k\\kivokidou.d88"), "half");
+  EXPECT_EQ(fs.attributes_of("C:\\Winx68k\\kivokidou.d88"), file_attribute::read_only);
+  EXPECT_EQ(installed_names("C:\\Winx68k"), kInstalledNames);
+  EXPECT_EQ(fs.calls(FsOp::copy_file), 7);
+  EXPECT_TRUE(shell.links.empty());  // shortcut declined
+  EXPECT_TRUE(view.finished);
+}
+
+TEST_F(EmulatorInstallTest, KthCopyFailingStopsWithoutRecordOrQuestion) {
+  for (int k = 1; k <= 8; ++k) {
+    SCOPED_TRACE(k);
+    fs.add_directory("C:\\E" + std::to_string(k));
+    const std::string entry(emulator_file_list()[k - 1]);
+    fs.fail(FsOp::copy_file, win_error::disk_full, entry);
+    prompts = fake::FakePrompts{};
+    view = {};
+    const std::string folder = "C:\\E" + std::to_string(k) + "\\";
+    run(folder);
+    const std::string destination = folder + flattened_name(entry);
+    EXPECT_EQ(view.copy.bar_position, k);
+    EXPECT_EQ(view.copy.path, destination);
+    EXPECT_EQ(
+        prompts.asked(),
+        (std::vector<AskedBox>{{BoxKind::error, "コピーに失敗しました:Q:\\tools" + entry + "," + destination +
+                                                    ",ディスクに十分な空き領域がありません。"}}));
+    EXPECT_TRUE(view.copy.close_requested);
+    EXPECT_FALSE(view.finished);
+    EXPECT_EQ(fs.files_below(folder).size(), static_cast<std::size_t>(k - 1));
+  }
+  EXPECT_FALSE(fs.exists(kRecordPath));
+  EXPECT_TRUE(shell.links.empty());
+}
+
+TEST_F(EmulatorInstallTest, FolderRefusedOrNotCreatedWritesNothing) {
+  prompts.answer({false});
+  run("C:\\Winx68k\\");
+  EXPECT_EQ(prompts.texts(), std::vector<std::string>{kFolderQuestion});
+  EXPECT_TRUE(view.copy.close_requested);
+
+  prompts = fake::FakePrompts{};
+  view = {};
+  prompts.answer({true});
+  fs.fail(FsOp::create_directory, win_error::access_denied);
+  run("C:\\Winx68k\\");
+  EXPECT_EQ(prompts.texts(),
+            (std::vector<std::string>{kFolderQuestion, "なんらかの理由でディレクトリの作成に失敗しました"}));
+  EXPECT_TRUE(view.copy.close_requested);
+  EXPECT_FALSE(view.finished);
+  EXPECT_FALSE(fs.exists("C:\\Winx68k"));
+  EXPECT_FALSE(fs.exists(kRecordPath));
+}
+
+TEST_F(EmulatorInstallTest, EmptyFolderTextRaisesTheCreationErrorAndLeavesTheWindowOpen) {
+  prompts.answer({true});
+  EXPECT_THROW(run(""), UserError);
+  EXPECT_FALSE(view.finished);
+  EXPECT_FALSE(view.copy.close_requested);
+  EXPECT_FALSE(fs.exists(kRecordPath));
+}
+
+TEST_F(EmulatorInstallTest, RecordWriteFailingKeepsFinishTextsAndSkipsTheQuestion) {
+  fs.add_directory("C:\\Winx68k");
+  profiles.fail_write(win_error::access_denied, "DRIVE");
+  try {
+    run("C:\\Winx68k\\");
+    FAIL() << "no error";
+  } catch (const UserError& error) {
+    EXPECT_STREQ(error.what(), "kivo68i.ini に書き込めません");
+  }
+  EXPECT_TRUE(view.finished);
+  EXPECT_TRUE(prompts.asked().empty());
+  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=C:\\Winx68k\\\r\n");  // keys before the failure stay
+}
+
+TEST_F(EmulatorInstallTest, ShortcutStepsFailingMeanNoShortcutAndANormalEnd) {
+  fs.add_directory("C:\\Winx68k");
+  shell.desktop_status = Status::error(win_error::file_not_found);
+  prompts.answer({true});
+  run("C:\\Winx68k\\");
+  EXPECT_TRUE(shell.links.empty());
+
+  shell.desktop_status = {};
+  shell.create_status = Status::error(win_error::access_denied);
+  prompts.answer({true});
+  run("C:\\Winx68k\\");
+  EXPECT_TRUE(shell.links.empty());
+
+  // A desktop so deep that the shortcut's path would not fit is no shortcut either.
+  shell.create_status = {};
+  shell.desktop = "C:\\" + std::string(250, 'd');
+  prompts.answer({true});
+  run("C:\\Winx68k\\");
+  EXPECT_TRUE(shell.links.empty());
+  EXPECT_EQ(prompts.texts(), (std::vector<std::string>(3, kShortcutQuestion)));
+  EXPECT_TRUE(view.finished);
+  EXPECT_FALSE(view.copy.close_requested);
+}
+
+TEST_F(EmulatorInstallTest, SourceIsToolsBesideTheProgramAndUncFolderRecordsBackslashDrive) {
+  EXPECT_EQ(emulator_source_base("Q:\\kivo68i.exe"), "Q:\\tools");
+  EXPECT_EQ(emulator_source_base("C:\\cd\\image\\kivo68i.exe"), "C:\\cd\\image\\tools");
+  fs.add_unc_share("\\\\server\\share");
+  fs.add_directory("\\\\server\\share\\winx68k");
+  run("\\\\server\\share\\winx68k");
+  EXPECT_EQ(installed_names("\\\\server\\share\\winx68k").size(), 8u);
+  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=\\\\server\\share\\winx68k\r\nDRIVE=\\\r\nTESTNUM=1\r\n");
+}
+
+TEST_F(EmulatorInstallTest, TypedDestinationOf300CharactersIsRefusedWhole) {
+  const std::string typed = "C:\\" + std::string(297, 'w');
+  run(typed);
+  EXPECT_EQ(prompts.texts(),
+            std::vector<std::string>{"パスが長すぎるためインストールできません（255文字まで）:" + typed});
+  EXPECT_EQ(fs.changing_calls(), 0);
+  EXPECT_FALSE(view.finished);
+}
+
+}  // namespace
+}  // namespace kivo

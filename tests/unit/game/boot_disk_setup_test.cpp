@@ -1,0 +1,268 @@
+#include "game/boot_disk_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "app/user_error.h"
+#include "emulator/settings_record.h"
+#include "fake_file_system.h"
+#include "fake_profile_store.h"
+#include "fake_prompts.h"
+#include "fake_system.h"
+#include "game/boot_disk_image.h"
+
+namespace kivo {
+namespace {
+
+using fake::FsOp;
+
+constexpr const char* kCdImage = "Q:\\kivo\\tools\\emu\\kivokidou.d88";
+constexpr const char* kRecordFile = "C:\\WINDOWS\\kivo68i.ini";
+
+std::string image_bytes(std::size_t size, char seed) {
+  std::string data(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<char>((i * 7 + seed) & 0xFF);
+  return data;
+}
+
+std::string patched(std::string image, char letter) {
+  image[kFirstDriveLetterPosition] = letter;
+  image[kSecondDriveLetterPosition] = letter;
+  return image;
+}
+
+class BootDiskSetupTest : public ::testing::Test {
+ protected:
+  fake::FakeFileSystem fs;
+  fake::FakeProfileStore store{fs};
+  fake::FakeEnvironment environment;
+  fake::FakePrompts prompts;
+  std::deque<char> drive_answers;
+  int drive_questions = 0;
+  const std::string cd_image = image_bytes(720000, 3);
+
+  void SetUp() override {
+    fs.add_drive('Q');
+    fs.add_drive('D');
+    fs.add_directory("C:\\WINDOWS");
+    // Files copied from a CD arrive read-only.
+    fs.add_file(kCdImage, cd_image, file_attribute::read_only);
+  }
+
+  BootDiskSetup setup() {
+    return BootDiskSetup{fs,
+                         store,
+                         environment,
+                         prompts,
+                         [this] {
+                           ++drive_questions;
+                           if (drive_answers.empty()) return '\0';
+                           const char answer = drive_answers.front();
+                           drive_answers.pop_front();
+                           return answer;
+                         },
+                         "Q:\\kivo"};
+  }
+
+  void write_record(const std::string& text) { fs.add_file(kRecordFile, "[INST]\r\n" + text); }
+
+  // The message the setup stopped with, or "" when it finished.
+  std::string run() {
+    try {
+      set_up_boot_disk(setup());
+      return "";
+    } catch (const UserError& e) {
+      return e.what();
+    }
+  }
+
+  void expect_no_leftovers(const std::string& folder) {
+    for (const std::string& file : fs.files_below(folder))
+      EXPECT_EQ(file.find("~k68cpy"), std::string::npos) << file;
+  }
+};
+
+TEST_F(BootDiskSetupTest, RecordFromTheEmulatorGivesLetterAndFolderAndIsConsumed) {
+  fs.add_directory("D:\\emu\\winx68k");
+  write_emulator_record(store, "D:\\emu\\winx68k");
+  ASSERT_EQ(run(), "");
+  const std::string image = "D:\\emu\\winx68k\\kivokidou.d88";
+  EXPECT_EQ(fs.read(image), patched(cd_image, 'D'));
+  EXPECT_EQ(*fs.attributes_of(image) & file_attribute::read_only, 0u);
+  EXPECT_FALSE(fs.exists(kRecordFile));
+  EXPECT_EQ(drive_questions, 0);
+  EXPECT_TRUE(prompts.asked().empty());
+  expect_no_leftovers("D:\\");
+}
+
+TEST_F(BootDiskSetupTest, DefaultsOfEachKey) {
+  fs.add_directory("C:\\WINX68K");
+  const std::string image = "C:\\WINX68K\\kivokidou.d88";
+
+  // No record at all: the user is asked, FOLDER "C:WINX68K" is taken from the root.
+  drive_answers = {'e'};
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(drive_questions, 1);
+  EXPECT_EQ(fs.read(image), patched(cd_image, 'e'));
+
+  // A marker but no DRIVE: "C".
+  write_record("TESTNUM=1\r\n");
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(fs.read(image), patched(cd_image, 'C'));
+  EXPECT_EQ(drive_questions, 1);
+  EXPECT_FALSE(fs.exists(kRecordFile));
+
+  // A marker of 99 or a garbled one counts as no record; DRIVE is then not read.
+  for (const char* marker : {"99", "x1"}) {
+    write_record(std::string("TESTNUM=") + marker + "\r\nDRIVE=D\r\n");
+    drive_answers = {'f'};
+    ASSERT_EQ(run(), "");
+    EXPECT_EQ(fs.read(image), patched(cd_image, 'f')) << marker;
+  }
+  // Any other marker counts, zero and negative ones too.
+  write_record("TESTNUM=-5\r\nDRIVE=DE\r\n");
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(fs.read(image), patched(cd_image, 'D'));  // only the first character of DRIVE
+  EXPECT_EQ(drive_questions, 3);
+}
+
+TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
+  fs.add_directory("D:\\WINX68K");
+  for (const char* folder : {"D:\\WINX68K\\", "D:WINX68K", "D:\\\\WINX68K"}) {
+    SCOPED_TRACE(folder);
+    write_record(std::string("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=") + folder + "\r\n");
+    ASSERT_EQ(run(), "");
+    EXPECT_EQ(fs.files_below("D:\\WINX68K").size(), 1u);
+    EXPECT_EQ(fs.read("D:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
+  }
+  EXPECT_EQ(absolute_emulator_folder("C:WINX68K"), "C:\\WINX68K");
+  EXPECT_EQ(absolute_emulator_folder("c:"), "c:\\");
+  EXPECT_EQ(absolute_emulator_folder("C:\\Winx68k\\"), "C:\\Winx68k\\");
+  EXPECT_EQ(absolute_emulator_folder("\\\\server\\share\\winx68k"), "\\\\server\\share\\winx68k");
+  for (const char* unusable : {"", "winx68k", "\\winx68k", "1:\\winx68k"})
+    EXPECT_EQ(absolute_emulator_folder(unusable), "") << unusable;
+}
+
+TEST_F(BootDiskSetupTest, FolderWithoutDriveOrTooLongIsRefusedBeforeAnything) {
+  write_record("TESTNUM=99\r\nFOLDER=winx68k\r\n");
+  EXPECT_EQ(run(),
+            "エミュレータのフォルダがドライブ名で始まっていないため、起動ディスクを設定できません:winx68k");
+  const std::string deep = "C:\\" + std::string(240, 'w');
+  write_record("TESTNUM=99\r\nFOLDER=" + deep + "\r\n");
+  EXPECT_EQ(run(), "パスが長すぎるためインストールできません（255文字まで）:" + deep + "\\kivokidou.d88");
+  EXPECT_EQ(drive_questions, 0);
+  EXPECT_TRUE(fs.exists(kRecordFile));
+}
+
+TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
+  fs.add_directory("C:\\WINX68K");
+  const std::string image = "C:\\WINX68K\\kivokidou.d88";
+  const std::string old_image = image_bytes(720000, 9);
+  fs.add_file(image, old_image);
+  // Close box or empty field (0), a network path, digits, blanks, punctuation
+  // next to the letters in ASCII, and the first byte of a Japanese character.
+  for (const char answer : {'\0', '\\', '0', '9', ' ', '.', ':', '@', '[', '`', '{', '\xE3'}) {
+    SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(answer)));
+    drive_answers = {answer};
+    EXPECT_EQ(run(),
+              "ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\n"
+              "インストールは完了していません。");
+    EXPECT_EQ(fs.read(image), old_image);
+  }
+  EXPECT_EQ(prompts.asked().size(), 12u);
+  EXPECT_EQ(prompts.asked().front().kind, fake::BoxKind::confirm);
+
+  // Yes asks again; the first letter answered is written.
+  prompts.answer({true, true});
+  drive_answers = {'\0', '\\', 'z'};
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(fs.read(image), patched(cd_image, 'z'));
+}
+
+TEST_F(BootDiskSetupTest, RecordDriveThatIsNotALetterMakesTheUserChoose) {
+  fs.add_directory("C:\\WINX68K");
+  for (const char* drive : {"DRIVE=\r\n", "DRIVE=\\\r\n", "DRIVE=7\r\n"}) {
+    SCOPED_TRACE(drive);
+    write_record(std::string("TESTNUM=1\r\n") + drive);
+    drive_answers = {'d'};
+    ASSERT_EQ(run(), "");
+    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'd'));
+  }
+  EXPECT_EQ(drive_questions, 3);
+}
+
+TEST_F(BootDiskSetupTest, ImageThatCannotBeHadStopsWithTheRecordKept) {
+  write_record("TESTNUM=1\r\nDRIVE=D\r\n");
+  // Emulator folder missing: nothing to copy into.
+  EXPECT_EQ(run(), "ファイル C:\\WINX68K\\kivokidou.d88 は開けません");
+  EXPECT_TRUE(fs.exists(kRecordFile));
+
+  // The CD's image unreadable: the image the emulator installation left is patched.
+  fs.add_directory("C:\\WINX68K");
+  const std::string installed = image_bytes(700000, 5);
+  fs.add_file("C:\\WINX68K\\kivokidou.d88", installed, file_attribute::read_only);
+  fs.fail(FsOp::copy_file, win_error::read_fault, "Q:\\kivo");
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(installed, 'D'));
+
+  // Neither can be opened for writing.
+  write_record("TESTNUM=1\r\nDRIVE=D\r\n");
+  fs.fail(FsOp::open_for_update, win_error::sharing_violation);
+  EXPECT_EQ(run(), "ファイル C:\\WINX68K\\kivokidou.d88 は開けません");
+  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(installed, 'D'));
+  EXPECT_TRUE(fs.exists(kRecordFile));
+  expect_no_leftovers("C:\\WINX68K");
+}
+
+TEST_F(BootDiskSetupTest, ShortImageOrFailingWriteLeavesTheInstalledImageAlone) {
+  fs.add_directory("C:\\WINX68K");
+  const std::string installed = image_bytes(720000, 1);
+  fs.add_file("C:\\WINX68K\\kivokidou.d88", installed);
+  const std::string where = "ファイル C:\\WINX68K\\kivokidou.d88 ";
+
+  fs.add_file(kCdImage, image_bytes(kSecondDriveLetterPosition, 3));  // one byte short
+  drive_answers = {'D'};
+  EXPECT_EQ(run(), where + "は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません");
+  EXPECT_EQ(fs.calls(FsOp::write_byte), 0);
+
+  fs.add_file(kCdImage, cd_image);
+  for (const int nth : {1, 2}) {
+    fs.fail(FsOp::write_byte, win_error::disk_full, "", nth);
+    drive_answers = {'D'};
+    EXPECT_EQ(run(), where + "にドライブ名を書き込めません:ディスクに十分な空き領域がありません。");
+  }
+  fs.fail(FsOp::move, win_error::access_denied, "kivokidou.d88");
+  drive_answers = {'D'};
+  EXPECT_EQ(run(), where + "にドライブ名を書き込めません:アクセスが拒否されました。");
+
+  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), installed);
+  expect_no_leftovers("C:\\WINX68K");
+}
+
+TEST_F(BootDiskSetupTest, StoppedAtAnyPointTheImageIsTheOldOrTheFullyPatchedOne) {
+  fs.add_directory("D:\\emu");
+  const std::string installed = image_bytes(720000, 1);
+  for (int calls = 0;; ++calls) {
+    SCOPED_TRACE(calls);
+    fs.add_file("D:\\emu\\kivokidou.d88", installed, file_attribute::read_only);
+    write_record("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=D:\\emu\r\n");
+    fs.crash_after(fs.changing_calls() + calls);
+    bool crashed = false;
+    try {
+      set_up_boot_disk(setup());
+    } catch (const fake::SimulatedCrash&) {
+      crashed = true;
+    }
+    fs.clear_faults();
+    const auto image = fs.read("D:\\emu\\kivokidou.d88");
+    ASSERT_TRUE(image == installed || image == patched(cd_image, 'D'));
+    if (!crashed) {
+      EXPECT_EQ(image, patched(cd_image, 'D'));
+      break;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,242 @@
+#include "music/music_operations.h"
+
+#include <gtest/gtest.h>
+
+#include "music_scene.h"
+
+namespace kivo::music_test {
+namespace {
+
+using fake::AskedBox;
+using fake::BoxKind;
+using fake::FsOp;
+
+std::vector<std::string> paths_in(const std::string& folder) {
+  std::vector<std::string> paths;
+  for (const std::string_view entry : replacement_list()) paths.push_back(folder + std::string(entry));
+  return paths;
+}
+
+template <typename... Lists>
+std::vector<std::string> joined(const Lists&... lists) {
+  std::vector<std::string> all;
+  (all.insert(all.end(), lists.begin(), lists.end()), ...);
+  return all;
+}
+
+class MusicOperations : public ::testing::Test {
+ protected:
+  MusicScene scene;
+  void install() { install_fm_versions(scene.services); }
+  void restore() { restore_originals(scene.services); }
+};
+
+TEST_F(MusicOperations, FirstInstallationSavesTheOriginalsAndShowsFortyPaths) {
+  scene.put(kEdition, Set::originals);
+  install();
+  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
+  EXPECT_TRUE(scene.prompts.asked().empty());
+  EXPECT_EQ(scene.progress.events, (std::vector<std::string>{"begin", "end"}));
+  EXPECT_EQ(scene.progress.steps, joined(paths_in(kEdition), paths_in(kFmSource)));
+  for (const std::string& path : paths_in(kEdition))
+    EXPECT_EQ(*scene.fs.attributes_of(path) & file_attribute::read_only, 0u) << path;
+}
+
+TEST_F(MusicOperations, TheMarkerDecidesWhatEachButtonDoes) {
+  struct Case {
+    int marker;
+    bool install;
+    std::vector<AskedBox> boxes;
+  };
+  const AskedBox already{BoxKind::information, kAlreadyFmText};
+  const AskedBox not_replaced{BoxKind::information, kNotReplacedText};
+  for (const Case& c : {Case{1, true, {already}}, Case{0, false, {not_replaced}},
+                        Case{2, false, {not_replaced}}, Case{7, false, {not_replaced}}}) {
+    MusicScene s;
+    s.put(kEdition, Set::fm);
+    s.put(kBackup, Set::originals);
+    s.set_marker(c.marker);
+    s.fs.add_drive('Q', false);
+    const int changes = s.fs.changing_calls();
+    if (c.install)
+      install_fm_versions(s.services);
+    else
+      restore_originals(s.services);
+    EXPECT_EQ(s.prompts.asked(), c.boxes) << c.marker;
+    EXPECT_EQ(s.fs.changing_calls(), changes) << c.marker;
+    EXPECT_EQ(s.marker(), c.marker);
+    EXPECT_TRUE(s.progress.events.empty());
+  }
+}
+
+TEST_F(MusicOperations, RestoreWithoutAnyMarkerFileCreatesNone) {
+  scene.put(kEdition, Set::originals);
+  restore();
+  EXPECT_EQ(scene.prompts.texts(), std::vector<std::string>{kNotReplacedText});
+  EXPECT_FALSE(scene.fs.exists(kMarkerFile));
+}
+
+TEST_F(MusicOperations, RestoreAndInstallAlternateWithoutTheCd) {
+  scene.put(kEdition, Set::originals);
+  install();
+  scene.fs.add_drive('Q', false);
+  for (int round = 0; round < 3; ++round) {
+    restore();
+    ASSERT_TRUE(scene.settled(Set::originals, Set::fm, 2)) << round;
+    EXPECT_EQ(scene.progress.steps.size(), 40u + 60u * (2 * round + 1));
+    install();
+    ASSERT_TRUE(scene.settled(Set::fm, Set::originals, 1)) << round;
+  }
+  EXPECT_TRUE(scene.prompts.asked().empty());
+  const auto last_swap =
+      std::vector<std::string>(scene.progress.steps.end() - 60, scene.progress.steps.end());
+  EXPECT_EQ(last_swap, joined(paths_in(kEdition), paths_in(kBackup), paths_in(kBackup)));
+}
+
+TEST_F(MusicOperations, AnyMarkerOtherThanZeroOrOneSwapsToTheFmVersions) {
+  scene.put(kEdition, Set::originals);
+  scene.put(kBackup, Set::fm);
+  scene.set_marker(5);
+  install();
+  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
+}
+
+TEST_F(MusicOperations, FirstInstallationKeepsBackupsAlreadyThere) {
+  scene.put(kEdition, Set::originals);
+  const auto entries = replacement_list();
+  for (std::size_t i : {0u, 5u, 19u}) scene.fs.add_file(kBackup + std::string(entries[i]), "EARLIER BACKUP");
+  install();
+  EXPECT_TRUE(scene.prompts.asked().empty());
+  EXPECT_EQ(scene.holds(kEdition), Set::fm);
+  EXPECT_EQ(scene.marker(), 1);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const bool earlier = i == 0 || i == 5 || i == 19;
+    EXPECT_EQ(scene.fs.read(kBackup + std::string(entries[i])),
+              earlier ? "EARLIER BACKUP" : original_of(entries[i]));
+  }
+}
+
+TEST_F(MusicOperations, WithoutTheFullFmSourceNothingIsTouched) {
+  scene.put(kEdition, Set::originals);
+  const std::string missing = kFmSource + std::string(replacement_list()[7]);
+  scene.remove(missing);
+  const int changes = scene.fs.changing_calls();
+  install();
+  ASSERT_EQ(scene.prompts.asked().size(), 1u);
+  EXPECT_EQ(scene.prompts.asked()[0].kind, BoxKind::error);
+  EXPECT_NE(scene.prompts.asked()[0].text.find(missing), std::string::npos);
+  EXPECT_EQ(scene.fs.changing_calls(), changes);
+  EXPECT_EQ(scene.holds(kEdition), Set::originals);
+  EXPECT_FALSE(scene.fs.exists(kMarkerFile));
+}
+
+TEST_F(MusicOperations, AReadOnlyOriginalIsSavedBeforeItIsReplaced) {
+  scene.put(kEdition, Set::originals);
+  const std::string entry(replacement_list()[3]);
+  scene.fs.add_file(kEdition + entry, original_of(entry), file_attribute::read_only);
+  install();
+  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
+  restore();
+  EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
+}
+
+TEST_F(MusicOperations, AnOriginalTheEditionLacksStaysAbsentAfterARestoreButTheFmFileIsKept) {
+  scene.put(kEdition, Set::originals);
+  const std::string entry(replacement_list()[4]);
+  scene.remove(kEdition + entry);
+  install();
+  EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
+  EXPECT_FALSE(scene.fs.exists(kBackup + entry));
+  restore();
+  EXPECT_TRUE(scene.prompts.asked().empty());
+  EXPECT_FALSE(scene.fs.exists(kEdition + entry));
+  EXPECT_EQ(scene.fs.read(kBackup + entry), fm_of(entry));
+  EXPECT_EQ(scene.marker(), 2);
+  install();
+  EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
+  EXPECT_FALSE(scene.fs.exists(kBackup + entry));
+}
+
+TEST_F(MusicOperations, AForeignFileInBackupKeepsTheSavedSetInBackup2UntilItIsMoved) {
+  scene.put(kEdition, Set::originals);
+  install();
+  const std::string foreign = std::string(kBackup) + "mp3\\mine.txt";
+  scene.fs.add_file(foreign, "user's own");
+  restore();
+  const std::vector<std::string> folder_messages = {
+      "backup2のmp3フォルダ削除に失敗", "backup2フォルダ削除に失敗", "backup2→backupフォルダリネームに失敗"};
+  ASSERT_EQ(scene.prompts.asked().size(), 4u);
+  for (std::size_t i = 0; i < 3; ++i)
+    EXPECT_EQ(scene.prompts.asked()[i], (AskedBox{BoxKind::plain, folder_messages[i]}));
+  EXPECT_EQ(scene.prompts.asked()[3].kind, BoxKind::warning);
+  EXPECT_NE(scene.prompts.asked()[3].text.find("backup2フォルダにあります"), std::string::npos);
+  EXPECT_EQ(scene.holds(kEdition), Set::originals);
+  EXPECT_EQ(scene.holds(kTemporary), Set::fm);
+  EXPECT_FALSE(scene.fs.exists(std::string(kBackup) + "movie"));
+  EXPECT_EQ(scene.marker(), 1);
+
+  // Either button now leads out of it and never overwrites backup2\.
+  install();
+  EXPECT_EQ(scene.holds(kTemporary), Set::fm);
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::warning);
+
+  scene.remove(foreign);
+  restore();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::information);
+  EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
+}
+
+TEST_F(MusicOperations, ALeftoverBackup2WithoutARecordIsNeverOverwritten) {
+  scene.put(kEdition, Set::originals);
+  scene.put(kBackup, Set::fm);
+  scene.put(kTemporary, Set::originals);
+  scene.set_marker(2);
+  install();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(scene.holds(kTemporary), Set::originals);
+  EXPECT_EQ(scene.holds(kBackup), Set::fm);
+
+  // With backup\ gone the earlier rename is simply finished.
+  MusicScene old;
+  old.put(kEdition, Set::originals);
+  old.put(kTemporary, Set::fm);
+  old.set_marker(2);
+  restore_originals(old.services);
+  EXPECT_EQ(old.prompts.asked().back().kind, BoxKind::information);
+  EXPECT_TRUE(old.settled(Set::originals, Set::fm, 2));
+}
+
+TEST_F(MusicOperations, ASwapWithoutABackupFolderIsRefused) {
+  scene.put(kEdition, Set::originals);
+  scene.set_marker(2);
+  install();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(scene.holds(kEdition), Set::originals);
+  EXPECT_FALSE(scene.fs.exists("C:\\Games\\KivoWin\\backup2"));
+}
+
+TEST_F(MusicOperations, AMarkerThatCannotBeWrittenIsWrittenByTheNextRun) {
+  scene.put(kEdition, Set::originals);
+  install();
+  scene.profiles.fail_write(win_error::access_denied, "kivomus");
+  restore();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(scene.marker(), 1);
+  EXPECT_TRUE(scene.fs.exists(kJournal));
+  restore();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::information);
+  EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
+}
+
+TEST_F(MusicOperations, AnEditionPathTooLongIsRefusedBeforeAnythingChanges) {
+  const std::string deep = "C:\\" + std::string(230, 'd') + "\\";
+  scene.point_shortcut_at(deep + "Kivo.exe");
+  scene.put(deep, Set::originals);
+  const int changes = scene.fs.changing_calls();
+  install();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(scene.fs.changing_calls(), changes);
+}
+
+}  // namespace
+}  // namespace kivo::music_test

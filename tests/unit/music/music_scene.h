@@ -1,0 +1,126 @@
+#pragma once
+// A Windows edition installed on the fake file system, found through its
+// Start-menu shortcut, with the FM versions on a CD in drive Q:.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fake_file_system.h"
+#include "fake_profile_store.h"
+#include "fake_prompts.h"
+#include "fake_system.h"
+#include "file_tables.h"
+#include "music/edition_locator.h"
+#include "music/music_operations.h"
+
+namespace kivo::music_test {
+
+inline constexpr const char* kPrograms = "C:\\Users\\kivo\\Start Menu\\Programs";
+inline constexpr const char* kEdition = "C:\\Games\\KivoWin\\";
+inline constexpr const char* kBackup = "C:\\Games\\KivoWin\\backup\\";
+inline constexpr const char* kTemporary = "C:\\Games\\KivoWin\\backup2\\";
+inline constexpr const char* kFmSource = "Q:\\sashikae\\";
+inline constexpr const char* kMarkerFile = "C:\\Games\\KivoWin\\mp3\\kivomus.ini";
+inline constexpr const char* kJournal = "C:\\Games\\KivoWin\\backup.jnl";
+
+inline std::string original_of(std::string_view entry) {
+  return "ORIGINAL " + std::string(entry) + std::string(entry.size() * 3, 'o');
+}
+inline std::string fm_of(std::string_view entry) {
+  return "FM " + std::string(entry) + std::string(entry.size(), 'f');
+}
+
+enum class Set { originals, fm, none };
+
+class RecordingProgress : public MusicProgressView {
+ public:
+  std::vector<std::string> events;
+  std::vector<std::string> steps;
+  void begin() override { events.push_back("begin"); }
+  void step(const std::string& path) override { steps.push_back(path); }
+  void end() override { events.push_back("end"); }
+};
+
+class MusicScene {
+ public:
+  fake::FakeFileSystem fs;
+  fake::FakeProfileStore profiles{fs};
+  fake::FakeRegistry registry;
+  fake::FakeShell shell{fs};
+  fake::FakeEnvironment environment;
+  fake::FakePrompts prompts;
+  RecordingProgress progress;
+  MusicServices services{fs, profiles, registry, shell, environment, prompts, progress};
+
+  MusicScene() {
+    fs.add_drive('Q');
+    registry.set_text(kShellFoldersKey, "Programs", kPrograms);
+    point_shortcut_at(std::string(kEdition) + "Kivo.exe");
+    fs.add_file(std::string(kEdition) + "Kivo.exe", "EXE");
+    fs.add_directory(std::string(kEdition) + "mp3");
+    fs.add_directory(std::string(kEdition) + "movie");
+    for (const std::string_view entry : replacement_list())
+      fs.add_file(kFmSource + std::string(entry), fm_of(entry), file_attribute::read_only);
+  }
+
+  // The given set in a folder ("none" puts nothing there).
+  void put(const std::string& folder, Set set) {
+    fs.add_directory(folder + "mp3");
+    fs.add_directory(folder + "movie");
+    if (set == Set::none) return;
+    for (const std::string_view entry : replacement_list())
+      fs.add_file(folder + std::string(entry), set == Set::fm ? fm_of(entry) : original_of(entry));
+  }
+  void point_shortcut_at(const std::string& target) {
+    shell.links.clear();
+    ShellLinkSpec link;
+    link.target = target;
+    shell.create_link(std::string(kPrograms) + kEditionShortcut, link);
+  }
+  void remove(const std::string& path) {
+    fs.set_attributes(path, file_attribute::normal);
+    fs.delete_file(path);
+  }
+  void set_marker(int value) { profiles.write_string(kMarkerFile, "KIVO", "KIVOMUS", std::to_string(value)); }
+  int marker() { return read_marker(fs, profiles, kMarkerFile); }
+
+  // Which set a folder holds completely, or none when it is incomplete or mixed.
+  Set holds(const std::string& folder) const {
+    bool all_original = true;
+    bool all_fm = true;
+    for (const std::string_view entry : replacement_list()) {
+      const auto data = fs.read(folder + std::string(entry));
+      all_original = all_original && data == original_of(entry);
+      all_fm = all_fm && data == fm_of(entry);
+    }
+    return all_original ? Set::originals : all_fm ? Set::fm : Set::none;
+  }
+
+  // Every file of the set is complete in at least one of the three folders.
+  bool survives(Set set) const {
+    for (const std::string_view entry : replacement_list()) {
+      const std::string wanted = set == Set::fm ? fm_of(entry) : original_of(entry);
+      bool found = false;
+      for (const char* folder : {kEdition, kBackup, kTemporary})
+        found = found || fs.read(folder + std::string(entry)) == wanted;
+      if (!found) return false;
+    }
+    return true;
+  }
+
+  bool told_of_trouble() const {
+    for (const auto& box : prompts.asked())
+      if (box.kind == fake::BoxKind::error || box.kind == fake::BoxKind::warning) return true;
+    return false;
+  }
+
+  // The state after a finished operation: one set in use, the other saved,
+  // no backup2\, no journal, the marker saying so.
+  bool settled(Set in_use, Set saved, int marker_value) {
+    return holds(kEdition) == in_use && holds(kBackup) == saved &&
+           !fs.exists("C:\\Games\\KivoWin\\backup2") && !fs.exists(kJournal) && marker() == marker_value;
+  }
+};
+
+}  // namespace kivo::music_test
