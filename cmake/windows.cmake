@@ -39,3 +39,11 @@ foreach(dir ${KIVO_WINDOWS_TOOL_DIRS})
     add_subdirectory(${dir})
   endif()
 endforeach()
+
+# Benchmarks: Windows programs that print ratios measured in one run.
+file(GLOB KIVO_BENCH_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tests/bench/*)
+foreach(dir ${KIVO_BENCH_DIRS})
+  if(EXISTS ${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endforeach()
