@@ -25,6 +25,8 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# MinGW's win32 thread model has no std::mutex, which GoogleTest's Notification uses.
+target_compile_options(gtest PUBLIC -include ${CMAKE_SOURCE_DIR}/tests/platform/gtest_notification.h)
 
 file(GLOB KIVO_PLATFORM_TEST_SOURCES CONFIGURE_DEPENDS tests/platform/*.cpp)
 if(KIVO_PLATFORM_TEST_SOURCES)
@@ -35,6 +37,14 @@ endif()
 
 file(GLOB KIVO_WINDOWS_TOOL_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tools/windows/*)
 foreach(dir ${KIVO_WINDOWS_TOOL_DIRS})
+  if(EXISTS ${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endforeach()
+
+# Benchmarks (not tests): Windows programs that print ratios measured in one run.
+file(GLOB KIVO_BENCH_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tests/bench/*)
+foreach(dir ${KIVO_BENCH_DIRS})
   if(EXISTS ${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
   endif()

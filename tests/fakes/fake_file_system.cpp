@@ -76,6 +76,8 @@ Status FakeFileSystem::key_of(const std::string& path, std::string& key) const {
     clean.push_back(c);
   }
   if (!clean.empty() && clean.back() == '\\') clean.pop_back();
+  // A "." component names the folder it stands in ("C:\." is the root).
+  while (clean == "." || clean.ends_with("\\.")) clean.resize(clean.size() >= 2 ? clean.size() - 2 : 0);
   for (const char bad : std::string("<>\"|?*:"))
     if (clean.find(bad) != std::string::npos) return Status::error(win_error::invalid_name);
   key = drive + "\\" + clean;
@@ -186,6 +188,8 @@ bool FakeFileSystem::is_file(const std::string& path) {
 }
 
 bool FakeFileSystem::is_directory(const std::string& path) {
+  for (const std::string& hidden : hidden_paths_)
+    if (hidden == path) return false;
   std::string key;
   if (key_of(path, key).failed()) return false;
   const auto it = nodes_.find(key);

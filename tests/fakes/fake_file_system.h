@@ -46,6 +46,9 @@ class FakeFileSystem : public FileSystem {
   void add_directory(const std::string& path);   // with parents
   void add_file(const std::string& path, const std::string& data,
                 std::uint32_t attributes = file_attribute::archive);  // with parent folders
+  // is_directory answers false for exactly this spelling of a path ("E:\."),
+  // as a drive that lists its root but refuses to open it would.
+  void hide_from_is_directory(const std::string& exact_path) { hidden_paths_.push_back(exact_path); }
 
   // ---- faults
   // Fails the nth call (1-based) of `op` whose path (or either path) contains
@@ -109,6 +112,7 @@ class FakeFileSystem : public FileSystem {
   Status injected(FsOp op, const std::string& path, const std::string& other = "");
   void count_change();
 
+  std::vector<std::string> hidden_paths_;
   std::map<std::string, Node> nodes_;
   std::map<std::string, bool> drives_;  // drive key ("C:" or "\\SERVER\SHARE") -> ready
   std::vector<Fault> faults_;

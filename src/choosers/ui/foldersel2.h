@@ -1,9 +1,16 @@
 #pragma once
-// The folder browser for the emulator destination. Its contents are still to come; the window exists with its
-// caption, size and place so that the program creates every window at start-up.
+// The folder browser for the emulator destination (Tfoldersel2): path field,
+// drive selector and folder list; the answer goes into Win68instFolder.
+
+#include <memory>
 
 #include "app/ui/app_context.h"
+#include "choosers/drive_selector_model.h"
+#include "choosers/folder_list_model.h"
+#include "choosers/foldersel2_rules.h"
+#include "choosers/text_box.h"
 #include "platform/forms/form.h"
+#include "platform/win32/win32_drives.h"
 
 namespace kivo {
 
@@ -11,8 +18,16 @@ class Tfoldersel2 : public forms::Form {
  public:
   explicit Tfoldersel2(AppContext& context);
 
+ protected:
+  void FormShow() override;
+
  private:
   AppContext& context_;
+  Win32Drives drives_;
+  DriveSelectorModel selector_;
+  FolderListModel folders_;
+  std::unique_ptr<TextBox> path_field_;
+  std::unique_ptr<Foldersel2Rules> rules_;
 };
 
 }  // namespace kivo

@@ -1,9 +1,14 @@
 #pragma once
-// The drive-root chooser for the game destination. Its contents are still to come; the window exists with its
-// caption, size and place so that the program creates every window at start-up.
+// The drive-root chooser for the game destination (Tfoldersel4): only a drive
+// selector; the chosen drive replaces the first character of KivoinstFolder.
+
+#include <memory>
 
 #include "app/ui/app_context.h"
+#include "choosers/drive_selector_model.h"
+#include "choosers/foldersel4_rules.h"
 #include "platform/forms/form.h"
+#include "platform/win32/win32_drives.h"
 
 namespace kivo {
 
@@ -11,8 +16,14 @@ class Tfoldersel4 : public forms::Form {
  public:
   explicit Tfoldersel4(AppContext& context);
 
+ protected:
+  void FormShow() override;
+
  private:
   AppContext& context_;
+  Win32Drives drives_;
+  DriveSelectorModel selector_;
+  std::unique_ptr<Foldersel4Rules> rules_;
 };
 
 }  // namespace kivo

@@ -1,8 +1,22 @@
 #include "game/ui/progress2.h"
 
+#include "app/ui/windows.h"
+#include "choosers/ui/winsasi2.h"
+#include "game/game_install_run.h"
+#include "game/ui/foldersel3.h"
+#include "platform/forms/application.h"
+
 namespace kivo {
 
-Tprogress2::Tprogress2(AppContext& context)
+namespace {
+
+constexpr const char *kCopying =
+    "ファイルをコピー中です。しばらくお待ち下さい。";
+constexpr const char *kCancel = "キャンセル";
+
+} // namespace
+
+Tprogress2::Tprogress2(AppContext &context)
     : Form({.name = "progress2",
             .caption = "kivo68i / Kivo68インストール中",
             .left = 229,
@@ -11,6 +25,123 @@ Tprogress2::Tprogress2(AppContext& context)
             .height = 138,
             .size_is_client = true,
             .border = forms::Border::dialog}),
-      context_(context) {}
+      Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{24, 16, 0, 0},
+                               kCopying)),
+      Label2(add<forms::Label>(nullptr, "Label2", forms::Bounds{24, 40, 0, 0},
+                               "　")),
+      ProgressBar1(add<forms::ProgressBar>(nullptr, "ProgressBar1",
+                                           forms::Bounds{24, 64, 273, 17})),
+      Button1(add<forms::Button>(nullptr, "Button1",
+                                 forms::Bounds{128, 96, 73, 25}, kCancel, 0)),
+      context_(context) {
+  close_message_window();
+  ProgressBar1.set_range(0, 100);
+  Button1.OnClick = [this] { Button1Click(); };
+  FormCreate();
+}
 
-}  // namespace kivo
+void Tprogress2::FormCreate() {
+  Button1.set_text(kCancel);
+  finished_ = false;
+}
+
+void Tprogress2::FormActivate() {
+  Button1.set_text(kCancel);
+  finished_ = false;
+  if (!context_.windows.foldersel3->GameCopyRequested())
+    return;
+  running_ = true;
+  pressed_while_running_ = false;
+  close_requested_ = false;
+  try {
+    RunInstallation();
+  } catch (...) {
+    // The error box comes next; the window stays open, not finished.
+    running_ = false;
+    pressed_while_running_ = false;
+    throw;
+  }
+  running_ = false;
+  ServiceDeferredPress();
+}
+
+void Tprogress2::RunInstallation() {
+  const Services &services = context_.services;
+  const BootDiskSetup setup{services.files,
+                            services.profiles,
+                            services.environment,
+                            services.prompts,
+                            [this] { return AskDrive(); },
+                            ""};
+  if (run_game_install(setup, context_.shared.KivoinstFolder, *this) ==
+      GameRunOutcome::finished)
+    ShowFinished();
+}
+
+char Tprogress2::AskDrive() {
+  // Closing the browser by its close box leaves no answer of this showing.
+  context_.shared.PickedDrive = 0;
+  context_.windows.winsasi2->show_modal();
+  return context_.shared.PickedDrive;
+}
+
+void Tprogress2::ShowFinished() {
+  Label1.set_text("インストールが終了しました。");
+  Label2.set_text(" ");
+  Button1.set_text("OK");
+  finished_ = true;
+}
+
+// A press that reached the button while a box or the drive browser of the run
+// had the message loop is taken up now, with the finished flag as it stands
+// after the run; a run that asked for the window to close has already said why.
+void Tprogress2::ServiceDeferredPress() {
+  const bool pressed = pressed_while_running_;
+  pressed_while_running_ = false;
+  if (pressed && !close_requested_)
+    Button1Click();
+}
+
+void Tprogress2::FormPaint() {
+  Label2.repaint();
+  ProgressBar1.repaint();
+}
+
+void Tprogress2::Button1Click() {
+  if (running_) {
+    pressed_while_running_ = true;
+    return;
+  }
+  if (!finished_)
+    context_.services.prompts.warning("インストールを中断します。");
+  close();
+}
+
+void Tprogress2::show_opening_texts() {
+  Label1.set_text(kCopying);
+  Label2.set_text(" ");
+  invalidate();
+}
+
+void Tprogress2::set_bar_range(int maximum) {
+  ProgressBar1.set_range(0, maximum);
+  ProgressBar1.set_position(0);
+  ProgressBar1.set_smooth(true);
+}
+
+void Tprogress2::set_bar_position(int position) {
+  ProgressBar1.set_position(position);
+}
+
+void Tprogress2::show_path(const std::string &path) {
+  Label2.set_text(path);
+  repaint_now();
+  forms::Application::keep_alive();
+}
+
+void Tprogress2::request_close() {
+  close_requested_ = true;
+  post_close();
+}
+
+} // namespace kivo

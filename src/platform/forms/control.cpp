@@ -240,7 +240,20 @@ Picture::~Picture() {
 void Picture::after_create() {
   bitmap_ = static_cast<HBITMAP>(LoadImageW(Application::instance(), MAKEINTRESOURCEW(bitmap_resource_),
                                             IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-  SendMessageW(handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
+}
+
+bool Picture::on_draw_item(DRAWITEMSTRUCT& item) {
+  // The artwork keeps its own pixels at every DPI, at the top left of its box.
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+  if (!bitmap_) return true;
+  BITMAP info{};
+  GetObjectW(bitmap_, sizeof(info), &info);
+  const HDC source = CreateCompatibleDC(item.hDC);
+  const HGDIOBJ old = SelectObject(source, bitmap_);
+  BitBlt(item.hDC, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  SelectObject(source, old);
+  DeleteDC(source);
+  return true;
 }
 
 }  // namespace kivo::forms

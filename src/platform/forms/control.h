@@ -167,10 +167,11 @@ class Picture : public Control {
  public:
   Picture(Form& form, Control* parent, std::string name, Bounds bounds, int bitmap_resource);
   ~Picture() override;
+  bool on_draw_item(DRAWITEMSTRUCT& item) override;
 
  protected:
   const wchar_t* window_class() const override { return L"STATIC"; }
-  DWORD style() const override { return WS_CHILD | WS_VISIBLE | SS_BITMAP; }
+  DWORD style() const override { return WS_CHILD | WS_VISIBLE | SS_OWNERDRAW; }
   void after_create() override;
 
  private:

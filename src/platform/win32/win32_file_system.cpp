@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/path_parts.h"
+#include "platform/win32/read_only_file.h"
 #include "platform/win32/scoped_no_drive_prompt.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
@@ -29,12 +30,17 @@ Status on_path(const std::string& path, Call call, std::size_t max_length = kMax
   return Status::success();
 }
 
+// Runs a W function from one path to another; `overwrites` says whether it may
+// replace a file at the destination.
 template <typename Call>
-Status on_two_paths(const std::string& from, const std::string& to, Call call) {
+Status on_two_paths(const std::string& from, const std::string& to, bool overwrites, Call call) {
   std::wstring wide_from;
   std::wstring wide_to;
   if (const Status s = to_wide_path(from, wide_from); s.failed()) return s;
   if (const Status s = to_wide_path(to, wide_to); s.failed()) return s;
+  if (overwrites) {
+    if (const Status s = refuse_read_only_file(wide_to); s.failed()) return s;
+  }
   if (!call(wide_from.c_str(), wide_to.c_str())) return last_error_status();
   return Status::success();
 }
@@ -42,6 +48,9 @@ Status on_two_paths(const std::string& from, const std::string& to, Call call) {
 Status open_file(const std::string& path, DWORD access, DWORD share, DWORD flags, unique_file_handle& file) {
   std::wstring wide;
   if (const Status s = to_wide_path(path, wide); s.failed()) return s;
+  if ((access & GENERIC_WRITE) != 0) {
+    if (const Status s = refuse_read_only_file(wide); s.failed()) return s;
+  }
   file.reset(::CreateFileW(wide.c_str(), access, share, nullptr, OPEN_EXISTING, flags, nullptr));
   if (!file) return last_error_status();
   return Status::success();
@@ -95,7 +104,8 @@ Status Win32FileSystem::remove_directory(const std::string& path) {
 Status Win32FileSystem::move(const std::string& from, const std::string& to, MoveMode mode) {
   DWORD flags = MOVEFILE_WRITE_THROUGH;
   if (mode == MoveMode::replace_existing) flags |= MOVEFILE_REPLACE_EXISTING;
-  return on_two_paths(from, to,
+  const bool overwrites = mode == MoveMode::replace_existing;
+  return on_two_paths(from, to, overwrites,
                       [flags](const wchar_t* f, const wchar_t* t) { return ::MoveFileExW(f, t, flags); });
 }
 
@@ -104,7 +114,7 @@ Status Win32FileSystem::delete_file(const std::string& path) {
 }
 
 Status Win32FileSystem::copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
-  return on_two_paths(from, to, [fail_if_exists](const wchar_t* f, const wchar_t* t) {
+  return on_two_paths(from, to, !fail_if_exists, [fail_if_exists](const wchar_t* f, const wchar_t* t) {
     return ::CopyFileW(f, t, fail_if_exists ? TRUE : FALSE);
   });
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/read_only_file.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_status.h"
 
@@ -65,9 +66,10 @@ Status Win32ProfileStore::write_string(const std::string& file, const std::strin
   const std::wstring wide_value = widen(value);
   if (!is_one_line(wide_section) || !is_one_line(wide_key) || !is_one_line(wide_value))
     return Status::error(win_error::invalid_parameter);
-  if (!is_utf16_file(profile_location(wide_file)) &&
-      !(fits_ansi_code_page(wide_section) && fits_ansi_code_page(wide_key) &&
-        fits_ansi_code_page(wide_value)))
+  const std::wstring location = profile_location(wide_file);
+  if (const Status s = refuse_read_only_file(location); s.failed()) return s;
+  if (!is_utf16_file(location) && !(fits_ansi_code_page(wide_section) && fits_ansi_code_page(wide_key) &&
+                                    fits_ansi_code_page(wide_value)))
     return Status::error(ERROR_NO_UNICODE_TRANSLATION);
   if (!::WritePrivateProfileStringW(wide_section.c_str(), wide_key.c_str(), wide_value.c_str(),
                                     wide_file.c_str()))

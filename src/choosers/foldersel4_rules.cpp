@@ -1,0 +1,55 @@
+#include "choosers/foldersel4_rules.h"
+
+#include "app/path_parts.h"
+#include "choosers/folder_browser_rules.h"
+
+namespace kivo {
+
+namespace {
+bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+}  // namespace
+
+std::string on_drive(const std::string& folder, char letter) {
+  std::string moved =
+      folder.size() >= 2 && folder[1] == ':' && is_ascii_letter(folder[0]) ? folder : "?:\\KIVO";
+  moved[0] = letter;
+  return moved;
+}
+
+Foldersel4Rules::Foldersel4Rules(DriveSelectorModel& DriveComboBox1, const ChooserServices& services)
+    : selector_(DriveComboBox1), services_(services), fallback_(DriveComboBox1) {
+  selector_.on_change = [this] { DriveComboBox1Change(); };
+}
+
+Foldersel4Rules::~Foldersel4Rules() { selector_.on_change = nullptr; }
+
+void Foldersel4Rules::FormShow() {
+  CancelFolder = services_.shared.KivoinstFolder;
+  WorkFolder = services_.shared.KivoinstFolder;
+  const char program = drive_letter(services_.env.program_path());
+  const char drive = fallback_.first_usable({drive_letter(WorkFolder), selector_.shown_letter(), program});
+  if (drive != 0) selector_.set_letter(drive);
+}
+
+void Foldersel4Rules::DriveComboBox1Change() {
+  const char c = selector_.letter();
+  DriveFallback::Step step(fallback_, c);
+  if (!is_ascii_letter(c) || !services_.fs.is_directory(std::string(1, c) + ":\\.")) {
+    const char program = drive_letter(services_.env.program_path());
+    fallback_.fall_back({first_character(WorkFolder), selector_.shown_letter(), program});
+    return;
+  }
+  WorkFolder = on_drive(WorkFolder, c);
+}
+
+void Foldersel4Rules::Button1Click() {
+  services_.shared.KivoinstFolder = WorkFolder;
+  services_.close();
+}
+
+void Foldersel4Rules::Button2Click() {
+  services_.shared.KivoinstFolder = CancelFolder;
+  services_.close();
+}
+
+}  // namespace kivo

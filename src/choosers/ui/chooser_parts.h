@@ -1,0 +1,33 @@
+#pragma once
+// Pieces the three chooser windows share: the path field seen as a TextBox,
+// the services the rules get, and the selector's and the list's start.
+
+#include <string>
+
+#include "app/path_parts.h"
+#include "app/ui/app_context.h"
+#include "choosers/chooser_services.h"
+#include "choosers/text_box.h"
+#include "platform/forms/application.h"
+#include "platform/forms/control.h"
+#include "platform/forms/form.h"
+
+namespace kivo {
+
+class EditTextBox : public TextBox {
+ public:
+  explicit EditTextBox(forms::Edit& edit) : edit_(edit) {}
+  std::string text() const override { return edit_.text(); }
+  void set_text(const std::string& text) override { edit_.set_text(text); }
+
+ private:
+  forms::Edit& edit_;
+};
+
+inline ChooserServices chooser_services(AppContext& context, forms::Form& form) {
+  return ChooserServices{context.services.files, context.services.environment, context.shared,
+                         [](const std::string& message) { forms::Application::show_exception(message); },
+                         [&form] { form.close(); }};
+}
+
+}  // namespace kivo

@@ -1,0 +1,34 @@
+#pragma once
+// The drive selector on screen: a drop-down list of the drives, each with the
+// shell's small icon and its label, showing and changing a DriveSelectorModel.
+
+#include "choosers/drive_selector_model.h"
+#include "platform/forms/control.h"
+
+namespace kivo {
+
+class DriveComboBox : public forms::Control {
+ public:
+  DriveComboBox(forms::Form& form, forms::Control* parent, std::string name, forms::Bounds bounds,
+                int tab_order, DriveSelectorModel& model);
+  ~DriveComboBox() override;
+
+  void lay_out() override;
+  bool on_command(WORD code) override;
+  bool on_draw_item(DRAWITEMSTRUCT& item) override;
+
+ protected:
+  const wchar_t* window_class() const override { return WC_COMBOBOXW; }
+  DWORD style() const override {
+    return WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
+           CBS_HASSTRINGS;
+  }
+  void after_create() override;
+
+ private:
+  void fill();
+
+  DriveSelectorModel& model_;
+};
+
+}  // namespace kivo

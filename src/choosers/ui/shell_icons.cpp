@@ -1,0 +1,32 @@
+#include "choosers/ui/shell_icons.h"
+
+#include <shellapi.h>
+
+namespace kivo {
+
+namespace {
+DWORD_PTR folder_info(SHFILEINFOW& info, UINT extra_flags) {
+  return ::SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                          SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extra_flags);
+}
+}  // namespace
+
+HIMAGELIST system_small_icons() {
+  SHFILEINFOW info{};
+  return reinterpret_cast<HIMAGELIST>(folder_info(info, 0));
+}
+
+int folder_icon_index(bool open) {
+  SHFILEINFOW info{};
+  if (folder_info(info, open ? SHGFI_OPENICON : 0u) == 0) return -1;
+  return info.iIcon;
+}
+
+void draw_small_icon(HDC dc, int index, int left, const RECT& row) {
+  static const HIMAGELIST icons = system_small_icons();
+  if (icons == nullptr || index < 0) return;
+  const int size = ::GetSystemMetrics(SM_CYSMICON);
+  ImageList_Draw(icons, index, dc, left, row.top + (row.bottom - row.top - size) / 2, ILD_TRANSPARENT);
+}
+
+}  // namespace kivo

@@ -1,0 +1,27 @@
+#pragma once
+// The drive question of the boot disk setup: the folder browser started from
+// the program's own path, answering only with the first character of the path
+// field in PickedDrive.
+
+#include "choosers/folder_browser_rules.h"
+
+namespace kivo {
+
+class Winsasi2Rules : public FolderBrowserRules {
+ public:
+  Winsasi2Rules(const FolderBrowserControls& controls, const ChooserServices& services);
+
+  void FormShow();
+  void DriveComboBox1Change();
+  void DirectoryListBox1Change();
+  // Enter answers but leaves the dialog open.
+  void Edit1KeyDown(int key);
+  void Button1Click();
+  // Answers exactly as OK does.
+  void Button2Click();
+
+ private:
+  void answer();
+};
+
+}  // namespace kivo

@@ -1,0 +1,50 @@
+// The safe copy of the portable rules, run against the real file system.
+#include <gtest/gtest.h>
+
+#include "platform/file_ops.h"
+#include "platform/win32/win32_file_system.h"
+#include "scratch_folder.h"
+
+namespace kivo {
+namespace {
+
+using scratch::read_file;
+using scratch::ScratchFolder;
+using scratch::write_file;
+
+TEST(CopyIntoPlaceOnWindows, CopiesReplacesAndLeavesNoTemporaryFile) {
+  Win32FileSystem fs;
+  ScratchFolder dir;
+  write_file(dir / "source.bin", "new contents");
+  ASSERT_TRUE(fs.set_attributes(dir / "source.bin", file_attribute::read_only).ok());
+  write_file(dir / "kept.bin", "old");
+
+  EXPECT_EQ(copy_into_place(fs, dir / "source.bin", dir / "kept.bin", Overwrite::never).code,
+            win_error::file_exists);
+  EXPECT_EQ(read_file(dir / "kept.bin"), "old");
+
+  ASSERT_TRUE(copy_into_place(fs, dir / "source.bin", dir / "kept.bin", Overwrite::replace).ok());
+  EXPECT_EQ(read_file(dir / "kept.bin"), "new contents");
+  ASSERT_TRUE(copy_into_place(fs, dir / "source.bin", dir / "fresh.bin", Overwrite::never).ok());
+  EXPECT_EQ(read_file(dir / "fresh.bin"), "new contents");
+
+  std::uint32_t attributes = 0;
+  ASSERT_TRUE(fs.get_attributes(dir / "fresh.bin", attributes).ok());
+  EXPECT_EQ(attributes & file_attribute::read_only, 0u);
+  EXPECT_FALSE(fs.is_file(temporary_name_for(dir / "fresh.bin")));
+}
+
+TEST(CopyIntoPlaceOnWindows, AFailedMoveKeepsTheOriginalAndRemovesTheTemporary) {
+  Win32FileSystem fs;
+  ScratchFolder dir;
+  write_file(dir / "source.bin", "new");
+  write_file(dir / "locked.bin", "original");
+  ASSERT_TRUE(fs.set_attributes(dir / "locked.bin", file_attribute::read_only).ok());
+  EXPECT_EQ(copy_into_place(fs, dir / "source.bin", dir / "locked.bin", Overwrite::replace).code,
+            win_error::access_denied);
+  EXPECT_EQ(read_file(dir / "locked.bin"), "original");
+  EXPECT_FALSE(fs.is_file(temporary_name_for(dir / "locked.bin")));
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,54 @@
+#pragma once
+// A machine for the chooser tests: drives C (with C:\Winx68k), D (with a few
+// folders), an empty CD drive E and the program's drive Q; the shared values,
+// the error boxes shown and the number of times a dialog closed.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/shared_values.h"
+#include "choosers/chooser_services.h"
+#include "choosers/drive_selector_model.h"
+#include "choosers/folder_list_model.h"
+#include "choosers/text_box.h"
+#include "fake_drives.h"
+#include "fake_file_system.h"
+#include "fake_system.h"
+
+namespace kivo {
+
+class ChooserTest : public ::testing::Test {
+ protected:
+  ChooserTest() {
+    fs.add_directory("C:\\Winx68k");
+    fs.add_directory("C:\\Program Files");
+    fs.add_drive('D');
+    fs.add_directory("D:\\games");  // parents made on the way keep upper-case names
+    fs.add_directory("D:\\games\\old");
+    fs.add_directory("D:\\emu");
+    fs.add_drive('E', /*ready=*/false);  // a CD drive without a disc
+    fs.add_drive('Q');
+    fs.add_file("Q:\\kivo68i.exe", "MZ");
+    drives.add('c');
+    drives.add('d');
+    drives.add('e', DriveKind::cd_rom);
+    drives.add('q', DriveKind::cd_rom);
+    drives.process_folder = "Q:\\";
+  }
+
+  ChooserServices services() {
+    return ChooserServices{fs, env, shared, [this](const std::string& m) { errors.push_back(m); },
+                           [this] { ++closes; }};
+  }
+
+  fake::FakeFileSystem fs;
+  fake::FakeDrives drives;
+  fake::FakeEnvironment env;  // the program runs as Q:\kivo68i.exe
+  SharedValues shared;
+  std::vector<std::string> errors;
+  int closes = 0;
+};
+
+}  // namespace kivo

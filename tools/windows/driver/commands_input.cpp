@@ -1,0 +1,96 @@
+// Commands that act as the user: clicks, keys, typing, and the focus they move.
+#include <windows.h>
+
+#include "commands.h"
+#include "input.h"
+#include "poll.h"
+#include "text.h"
+#include "windows_query.h"
+
+namespace kivodrv {
+
+namespace {
+
+constexpr unsigned kSettleMs = 2000;
+
+HWND foreground_or_null() { return GetForegroundWindow(); }
+
+Outcome click_command(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  if (!poll_until(timeout, [&] { return IsWindowVisible(found = resolve(a[0])); }))
+    return fail(a[0] + (found ? L" is not shown" : L" does not exist"));
+  if (const std::wstring refused = click(found); !refused.empty())
+    return fail(L"cannot click " + a[0] + L": " + refused);
+  settle(found, kSettleMs);
+  return pass(L"clicked " + a[0]);
+}
+
+Outcome key_command(const Args& a, unsigned) {
+  if (const std::wstring unknown = press_keys(a); !unknown.empty())
+    return fail(L"unknown key " + quoted(unknown));
+  if (HWND target = foreground_or_null()) settle(target, kSettleMs);
+  std::wstring pressed;
+  for (const auto& key : a) pressed += (pressed.empty() ? L"" : L" ") + key;
+  return pass(L"pressed " + pressed);
+}
+
+// Clicks into the edit, selects its whole text and types over it.
+Outcome type_command(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  if (!poll_until(timeout, [&] { return IsWindowVisible(found = resolve(a[0])); }))
+    return fail(a[0] + (found ? L" is not shown" : L" does not exist"));
+  if (const std::wstring refused = click(found); !refused.empty())
+    return fail(L"cannot click into " + a[0] + L": " + refused);
+  settle(found, kSettleMs);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(found, EM_SETSEL, 0, -1, SMTO_NORMAL, timeout, &ignored);
+  type_characters(a[1]);
+  settle(found, kSettleMs);
+  return pass(L"typed " + quoted(a[1]) + L" into " + a[0]);
+}
+
+// Sets the text directly, for when typing is beside the point (the edit still
+// reports the change to its parent).
+Outcome set_text_command(const Args& a, unsigned timeout) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(found, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[1].c_str()), SMTO_NORMAL, timeout,
+                           &ignored))
+    return fail(a[0] + L" did not take the text");
+  return pass(L"set the text of " + a[0] + L" to " + quoted(a[1]));
+}
+
+Outcome focus_command(const Args& a, unsigned) {
+  HWND top = resolve(a[0]);
+  if (!top) return fail(a[0] + L" does not exist");
+  return pass(describe(focus_in_thread_of(top)));
+}
+
+Outcome expect_focus(const Args& a, unsigned timeout) {
+  HWND wanted = nullptr, focused = nullptr;
+  if (poll_until(timeout, [&] {
+        wanted = resolve(a[0]);
+        focused = wanted ? focus_in_thread_of(wanted) : nullptr;
+        return wanted && focused == wanted;
+      }))
+    return pass(L"the focus is on " + a[0]);
+  if (!wanted) return fail(a[0] + L" does not exist");
+  return fail(L"the focus is on " + describe(focused) + L", expected " + a[0]);
+}
+
+}  // namespace
+
+const std::vector<Command>& input_commands() {
+  static const std::vector<Command> kCommands = {
+      {L"click", 1, 1, L"W.C                     click the centre of the control", click_command},
+      {L"key", 1, 64, L"KEY...                   press keys (Enter Tab Escape Alt+Y ...)", key_command},
+      {L"type", 2, 2, L"W.C TEXT                 click into an edit, select all, type TEXT", type_command},
+      {L"set-text", 2, 2, L"W.C TEXT             set the text of an edit (WM_SETTEXT)", set_text_command},
+      {L"focus", 1, 1, L"W                       print the control holding the focus", focus_command},
+      {L"expect-focus", 1, 1, L"W.C              the focus is on W.C", expect_focus},
+  };
+  return kCommands;
+}
+
+}  // namespace kivodrv

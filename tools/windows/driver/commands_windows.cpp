@@ -1,0 +1,182 @@
+// Commands that find windows and read their state, texts and geometry.
+#include <windows.h>
+
+#include <sstream>
+
+#include "commands.h"
+#include "poll.h"
+#include "text.h"
+#include "windows_query.h"
+
+namespace kivodrv {
+
+namespace {
+
+std::wstring geometry(const RECT& r) {
+  std::wostringstream text;
+  text << r.left << L"," << r.top << L" " << (r.right - r.left) << L"x" << (r.bottom - r.top);
+  return text.str();
+}
+
+bool is_shown(HWND window) { return window && IsWindowVisible(window); }
+
+Outcome wait_window(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  if (poll_until(timeout, [&] { return is_shown(found = resolve(a[0])); }))
+    return pass(a[0] + L" is shown: " + quoted(caption_of(found)));
+  return fail(a[0] + (found ? L" exists but stayed hidden" : L" did not appear"));
+}
+
+Outcome wait_gone(const Args& a, unsigned timeout) {
+  if (poll_until(timeout, [&] { return !is_shown(resolve(a[0])); })) return pass(a[0] + L" is not shown");
+  return fail(a[0] + L" is still shown");
+}
+
+Outcome expect_hidden(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  if (poll_until(timeout, [&] { return (found = resolve(a[0])) && !IsWindowVisible(found); }))
+    return pass(a[0] + L" exists and is hidden");
+  return fail(a[0] + (found ? L" is shown" : L" does not exist"));
+}
+
+Outcome expect_absent(const Args& a, unsigned timeout) {
+  if (poll_until(timeout, [&] { return resolve(a[0]) == nullptr; })) return pass(a[0] + L" does not exist");
+  return fail(a[0] + L" still exists");
+}
+
+Outcome expect_enabled(const Args& a, unsigned timeout, bool wanted) {
+  HWND found = nullptr;
+  const wchar_t* state = wanted ? L"enabled" : L"disabled";
+  if (poll_until(timeout,
+                 [&] { return (found = resolve(a[0])) && (IsWindowEnabled(found) != FALSE) == wanted; }))
+    return pass(a[0] + L" is " + state);
+  return fail(a[0] + (found ? std::wstring(L" is not ") + state : std::wstring(L" does not exist")));
+}
+
+Outcome idle(const Args& a, unsigned timeout) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  if (answers_within(found, timeout)) return pass(L"the thread of " + a[0] + L" is idle");
+  return fail(L"the thread of " + a[0] + L" stayed busy");
+}
+
+Outcome text(const Args& a, unsigned) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  return pass(text_of(found));
+}
+
+Outcome expect_text(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  std::wstring seen;
+  if (poll_until(timeout, [&] { return (found = resolve(a[0])) && (seen = text_of(found)) == a[1]; }))
+    return pass(a[0] + L" reads " + quoted(a[1]));
+  if (!found) return fail(a[0] + L" does not exist");
+  return fail(a[0] + L" reads " + quoted(seen) + L", expected " + quoted(a[1]));
+}
+
+Outcome caption(const Args& a, unsigned) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  return pass(caption_of(found));
+}
+
+Outcome expect_caption(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  if (poll_until(timeout, [&] { return (found = resolve(a[0])) && caption_of(found) == a[1]; }))
+    return pass(a[0] + L" has the caption " + quoted(a[1]));
+  if (!found) return fail(a[0] + L" does not exist");
+  return fail(a[0] + L" has the caption " + quoted(caption_of(found)) + L", expected " + quoted(a[1]));
+}
+
+Outcome rect(const Args& a, unsigned) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  RECT client{};
+  GetClientRect(found, &client);
+  return pass(geometry(rect_in_parent(found)) + L" client " + std::to_wstring(client.right) + L"x" +
+              std::to_wstring(client.bottom));
+}
+
+// For a control: position and size in its parent's client area; for a
+// top-level window: its outer rectangle on the screen.
+Outcome expect_rect(const Args& a, unsigned timeout) {
+  const RECT wanted{_wtoi(a[1].c_str()), _wtoi(a[2].c_str()), _wtoi(a[1].c_str()) + _wtoi(a[3].c_str()),
+                    _wtoi(a[2].c_str()) + _wtoi(a[4].c_str())};
+  HWND found = nullptr;
+  RECT seen{};
+  if (poll_until(timeout, [&] {
+        return (found = resolve(a[0])) && EqualRect(&(seen = rect_in_parent(found)), &wanted);
+      }))
+    return pass(a[0] + L" is at " + geometry(wanted));
+  if (!found) return fail(a[0] + L" does not exist");
+  return fail(a[0] + L" is at " + geometry(seen) + L", expected " + geometry(wanted));
+}
+
+Outcome expect_client_size(const Args& a, unsigned timeout) {
+  const LONG width = _wtoi(a[1].c_str()), height = _wtoi(a[2].c_str());
+  HWND found = nullptr;
+  RECT seen{};
+  if (poll_until(timeout, [&] {
+        return (found = resolve(a[0])) && GetClientRect(found, &seen) && seen.right == width &&
+               seen.bottom == height;
+      }))
+    return pass(a[0] + L" has a client area of " + a[1] + L"x" + a[2]);
+  if (!found) return fail(a[0] + L" does not exist");
+  return fail(a[0] + L" has a client area of " + std::to_wstring(seen.right) + L"x" +
+              std::to_wstring(seen.bottom) + L", expected " + a[1] + L"x" + a[2]);
+}
+
+// One line per control in z-order (the tab order of controls with a tab stop).
+Outcome list(const Args& a, unsigned) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  std::wostringstream lines;
+  lines << describe(found) << L" " << quoted(caption_of(found)) << L" " << geometry(rect_in_parent(found))
+        << (IsWindowVisible(found) ? L" visible" : L" hidden");
+  int index = 0;
+  for (HWND child : descendants(found)) {
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    lines << L"\n  " << index++ << L" " << (name_of(child).empty() ? L"-" : name_of(child)) << L" ["
+          << class_of(child) << L"] " << quoted(text_of(child)) << L" " << geometry(rect_in_parent(child))
+          << ((style & WS_TABSTOP) ? L" tabstop" : L"") << (IsWindowVisible(child) ? L"" : L" hidden")
+          << (IsWindowEnabled(child) ? L"" : L" disabled");
+  }
+  return pass(lines.str());
+}
+
+Outcome close(const Args& a, unsigned) {
+  HWND found = resolve(a[0]);
+  if (!is_shown(found)) return fail(a[0] + L" is not shown");
+  PostMessageW(found, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return pass(L"closed " + a[0] + L" by its close box");
+}
+
+}  // namespace
+
+const std::vector<Command>& window_commands() {
+  static const std::vector<Command> kCommands = {
+      {L"wait-window", 1, 1, L"W                 wait until W is shown", wait_window},
+      {L"wait-gone", 1, 1, L"W                   wait until W is hidden or gone", wait_gone},
+      {L"expect-hidden", 1, 1, L"W               W exists but is hidden", expect_hidden},
+      {L"expect-absent", 1, 1, L"W               no such window or control", expect_absent},
+      {L"expect-enabled", 1, 1, L"W              W is enabled",
+       [](const Args& a, unsigned t) { return expect_enabled(a, t, true); }},
+      {L"expect-disabled", 1, 1, L"W             W is disabled",
+       [](const Args& a, unsigned t) { return expect_enabled(a, t, false); }},
+      {L"idle", 1, 1, L"W                        the thread of W answers messages", idle},
+      {L"text", 1, 1, L"W                        print the text of W", text},
+      {L"expect-text", 2, 2, L"W TEXT            W shows exactly TEXT", expect_text},
+      {L"caption", 1, 1, L"W                     print the caption of W", caption},
+      {L"expect-caption", 2, 2, L"W TEXT         W has the caption TEXT", expect_caption},
+      {L"rect", 1, 1, L"W                        print x,y wxh (parent client / screen) and client size",
+       rect},
+      {L"expect-rect", 5, 5, L"W X Y WIDTH HEIGHT  position and outer size of W", expect_rect},
+      {L"expect-client-size", 3, 3, L"W WIDTH HEIGHT  client size of W", expect_client_size},
+      {L"list", 1, 1, L"W                        list the controls of W in z-order", list},
+      {L"close", 1, 1, L"W                       close W by its close box", close},
+  };
+  return kCommands;
+}
+
+}  // namespace kivodrv
