@@ -57,6 +57,17 @@ expect_no_record() {
   expect_check "(missing)" ini kivo68i.ini INST TESTNUM
 }
 
+# A fresh prefix links the desktop to the Linux home folder, which every prefix
+# on the machine shares; the scenarios give this prefix a desktop of its own.
+use_own_desktop() {
+  local desktop=$KIVO_E2E_PREFIX/drive_c/users/$(id -un)/Desktop
+  if [[ -L $desktop ]]; then
+    rm -f "$desktop"
+    mkdir -p "$desktop"
+  fi
+  rm -f "$desktop/winx68k.lnk"
+}
+
 desktop_link() { printf '%s\n' "C:\\users\\$(id -un)\\Desktop\\winx68k.lnk"; }
 
 # foldersel1 opened from the main window, showing the default folder.

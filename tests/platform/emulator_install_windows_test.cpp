@@ -58,6 +58,17 @@ class QuietView : public EmulatorProgressView {
   void show_finish_texts() override { finished = true; }
 };
 
+// The real shell link object, saving into a desktop of the test's own: the
+// prefix's desktop may be a folder that other programs share.
+class OwnDesktopShell : public Win32Shell {
+ public:
+  std::string desktop;
+  Status desktop_folder(std::string& path) override {
+    path = desktop;
+    return Status::success();
+  }
+};
+
 class FixedEnvironment : public Environment {
  public:
   std::string program;
@@ -114,7 +125,7 @@ class EmulatorInstallOnWindows : public ::testing::Test {
  protected:
   Win32FileSystem fs;
   Win32ProfileStore profiles;
-  Win32Shell shell;
+  OwnDesktopShell shell;
   FixedEnvironment environment;
   ScriptedPrompts prompts;
   QuietView view;
@@ -137,10 +148,9 @@ class EmulatorInstallOnWindows : public ::testing::Test {
       write_bytes(source, data);
       SetFileAttributesW(widen(source).c_str(), FILE_ATTRIBUTE_READONLY);  // as files from a CD are
     }
-    std::string desktop;
-    ASSERT_TRUE(shell.desktop_folder(desktop).ok());
-    desktop_link = desktop + "\\winx68k.lnk";
-    DeleteFileW(widen(desktop_link).c_str());
+    shell.desktop = root + "\\Desktop";
+    ASSERT_TRUE(create_directories(fs, shell.desktop).ok());
+    desktop_link = shell.desktop + "\\winx68k.lnk";
     const std::string record = environment.windows_directory() + "\\kivo68i.ini";
     had_record = fs.is_file(record);
     if (had_record) saved_record = read_bytes(record);
@@ -151,7 +161,6 @@ class EmulatorInstallOnWindows : public ::testing::Test {
       write_bytes(record, saved_record);
     else
       DeleteFileW(widen(record).c_str());
-    DeleteFileW(widen(desktop_link).c_str());
     remove_tree(root);
   }
   void remove_tree(const std::string& folder) {

@@ -3,6 +3,7 @@
 # the desktop shortcut made; a second run copies nothing and asks again.
 source "$E2E_DIR/emulator_lib.sh"
 forget_installations
+use_own_desktop
 start_program
 open_emulator_destination
 drv expect-caption foldersel1 "kivo68i / WinX68kのインストール"

@@ -3,6 +3,7 @@
 # confirmed with Enter. foldersel1 shows each answer at once.
 source "$E2E_DIR/emulator_lib.sh"
 forget_installations
+use_own_desktop
 rm -rf "$(unix_path 'C:\emu')" "$(unix_path 'C:\typed')"
 mkdir -p "$(unix_path 'C:\')/emu/winx68k"
 start_program

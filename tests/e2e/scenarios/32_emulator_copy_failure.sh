@@ -4,6 +4,7 @@
 # is left as it is, then and in the complete run that follows.
 source "$E2E_DIR/emulator_lib.sh"
 forget_installations
+use_own_desktop
 winx=$(unix_path 'C:\')/Winx68k
 mkdir -p "$winx/FD1.XDF"
 printf 'older' >"$winx/WINDRV.SYS"
