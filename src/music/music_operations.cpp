@@ -58,7 +58,9 @@ bool Operation::paths_fit() {
 
 void Operation::tell(ChangeKind kind, std::int32_t target, const ChangeReport& report) {
   if (report.end == ChangeEnd::done) return;
-  const std::string text = change_report_text(services_.fs, kind, target, report);
+  // Every text speaks of "the Kivo folder"; say once which folder that is.
+  const std::string text =
+      change_report_text(services_.fs, kind, target, report) + "\n\nKivoのフォルダ：" + folders_.edition;
   if (report.end == ChangeEnd::rename_blocked)
     services_.prompts.warning(text);
   else

@@ -1,6 +1,24 @@
 #include "music/ui/winsasi1.h"
 
+#include "app/ui/windows.h"
+#include "music/music_operations.h"
+#include "music/ui/winsasi3.h"
+
 namespace kivo {
+
+using forms::Bounds;
+using forms::Button;
+using forms::Label;
+
+namespace {
+
+MusicServices music_services(AppContext& context) {
+  Services& s = context.services;
+  return MusicServices{
+      s.files, s.profiles, s.registry, s.shell, s.environment, s.prompts, *context.windows.winsasi3};
+}
+
+}  // namespace
 
 Twinsasi1::Twinsasi1(AppContext& context)
     : Form({.name = "winsasi1",
@@ -11,6 +29,33 @@ Twinsasi1::Twinsasi1(AppContext& context)
             .height = 253,
             .size_is_client = true,
             .border = forms::Border::dialog}),
-      context_(context) {}
+      context_(context) {
+  add<Label>(nullptr, "Label1", Bounds{8, 8}, "おまけモード：Windows版「Kivo」をお持ちの方へ")
+      .set_font_pixels(13);
+  add<Label>(nullptr, "Label2", Bounds{8, 32}, "このツールでは、お手持ちの「KivoWin」の音楽を、");
+  add<Label>(nullptr, "Label3", Bounds{8, 48}, "X68000/X68030のFM 音源のものに差し替えることができます。");
+  auto& install = add<Button>(nullptr, "Button1", Bounds{16, 64, 297, 25}, "FM音源版をインストールする", 0);
+  auto& restore = add<Button>(nullptr, "Button2", Bounds{16, 96, 297, 25}, "オリジナルに戻す", 1);
+  add<Label>(nullptr, "Label4", Bounds{8, 128}, "旧ファイルは自動バックアップしますので、変更後でも");
+  add<Label>(nullptr, "Label5", Bounds{8, 144}, "入れ替えを行うことができます。");
+  add<Label>(nullptr, "Label6", Bounds{8, 168}, "FM音源に変えたい場合は上のボタンを、");
+  add<Label>(nullptr, "Label7", Bounds{8, 184}, "元からのファイルに変えたい場合は下のボタンを押して下さい。");
+  auto& quit = add<Button>(nullptr, "Button3", Bounds{216, 208, 89, 25}, "終了", 2);
+  install.OnClick = [this] { Button1Click(); };
+  restore.OnClick = [this] { Button2Click(); };
+  quit.OnClick = [this] { Button3Click(); };
+}
+
+void Twinsasi1::Button1Click() {
+  MusicServices services = music_services(context_);
+  install_fm_versions(services);
+}
+
+void Twinsasi1::Button2Click() {
+  MusicServices services = music_services(context_);
+  restore_originals(services);
+}
+
+void Twinsasi1::Button3Click() { close(); }
 
 }  // namespace kivo

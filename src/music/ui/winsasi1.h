@@ -1,6 +1,6 @@
 #pragma once
-// The music bonus window. Its contents are still to come; the window exists with its
-// caption, size and place so that the program creates every window at start-up.
+// The music bonus window, shown modeless from the main window: install the FM
+// versions, return to the originals, or close (which only hides it).
 
 #include "app/ui/app_context.h"
 #include "platform/forms/form.h"
@@ -10,6 +10,10 @@ namespace kivo {
 class Twinsasi1 : public forms::Form {
  public:
   explicit Twinsasi1(AppContext& context);
+
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
 
  private:
   AppContext& context_;

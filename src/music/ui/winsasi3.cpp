@@ -2,7 +2,17 @@
 
 namespace kivo {
 
-Twinsasi3::Twinsasi3(AppContext& context)
+using forms::Bounds;
+using forms::Label;
+
+namespace {
+
+constexpr const char* kCopyingText = "ファイルをコピー中です。しばらくお待ち下さい。";
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+}  // namespace
+
+Twinsasi3::Twinsasi3(AppContext& /*context*/)
     : Form({.name = "winsasi3",
             .caption = "kivo68i / Kivo68版おまけ　ファイルコピー",
             .left = 262,
@@ -10,7 +20,33 @@ Twinsasi3::Twinsasi3(AppContext& context)
             .width = 323,
             .height = 121,
             .size_is_client = true,
-            .border = forms::Border::dialog}),
-      context_(context) {}
+            .border = forms::Border::dialog}) {
+  label1_ = &add<Label>(nullptr, "Label1", Bounds{16, 16}, kCopyingText);
+  add<Label>(nullptr, "Label3", Bounds{16, 40}, "（ご注意）コピーが終わるまでは、他のアプリケーションを")
+      .set_text_color(kRed);
+  add<Label>(nullptr, "Label4", Bounds{16, 56}, "併用しないで下さい。").set_text_color(kRed);
+  label2_ = &add<Label>(nullptr, "Label2", Bounds{16, 96}, " ");
+}
+
+void Twinsasi3::begin() {
+  show();
+  label1_->set_text(kCopyingText);
+  label1_->repaint();
+}
+
+void Twinsasi3::step(const std::string& path) {
+  label2_->set_text(path);
+  repaint_now();
+}
+
+void Twinsasi3::end() {
+  show();
+  close();
+}
+
+void Twinsasi3::FormPaint() {
+  label1_->repaint();
+  label2_->repaint();
+}
 
 }  // namespace kivo

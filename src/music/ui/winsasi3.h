@@ -1,18 +1,28 @@
 #pragma once
-// The music bonus copy progress window. Its contents are still to come; the window exists with its
-// caption, size and place so that the program creates every window at start-up.
+// The copy progress window of the music bonus: visible only while the files
+// are copied, kept current by explicit repaints since the copy runs on the
+// window thread without servicing messages.
 
 #include "app/ui/app_context.h"
+#include "music/music_progress_view.h"
 #include "platform/forms/form.h"
 
 namespace kivo {
 
-class Twinsasi3 : public forms::Form {
+class Twinsasi3 : public forms::Form, public MusicProgressView {
  public:
   explicit Twinsasi3(AppContext& context);
 
+  void begin() override;
+  void step(const std::string& path) override;
+  void end() override;
+
+ protected:
+  void FormPaint() override;
+
  private:
-  AppContext& context_;
+  forms::Label* label1_ = nullptr;
+  forms::Label* label2_ = nullptr;
 };
 
 }  // namespace kivo
