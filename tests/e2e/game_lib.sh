@@ -63,7 +63,7 @@ start_game_install() {
   drv wait-window progress2
   if [[ ${1:-} == missing ]]; then
     drv expect-msgbox 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
-    drv msgbox-press はい 指定されたフォルダ
+    drv msgbox-press "はい(&Y)" 指定されたフォルダ
   fi
 }
 

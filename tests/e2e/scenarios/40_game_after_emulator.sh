@@ -12,9 +12,9 @@ drv wait-window Form1
 drv click Form1.BtnWin68inst
 drv wait-window foldersel1
 drv click foldersel1.BtnOk
-drv msgbox-press はい 指定されたフォルダ
+drv msgbox-press "はい(&Y)" 指定されたフォルダ
 drv --timeout 60 msgbox デスクトップ
-drv msgbox-press いいえ デスクトップ
+drv msgbox-press "いいえ(&N)" デスクトップ
 drv click progress1.Button1
 drv wait-gone foldersel1
 expect_file_exists 'C:\windows\kivo68i.ini'

@@ -42,7 +42,7 @@ start_game_install
 drv --timeout 120 wait-window winsasi2
 drv close winsasi2
 drv expect-msgbox 確認 $'ドライブ名を取得できませんでした。\nドライブ名（A～Z）で始まるパスを選択して下さい。\nもう一度選択しますか？' "はい(&Y)" "いいえ(&N)"
-drv msgbox-press はい ドライブ名を取得
+drv msgbox-press "はい(&Y)" ドライブ名を取得
 drv wait-window winsasi2
 drv type winsasi2.Edit1 'E:\x'
 drv click winsasi2.Button1
@@ -57,7 +57,7 @@ start_game_install
 drv --timeout 120 wait-window winsasi2
 drv set-text winsasi2.Edit1 ''
 drv click winsasi2.Button1
-drv msgbox-press いいえ ドライブ名を取得
+drv msgbox-press "いいえ(&N)" ドライブ名を取得
 drv expect-msgbox kivo68i $'ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\nインストールは完了していません。' OK
 drv msgbox-press OK
 drv expect-text progress2.Button1 キャンセル
