@@ -60,11 +60,15 @@ e2e_start_display() {
 
 # The prefix's settings as a .reg file. regedit reads UTF-16LE with a
 # byte-order mark; a UTF-8 file would mangle the Japanese font names silently.
+# With "demo" as second argument the prefix is for a person at a real display:
+# no virtual desktop (their window manager draws the frames) and the manual
+# opens in the real browser instead of the recorder.
 e2e_write_registry_file() {
-  local target=$1
+  local target=$1 purpose=${2:-test}
   {
     printf '\xff\xfe'
-    sed 's/$/\r/' <<'REG' | iconv -f UTF-8 -t UTF-16LE
+    {
+      cat <<'REG'
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
@@ -74,14 +78,16 @@ Windows Registry Editor Version 5.00
 "MS Gothic"="IPAGothic"
 "MS UI Gothic"="IPAPGothic"
 
+[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
+"q:"="cdrom"
+REG
+      [[ $purpose == demo ]] || cat <<'REG'
+
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1280x1024"
-
-[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
-"q:"="cdrom"
 
 [HKEY_CLASSES_ROOT\.htm]
 @="htmlfile"
@@ -91,9 +97,11 @@ Windows Registry Editor Version 5.00
 [HKEY_CLASSES_ROOT\htmlfile\shell\open\command]
 @="\"C:\\kivo-e2e\\open_recorder.exe\" \"%1\""
 REG
+    } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
   } >"$target"
 }
 
+# A new prefix with the settings above ("demo" as argument: see there).
 e2e_make_prefix() {
   wineserver -k 2>/dev/null
   rm -rf "$KIVO_E2E_PREFIX"
@@ -102,7 +110,7 @@ e2e_make_prefix() {
   wineserver -w
   mkdir -p "$KIVO_TEST_TOOLS"
   cp "$KIVO_RECORDER_EXE" "$KIVO_DRIVER_TARGET_EXE" "$KIVO_TEST_TOOLS/"
-  e2e_write_registry_file "$KIVO_TEST_TOOLS/settings.reg"
+  e2e_write_registry_file "$KIVO_TEST_TOOLS/settings.reg" "${1:-test}"
   wine regedit /S 'C:\kivo-e2e\settings.reg' >/dev/null 2>&1
   wineserver -w
   ln -sfn ../cd "$KIVO_E2E_PREFIX/dosdevices/q:"

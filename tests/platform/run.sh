@@ -3,6 +3,9 @@
 # Usage: tests/platform/run.sh <build dir with kivo_platform_tests.exe> [gtest options]
 # Builds nothing. WINEPREFIX and DISPLAY are taken from the environment when set;
 # Xvfb is started on DISPLAY when nothing answers there.
+# The tests pass under both code pages they meet here: run with
+# LC_ALL=ja_JP.UTF-8 (that locale must be installed on the host, or Wine cannot
+# make Japanese file names) for the target's code page 932, or as is for 1252.
 set -u
 build_dir=${1:?usage: run.sh <build dir> [gtest options]}
 shift

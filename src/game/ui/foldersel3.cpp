@@ -17,17 +17,12 @@ Tfoldersel3::Tfoldersel3(AppContext &context)
             .border = forms::Border::dialog}),
       Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{16, 8, 327, 12},
                                "「Kivorana」X68000版をインストールします。")),
-      GroupBox1(add<forms::GroupBox>(nullptr, "GroupBox1",
-                                     forms::Bounds{16, 32, 457, 49},
+      GroupBox1(add<forms::GroupBox>(nullptr, "GroupBox1", forms::Bounds{16, 32, 457, 49},
                                      "「Kivo」インストール先フォルダ", 0)),
-      Label2(add<forms::Label>(&GroupBox1, "Label2",
-                               forms::Bounds{16, 24, 0, 0}, "")),
-      Button1(add<forms::Button>(&GroupBox1, "Button1",
-                                 forms::Bounds{368, 16, 73, 25}, "参照", 0)),
-      Button2(add<forms::Button>(nullptr, "Button2",
-                                 forms::Bounds{312, 96, 73, 25}, "OK", 1)),
-      Button3(add<forms::Button>(
-          nullptr, "Button3", forms::Bounds{400, 96, 73, 25}, "キャンセル", 2)),
+      Label2(add<forms::Label>(&GroupBox1, "Label2", forms::Bounds{16, 24, 0, 0}, "")),
+      Button1(add<forms::Button>(&GroupBox1, "Button1", forms::Bounds{368, 16, 73, 25}, "参照", 0)),
+      Button2(add<forms::Button>(nullptr, "Button2", forms::Bounds{312, 96, 73, 25}, "OK", 1)),
+      Button3(add<forms::Button>(nullptr, "Button3", forms::Bounds{400, 96, 73, 25}, "キャンセル", 2)),
       context_(context) {
   Button1.OnClick = [this] { Button1Click(); };
   Button2.OnClick = [this] { Button2Click(); };
@@ -37,8 +32,7 @@ Tfoldersel3::Tfoldersel3(AppContext &context)
 
 void Tfoldersel3::ShowFolder() {
   // Only when it changed: a label's new text repaints the dialog again.
-  if (Label2.text() != context_.shared.KivoinstFolder)
-    Label2.set_text(context_.shared.KivoinstFolder);
+  if (Label2.text() != context_.shared.KivoinstFolder) Label2.set_text(context_.shared.KivoinstFolder);
 }
 
 void Tfoldersel3::FormShow() { ShowFolder(); }
@@ -56,17 +50,17 @@ namespace {
 
 // Lowered again however the progress window ends.
 class RaisedWhileInScope {
-public:
+ public:
   explicit RaisedWhileInScope(bool &flag) : flag_(flag) { flag_ = true; }
   RaisedWhileInScope(const RaisedWhileInScope &) = delete;
   RaisedWhileInScope &operator=(const RaisedWhileInScope &) = delete;
   ~RaisedWhileInScope() { flag_ = false; }
 
-private:
+ private:
   bool &flag_;
 };
 
-} // namespace
+}  // namespace
 
 void Tfoldersel3::Button2Click() {
   {
@@ -78,4 +72,4 @@ void Tfoldersel3::Button2Click() {
 
 void Tfoldersel3::Button3Click() { close(); }
 
-} // namespace kivo
+}  // namespace kivo

@@ -9,7 +9,7 @@
 namespace kivo {
 
 class Tfoldersel3 : public forms::Form {
-public:
+ public:
   explicit Tfoldersel3(AppContext &context);
 
   // Raised only while OK is showing progress2: progress2 installs on its
@@ -23,11 +23,11 @@ public:
   forms::Button &Button2;
   forms::Button &Button3;
 
-protected:
+ protected:
   void FormShow() override;
   void FormPaint() override;
 
-private:
+ private:
   void FormCreate() {}
   void ShowFolder();
   void Button1Click();
@@ -38,4 +38,4 @@ private:
   bool game_copy_requested_ = false;
 };
 
-} // namespace kivo
+}  // namespace kivo

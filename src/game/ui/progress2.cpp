@@ -10,11 +10,10 @@ namespace kivo {
 
 namespace {
 
-constexpr const char *kCopying =
-    "ファイルをコピー中です。しばらくお待ち下さい。";
+constexpr const char *kCopying = "ファイルをコピー中です。しばらくお待ち下さい。";
 constexpr const char *kCancel = "キャンセル";
 
-} // namespace
+}  // namespace
 
 Tprogress2::Tprogress2(AppContext &context)
     : Form({.name = "progress2",
@@ -25,14 +24,10 @@ Tprogress2::Tprogress2(AppContext &context)
             .height = 138,
             .size_is_client = true,
             .border = forms::Border::dialog}),
-      Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{24, 16, 0, 0},
-                               kCopying)),
-      Label2(add<forms::Label>(nullptr, "Label2", forms::Bounds{24, 40, 0, 0},
-                               "　")),
-      ProgressBar1(add<forms::ProgressBar>(nullptr, "ProgressBar1",
-                                           forms::Bounds{24, 64, 273, 17})),
-      Button1(add<forms::Button>(nullptr, "Button1",
-                                 forms::Bounds{128, 96, 73, 25}, kCancel, 0)),
+      Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{24, 16, 0, 0}, kCopying)),
+      Label2(add<forms::Label>(nullptr, "Label2", forms::Bounds{24, 40, 0, 0}, "　")),
+      ProgressBar1(add<forms::ProgressBar>(nullptr, "ProgressBar1", forms::Bounds{24, 64, 273, 17})),
+      Button1(add<forms::Button>(nullptr, "Button1", forms::Bounds{128, 96, 73, 25}, kCancel, 0)),
       context_(context) {
   close_message_window();
   ProgressBar1.set_range(0, 100);
@@ -48,18 +43,21 @@ void Tprogress2::FormCreate() {
 void Tprogress2::FormActivate() {
   Button1.set_text(kCancel);
   finished_ = false;
-  if (!context_.windows.foldersel3->GameCopyRequested())
-    return;
+  if (!context_.windows.foldersel3->GameCopyRequested()) return;
   running_ = true;
   pressed_while_running_ = false;
   close_requested_ = false;
   try {
     RunInstallation();
-  } catch (...) {
-    // The error box comes next; the window stays open, not finished.
+  } catch (const std::exception& error) {
+    // The standard error box, shown here rather than by the form layer so that
+    // this window can come back on top once it is closed. The window stays
+    // open, not finished; a press made meanwhile is dropped.
     running_ = false;
     pressed_while_running_ = false;
-    throw;
+    forms::Application::show_exception(error.what());
+    ComeBackOnTop();
+    return;
   }
   running_ = false;
   ServiceDeferredPress();
@@ -73,8 +71,7 @@ void Tprogress2::RunInstallation() {
                             services.prompts,
                             [this] { return AskDrive(); },
                             ""};
-  if (run_game_install(setup, context_.shared.KivoinstFolder, *this) ==
-      GameRunOutcome::finished)
+  if (run_game_install(setup, context_.shared.KivoinstFolder, *this) == GameRunOutcome::finished)
     ShowFinished();
 }
 
@@ -83,6 +80,14 @@ char Tprogress2::AskDrive() {
   context_.shared.PickedDrive = 0;
   context_.windows.winsasi2->show_modal();
   return context_.shared.PickedDrive;
+}
+
+// After a question box and the error box that follows it have closed, the
+// system may have put the disabled foldersel3 above this window, where it
+// covers the button the user is to press next.
+void Tprogress2::ComeBackOnTop() {
+  SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(handle());
 }
 
 void Tprogress2::ShowFinished() {
@@ -98,8 +103,7 @@ void Tprogress2::ShowFinished() {
 void Tprogress2::ServiceDeferredPress() {
   const bool pressed = pressed_while_running_;
   pressed_while_running_ = false;
-  if (pressed && !close_requested_)
-    Button1Click();
+  if (pressed && !close_requested_) Button1Click();
 }
 
 void Tprogress2::FormPaint() {
@@ -112,8 +116,7 @@ void Tprogress2::Button1Click() {
     pressed_while_running_ = true;
     return;
   }
-  if (!finished_)
-    context_.services.prompts.warning("インストールを中断します。");
+  if (!finished_) context_.services.prompts.warning("インストールを中断します。");
   close();
 }
 
@@ -129,9 +132,7 @@ void Tprogress2::set_bar_range(int maximum) {
   ProgressBar1.set_smooth(true);
 }
 
-void Tprogress2::set_bar_position(int position) {
-  ProgressBar1.set_position(position);
-}
+void Tprogress2::set_bar_position(int position) { ProgressBar1.set_position(position); }
 
 void Tprogress2::show_path(const std::string &path) {
   Label2.set_text(path);
@@ -144,4 +145,4 @@ void Tprogress2::request_close() {
   post_close();
 }
 
-} // namespace kivo
+}  // namespace kivo

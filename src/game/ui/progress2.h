@@ -10,7 +10,7 @@
 namespace kivo {
 
 class Tprogress2 : public forms::Form, private CopyRunView {
-public:
+ public:
   explicit Tprogress2(AppContext &context);
 
   bool finished() const { return finished_; }
@@ -20,11 +20,11 @@ public:
   forms::ProgressBar &ProgressBar1;
   forms::Button &Button1;
 
-protected:
+ protected:
   void FormActivate() override;
   void FormPaint() override;
 
-private:
+ private:
   void FormCreate();
   void Button1Click();
   void RunInstallation();
@@ -32,6 +32,7 @@ private:
   void ShowFinished();
   // Shows winsasi2 over this window and returns the drive it answered.
   char AskDrive();
+  void ComeBackOnTop();
 
   // CopyRunView
   void show_opening_texts() override;
@@ -47,4 +48,4 @@ private:
   bool close_requested_ = false;
 };
 
-} // namespace kivo
+}  // namespace kivo

@@ -70,6 +70,13 @@ std::vector<DriveEntry> Win32Drives::list() {
       display_name = narrow(info.szDisplayName);
       entry.icon_index = info.iIcon;
     }
+    // Without a name from the shell a fixed disk is still known by its volume label;
+    // other kinds are not asked, as they may have no medium or answer slowly.
+    if (drive_label(letter, display_name).size() <= 2 && entry.kind == DriveKind::fixed) {
+      wchar_t volume[MAX_PATH + 1] = {};
+      if (::GetVolumeInformationW(root, volume, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
+        display_name = narrow(volume);
+    }
     entry.label = drive_label(letter, display_name);
     entries.push_back(entry);
   }

@@ -29,5 +29,6 @@ struct Command {
 const std::vector<Command>& window_commands();
 const std::vector<Command>& input_commands();
 const std::vector<Command>& message_box_commands();
+const std::vector<Command>& process_commands();
 
 }  // namespace kivodrv

@@ -113,6 +113,18 @@ Outcome expect_rect(const Args& a, unsigned timeout) {
   return fail(a[0] + L" is at " + geometry(seen) + L", expected " + geometry(wanted));
 }
 
+Outcome expect_position(const Args& a, unsigned timeout) {
+  const LONG x = _wtoi(a[1].c_str()), y = _wtoi(a[2].c_str());
+  HWND found = nullptr;
+  RECT seen{};
+  if (poll_until(timeout, [&] {
+        return (found = resolve(a[0])) && (seen = rect_in_parent(found)).left == x && seen.top == y;
+      }))
+    return pass(a[0] + L" is at " + a[1] + L"," + a[2]);
+  if (!found) return fail(a[0] + L" does not exist");
+  return fail(a[0] + L" is at " + geometry(seen) + L", expected " + a[1] + L"," + a[2]);
+}
+
 Outcome expect_client_size(const Args& a, unsigned timeout) {
   const LONG width = _wtoi(a[1].c_str()), height = _wtoi(a[2].c_str());
   HWND found = nullptr;
@@ -172,6 +184,7 @@ const std::vector<Command>& window_commands() {
       {L"rect", 1, 1, L"W                        print x,y wxh (parent client / screen) and client size",
        rect},
       {L"expect-rect", 5, 5, L"W X Y WIDTH HEIGHT  position and outer size of W", expect_rect},
+      {L"expect-pos", 3, 3, L"W X Y               position of W (parent client / screen)", expect_position},
       {L"expect-client-size", 3, 3, L"W WIDTH HEIGHT  client size of W", expect_client_size},
       {L"list", 1, 1, L"W                        list the controls of W in z-order", list},
       {L"close", 1, 1, L"W                       close W by its close box", close},

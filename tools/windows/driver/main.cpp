@@ -14,8 +14,8 @@ using kivodrv::Command;
 
 std::vector<const Command*> all_commands() {
   std::vector<const Command*> all;
-  for (const auto* group :
-       {&kivodrv::window_commands(), &kivodrv::input_commands(), &kivodrv::message_box_commands()})
+  for (const auto* group : {&kivodrv::window_commands(), &kivodrv::input_commands(),
+                            &kivodrv::message_box_commands(), &kivodrv::process_commands()})
     for (const Command& command : *group) all.push_back(&command);
   return all;
 }

@@ -1,0 +1,48 @@
+# shellcheck shell=bash
+# What scripts/test.sh and scripts/demo.sh share: the tools a fresh Debian 12
+# lacks, and the three builds.
+
+REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+JOBS=$(nproc 2>/dev/null || echo 2)
+((JOBS > 2)) && JOBS=2
+
+REQUIRED_PACKAGES=(mingw-w64 wine wine64 xvfb imagemagick x11-utils fonts-ipafont-gothic liblnk-utils cmake
+  ninja-build g++ googletest libgtest-dev clang-format)
+
+# Installs with apt-get only what is missing (one "apt-get update" at most).
+install_missing_packages() {
+  local missing=() package
+  for package in "${REQUIRED_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+  done
+  ((${#missing[@]})) || return 0
+  echo "installing: ${missing[*]}"
+  local sudo=()
+  if ((EUID != 0)); then
+    command -v sudo >/dev/null || { echo "missing packages: ${missing[*]} (run as root to install)" >&2; return 1; }
+    sudo=(sudo)
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -q >/dev/null &&
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# build_all: host (tools, unit tests), Windows x86_64 (run under Wine) and
+# i686 (the CD's build; built, never run here), all Release.
+configure_and_build() {
+  local dir=$1
+  shift
+  [[ -f $REPO/$dir/build.ninja ]] || cmake -S "$REPO" -B "$REPO/$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" \
+    >/dev/null || return 1
+  cmake --build "$REPO/$dir" -j "$JOBS" 2>&1 | grep -Ev '^\[[0-9]+/[0-9]+\] '
+  local statuses=("${PIPESTATUS[@]}")
+  return "${statuses[0]}"
+}
+
+build_all() {
+  echo "== build host" && configure_and_build build-host || return 1
+  echo "== build win64" &&
+    configure_and_build build-win64 -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/toolchain-x86_64-w64-mingw32.cmake" || return 1
+  echo "== build win32" &&
+    configure_and_build build-win32 -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/toolchain-i686-w64-mingw32.cmake" || return 1
+}

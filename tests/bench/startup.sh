@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Start-up benchmark (not a test): 10 runs each of kivo68i.exe from the demo CD
+# and of a bare Win32 window built the same way, timed by the driver from
+# process creation to the main window shown. Prints both medians, their ratio
+# and both exe sizes. Needs build-host and build-win64.
+#   tests/bench/startup.sh [RUNS]
+set -u
+runs=${1:-10}
+export KIVO_E2E_PREFIX=${KIVO_BENCH_PREFIX:-${WINEPREFIX:-/tmp/kivo}-bench}
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../e2e/lib.sh"
+trivial_exe=$KIVO_BUILD_WIN64/tools/windows/trivial_window/trivial_window.exe
+[[ -f $trivial_exe ]] || { echo "build $trivial_exe first" >&2; exit 1; }
+
+trap e2e_teardown_suite EXIT
+e2e_setup_suite || exit 1
+cp "$trivial_exe" "$KIVO_TEST_TOOLS/"
+
+# Milliseconds from process creation to WINDOW shown, for one run.
+time_one() {
+  local answer
+  answer=$(wine "$KIVO_DRIVER_EXE" launch-timed "$@") || { echo "run failed: $answer" >&2; return 1; }
+  answer=${answer#ok: }
+  echo "${answer% ms}"
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+program=('Q:\kivo68i.exe' Form1 'Q:\')
+trivial=('C:\kivo-e2e\trivial_window.exe' TrivialForm 'C:\kivo-e2e')
+# One unmeasured start of each warms Wine's caches equally; then the two
+# alternate, so a change in the machine's load falls on both alike.
+time_one "${program[@]}" >/dev/null && time_one "${trivial[@]}" >/dev/null || exit 1
+program_ms=""
+trivial_ms=""
+for ((i = 0; i < runs; i++)); do
+  program_ms+="$(time_one "${program[@]}")"$'\n' || exit 1
+  trivial_ms+="$(time_one "${trivial[@]}")"$'\n' || exit 1
+done
+program_ms=${program_ms%$'\n'}
+trivial_ms=${trivial_ms%$'\n'}
+program_median=$(median <<<"$program_ms")
+trivial_median=$(median <<<"$trivial_ms")
+
+echo "kivo68i.exe runs (ms):    $(tr '\n' ' ' <<<"$program_ms")"
+echo "trivial window runs (ms): $(tr '\n' ' ' <<<"$trivial_ms")"
+echo "median start-up to window shown: kivo68i.exe ${program_median} ms, trivial window ${trivial_median} ms"
+awk -v p="$program_median" -v t="$trivial_median" 'BEGIN { printf "ratio kivo68i / trivial: %.2f\n", p / t }'
+echo "exe sizes: kivo68i.exe $(stat -c %s "$KIVO_PROGRAM_EXE") bytes, trivial_window.exe $(stat -c %s "$trivial_exe") bytes"

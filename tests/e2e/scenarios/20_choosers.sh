@@ -1,0 +1,155 @@
+# The three choosers through a stand-in opener (chooser_bench.exe), on a
+# machine with two extra drives: D: a real folder, E: a drive whose root cannot
+# be found (an empty CD drive). Each answer is read back from what the opener
+# shows after the chooser has closed.
+
+bench_exe=$KIVO_BUILD_WIN64/tools/windows/chooser_bench/chooser_bench.exe
+[[ -f $bench_exe ]] || scenario_fail "$bench_exe is not built"
+cp "$bench_exe" "$KIVO_TEST_TOOLS/"
+
+d_drive=$KIVO_E2E_PREFIX/choosers-d
+rm -rf "$d_drive"
+mkdir -p "$d_drive/games/old" "$d_drive/表/ソ"
+ln -sfn "$d_drive" "$KIVO_E2E_PREFIX/dosdevices/d:"
+ln -sfn "$KIVO_E2E_PREFIX/choosers-no-disc" "$KIVO_E2E_PREFIX/dosdevices/e:"
+trap 'rm -f "$KIVO_E2E_PREFIX/dosdevices/d:" "$KIVO_E2E_PREFIX/dosdevices/e:"; rm -rf "$d_drive"' EXIT
+forget_installations
+
+# Chooses a drive in the real combo box by typing its letter into the open list.
+pick_drive() {
+  drv click "$1.DriveComboBox1"
+  drv key "$2" Enter
+}
+
+open_chooser() {
+  drv click "bench.$1"
+  drv wait-window "$2"
+}
+
+answer_is() { drv expect-text bench.Answer "$1"; }
+
+start_program 'C:\kivo-e2e\chooser_bench.exe'
+drv wait-window bench
+
+# --- foldersel2: the default folder does not exist yet
+drv click bench.Open2
+drv expect-msgbox kivo68i 'フォルダ C:\Winx68k が見つかりません。' OK
+drv msgbox-press OK
+drv wait-window foldersel2
+drv expect-caption foldersel2 'kivo68i / WinX68kフォルダ選択画面'
+drv expect-client-size foldersel2 297 265
+drv expect-rect foldersel2.DriveComboBox1 8 80 225 18
+drv expect-rect foldersel2.DirectoryListBox1 8 120 225 97
+drv expect-rect foldersel2.Edit1 8 40 225 20
+drv expect-rect foldersel2.Button2 216 232 73 25
+drv expect-focus foldersel2.DriveComboBox1
+drv expect-text foldersel2.Edit1 'c:\'
+shot chooser_foldersel2
+
+# D:, then a folder opened with Enter in the real list, then the empty drive.
+pick_drive foldersel2 D
+drv expect-text foldersel2.Edit1 'd:\'
+drv click foldersel2.DirectoryListBox1
+drv key Home Down Enter
+drv expect-text foldersel2.Edit1 'd:\games'
+pick_drive foldersel2 E
+drv expect-text foldersel2.DriveComboBox1 'd:'
+drv expect-text foldersel2.Edit1 'd:\games'
+drv expect-no-msgbox foldersel2
+drv click foldersel2.DirectoryListBox1
+drv key Home Enter End Enter End Enter
+drv expect-text foldersel2.Edit1 'd:\表\ソ'
+shot chooser_foldersel2_japanese
+
+# A typed path and Enter: stored exactly as typed.
+drv type foldersel2.Edit1 'D:\新しい フォルダ\'
+drv key Enter
+drv wait-gone foldersel2
+answer_is 'W=[D:\新しい フォルダ\] K=[C:\KIVO] P=[0]'
+
+# The trailing-backslash round trip: C:\windows\ -> C:\windows -> C:\.
+drv set-text bench.Win68 'C:\windows\'
+open_chooser Open2 foldersel2
+drv expect-text foldersel2.Edit1 'C:\windows'
+drv click foldersel2.Button1
+drv wait-gone foldersel2
+answer_is 'W=[C:\windows] K=[C:\KIVO] P=[0]'
+drv set-text bench.Win68 'C:\windows'
+open_chooser Open2 foldersel2
+drv expect-text foldersel2.Edit1 'C:\'
+drv click foldersel2.Button1
+drv wait-gone foldersel2
+answer_is 'W=[C:\] K=[C:\KIVO] P=[0]'
+
+# Cancel after wandering, and the close box, both keep the opening value.
+drv set-text bench.Win68 'C:\windows\'
+open_chooser Open2 foldersel2
+pick_drive foldersel2 D
+drv click foldersel2.Button2
+drv wait-gone foldersel2
+answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+open_chooser Open2 foldersel2
+pick_drive foldersel2 D
+drv close foldersel2
+drv wait-gone foldersel2
+answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+
+# --- winsasi2: starts from the program's own path, focus on OK.
+open_chooser OpenW winsasi2
+drv expect-caption winsasi2 'kivo68i / Kivo68版おまけ　選択画面'
+drv expect-rect winsasi2 205 275 303 289
+drv expect-focus winsasi2.Button1
+drv expect-no-msgbox winsasi2
+drv expect-text winsasi2.Edit1 'C:\kivo-e2e'
+shot chooser_winsasi2
+drv set-text winsasi2.Edit1 ''
+drv click winsasi2.Button1
+drv wait-gone winsasi2
+answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+# Enter answers and leaves the dialog open; the close box then answers nothing more.
+open_chooser OpenW winsasi2
+drv type winsasi2.Edit1 'd:\foo'
+drv key Enter
+drv idle winsasi2
+drv wait-window winsasi2
+drv set-text winsasi2.Edit1 'x:\bar'
+drv close winsasi2
+drv wait-gone winsasi2
+answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[d]'
+# The empty drive sends the selector back to c, whose folder replaces the
+# path; Cancel answers like OK, with the path's first character.
+open_chooser OpenW winsasi2
+drv expect-text winsasi2.Edit1 'C:\kivo-e2e\chooser_bench.exe'
+pick_drive winsasi2 E
+drv expect-text winsasi2.DriveComboBox1 'c:'
+drv expect-text winsasi2.Edit1 'C:\kivo-e2e'
+drv click winsasi2.Button2
+drv wait-gone winsasi2
+answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+
+# --- foldersel4: only the drive letter of C:\KIVO changes.
+open_chooser Open4 foldersel4
+drv expect-caption foldersel4 'kivo68i / Kivo68フォルダ選択画面'
+drv expect-client-size foldersel4 306 215
+drv expect-rect foldersel4.Button2 216 144 65 25
+drv expect-focus foldersel4.DriveComboBox1
+shot chooser_foldersel4
+pick_drive foldersel4 D
+pick_drive foldersel4 E
+drv expect-text foldersel4.DriveComboBox1 'd:'
+drv click foldersel4.Button1
+drv wait-gone foldersel4
+answer_is 'W=[C:\windows\] K=[d:\KIVO] P=[C]'
+open_chooser Open4 foldersel4
+pick_drive foldersel4 D
+drv click foldersel4.Button2
+drv wait-gone foldersel4
+answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+open_chooser Open4 foldersel4
+pick_drive foldersel4 D
+drv close foldersel4
+drv wait-gone foldersel4
+answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+
+drv close bench
+wait_program_exit

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+#include <shobjidl.h>
+#include <windows.h>
+
+#include <type_traits>
+
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
+
+namespace kivo {
+namespace {
+
+static_assert(!std::is_copy_constructible_v<unique_handle> && !std::is_copy_assignable_v<unique_handle>);
+static_assert(!std::is_copy_constructible_v<com_ptr<IShellLinkW>> &&
+              !std::is_copy_assignable_v<com_ptr<IShellLinkW>>);
+static_assert(std::is_nothrow_move_constructible_v<unique_file_handle>);
+
+bool is_open(HANDLE h) {
+  DWORD flags = 0;
+  return ::GetHandleInformation(h, &flags) != FALSE;
+}
+
+TEST(UniqueHandle, ClosesOnceAndHandsOverOnMove) {
+  const HANDLE first = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  const HANDLE second = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  {
+    unique_handle owner(first);
+    unique_handle moved(std::move(owner));
+    EXPECT_FALSE(owner);
+    EXPECT_EQ(moved.get(), first);
+    *moved.put() = second;  // put() closes the old value first
+    EXPECT_FALSE(is_open(first));
+    EXPECT_TRUE(is_open(second));
+  }
+  EXPECT_FALSE(is_open(second));
+
+  const HANDLE kept = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  unique_handle releasing(kept);
+  EXPECT_EQ(releasing.release(), kept);
+  EXPECT_TRUE(is_open(kept));
+  ::CloseHandle(kept);
+}
+
+TEST(UniqueHandle, FileHandlesTreatInvalidHandleValueAsEmpty) {
+  unique_file_handle none(
+      ::CreateFileW(L"C:\\no such folder\\x", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_FALSE(none);
+  EXPECT_EQ(none.get(), INVALID_HANDLE_VALUE);
+}
+
+TEST(ComPtr, ReleasesTheInterfaceAndAsksForOthers) {
+  ScopedComInit com;
+  ASSERT_TRUE(com.usable());
+  com_ptr<IShellLinkW> link;
+  ASSERT_TRUE(SUCCEEDED(
+      ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())));
+  com_ptr<IPersistFile> file;
+  EXPECT_TRUE(SUCCEEDED(link.query(file)));
+  EXPECT_TRUE(file);
+  link.reset();
+  EXPECT_FALSE(link);
+  com_ptr<IShellLinkW> empty;
+  EXPECT_EQ(empty.query(file), E_POINTER);
+}
+
+TEST(Text, RoundTripsJapaneseAndReplacesBrokenInput) {
+  const std::string japanese = "Kivorana（起動）.lnk";
+  EXPECT_EQ(widen(japanese), L"Kivorana（起動）.lnk");
+  EXPECT_EQ(narrow(widen(japanese)), japanese);
+  EXPECT_EQ(widen(""), L"");
+  EXPECT_EQ(narrow(L""), "");
+  EXPECT_EQ(widen("a\xFF"
+                  "b"),
+            L"a\xFFFD"
+            L"b");
+}
+
+}  // namespace
+}  // namespace kivo
