@@ -35,7 +35,9 @@ std::optional<EditionLocation> locate_edition(Registry& registry, FileSystem& fs
   const RegistryText programs = registry.read_current_user_text(kShellFoldersKey, "Programs");
   if (programs.kind == RegistryText::Kind::wrong_type) throw UserError("'Programs' のデータ型が不正です");
   const std::string shortcut = programs.text + kEditionShortcut;
-  if (!fs.is_file(shortcut)) {
+  // Without a Programs folder the path would start at the root of whatever
+  // drive is current; that is no Start menu.
+  if (programs.text.empty() || !fs.is_file(shortcut)) {
     prompts.information(kNotDetected);
     return std::nullopt;
   }

@@ -49,6 +49,7 @@ class ExchangeSteps {
       : fs_(fs), folders_(folders), progress_(progress), prompts_(prompts) {}
 
   const StepFailure& failure() const { return failure_; }
+  Status flush(const std::string& path) { return fs_.flush_file(path); }
   bool fail(StepAction action, const std::string& path, std::uint32_t code);
 
   // First installation.

@@ -27,6 +27,11 @@ ChangeReport MusicChange::finish(ChangeKind kind, std::int32_t target) {
     steps_.fail(StepAction::record, marker_.file(), win_error::write_fault);
     return failed(ChangeEnd::stopped, ChangePhase::marker);
   }
+  // The marker must be on the disk before the journal that could rewrite it goes.
+  if (const Status flushed = steps_.flush(marker_.file()); flushed.failed()) {
+    steps_.fail(StepAction::record, marker_.file(), flushed.code);
+    return failed(ChangeEnd::stopped, ChangePhase::marker);
+  }
   if (const Status removed = journal_.remove(); removed.failed()) {
     steps_.fail(StepAction::record, journal_.path(), removed.code);
     return failed(ChangeEnd::stopped, ChangePhase::marker);

@@ -133,6 +133,14 @@ bool Operation::settle_unfinished_change() {
 }
 
 void Operation::first_installation() {
+  // The music folder belongs to the edition; without it the shortcut points at
+  // some other folder, and nothing may be backed up or replaced there.
+  const std::string music = folders_.edition + "mp3";
+  if (!services_.fs.is_directory(music)) {
+    services_.prompts.error("Kivoのフォルダにmp3フォルダが見つかりません。\n" + music +
+                            "\n\nFM音源版のインストールを中止しました。ファイルは何も変更していません。");
+    return;
+  }
   ChangeReport report;
   {
     ProgressShown shown(services_.progress);

@@ -32,6 +32,9 @@ void Twinsasi3::begin() {
   show();
   label1_->set_text(kCopyingText);
   label1_->repaint();
+  // Nothing is painted while the copy holds the thread; draw the whole
+  // window now rather than leave it blank until the first file is done.
+  repaint_now();
 }
 
 void Twinsasi3::step(const std::string& path) {

@@ -130,6 +130,14 @@ TEST_F(MusicOperations, WithoutTheFullFmSourceNothingIsTouched) {
   EXPECT_FALSE(scene.fs.exists(kMarkerFile));
 }
 
+TEST_F(MusicOperations, AShortcutToAFolderWithoutTheEditionsMusicFolderChangesNothing) {
+  scene.point_shortcut_at("C:\\Tools\\Other.exe");
+  const int changes = scene.fs.changing_calls();
+  install();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(scene.fs.changing_calls(), changes);
+}
+
 TEST_F(MusicOperations, AReadOnlyOriginalIsSavedBeforeItIsReplaced) {
   scene.put(kEdition, Set::originals);
   const std::string entry(replacement_list()[3]);
