@@ -205,7 +205,8 @@ scenario_fail() {
 
 # One driver command that must succeed (its "ok: ..." line is shown).
 drv() {
-  wine "$KIVO_DRIVER_EXE" "$@" || scenario_fail "kivodrv $*"
+  wine "$KIVO_DRIVER_EXE" "$@" && return 0
+  scenario_fail "kivodrv $* (exit status $?)"
 }
 
 # One driver command whose answer is wanted (printed without "ok: "); never fails the scenario.
