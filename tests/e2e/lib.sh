@@ -307,6 +307,26 @@ wait_opened_document() {
   cat "$KIVO_OPENED_LOG"
 }
 
+# Maps drive LETTER to a Linux folder (or to a missing one, for a drive without
+# a disc) and restarts Wine's services: its mount manager reads the drives only
+# when it starts, so a drive added while it runs would stay unseen. Ends a
+# running program; call it before start_program. unmap_drive LETTER undoes it.
+map_drive() {
+  stop_program
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  ln -sfn "$2" "$KIVO_E2E_PREFIX/dosdevices/${1,,}:"
+  wineserver -p >/dev/null 2>&1
+}
+
+unmap_drive() {
+  stop_program
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  rm -f "$KIVO_E2E_PREFIX/dosdevices/${1,,}:"
+  wineserver -p >/dev/null 2>&1
+}
+
 # Removes what earlier runs installed, so a scenario starts from a clean machine.
 forget_installations() {
   rm -rf "$(unix_path 'C:\Winx68k')" "$(unix_path 'C:\KIVO')"
