@@ -205,7 +205,8 @@ scenario_fail() {
 
 # One driver command that must succeed (its "ok: ..." line is shown).
 drv() {
-  wine "$KIVO_DRIVER_EXE" "$@" || scenario_fail "kivodrv $*"
+  wine "$KIVO_DRIVER_EXE" "$@" && return 0
+  scenario_fail "kivodrv $* (exit status $?)"
 }
 
 # One driver command whose answer is wanted (printed without "ok: "); never fails the scenario.
@@ -304,6 +305,26 @@ wait_opened_document() {
     sleep 0.1
   done
   cat "$KIVO_OPENED_LOG"
+}
+
+# Maps drive LETTER to a Linux folder (or to a missing one, for a drive without
+# a disc) and restarts Wine's services: its mount manager reads the drives only
+# when it starts, so a drive added while it runs would stay unseen. Ends a
+# running program; call it before start_program. unmap_drive LETTER undoes it.
+map_drive() {
+  stop_program
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  ln -sfn "$2" "$KIVO_E2E_PREFIX/dosdevices/${1,,}:"
+  wineserver -p >/dev/null 2>&1
+}
+
+unmap_drive() {
+  stop_program
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  rm -f "$KIVO_E2E_PREFIX/dosdevices/${1,,}:"
+  wineserver -p >/dev/null 2>&1
 }
 
 # Removes what earlier runs installed, so a scenario starts from a clean machine.

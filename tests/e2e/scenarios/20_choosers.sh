@@ -10,9 +10,9 @@ cp "$bench_exe" "$KIVO_TEST_TOOLS/"
 d_drive=$KIVO_E2E_PREFIX/choosers-d
 rm -rf "$d_drive"
 mkdir -p "$d_drive/games/old" "$d_drive/表/ソ"
-ln -sfn "$d_drive" "$KIVO_E2E_PREFIX/dosdevices/d:"
-ln -sfn "$KIVO_E2E_PREFIX/choosers-no-disc" "$KIVO_E2E_PREFIX/dosdevices/e:"
-trap 'rm -f "$KIVO_E2E_PREFIX/dosdevices/d:" "$KIVO_E2E_PREFIX/dosdevices/e:"; rm -rf "$d_drive"' EXIT
+map_drive d "$d_drive"
+map_drive e "$KIVO_E2E_PREFIX/choosers-no-disc"
+trap 'unmap_drive d; unmap_drive e; rm -rf "$d_drive"' EXIT
 forget_installations
 
 # Chooses a drive in the real combo box by typing its letter into the open list.

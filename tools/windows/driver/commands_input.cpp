@@ -13,8 +13,6 @@ namespace {
 
 constexpr unsigned kSettleMs = 2000;
 
-HWND foreground_or_null() { return GetForegroundWindow(); }
-
 Outcome click_command(const Args& a, unsigned timeout) {
   HWND found = nullptr;
   if (!poll_until(timeout, [&] { return IsWindowVisible(found = resolve(a[0])); }))
@@ -25,10 +23,13 @@ Outcome click_command(const Args& a, unsigned timeout) {
   return pass(L"clicked " + a[0]);
 }
 
+// One key at a time, each taken up before the next, as a person types.
 Outcome key_command(const Args& a, unsigned) {
-  if (const std::wstring unknown = press_keys(a); !unknown.empty())
-    return fail(L"unknown key " + quoted(unknown));
-  if (HWND target = foreground_or_null()) settle(target, kSettleMs);
+  for (const std::wstring& key : a) {
+    if (const std::wstring unknown = press_keys({key}); !unknown.empty())
+      return fail(L"unknown key " + quoted(unknown));
+    if (HWND target = GetForegroundWindow()) settle(target, kSettleMs);
+  }
   std::wstring pressed;
   for (const auto& key : a) pressed += (pressed.empty() ? L"" : L" ") + key;
   return pass(L"pressed " + pressed);

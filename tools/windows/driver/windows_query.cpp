@@ -1,5 +1,7 @@
 #include "windows_query.h"
 
+#include <algorithm>
+
 #include "text.h"
 
 namespace kivodrv {
@@ -39,7 +41,8 @@ std::wstring text_of(HWND window) {
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length))
     return caption_of(window);
-  std::wstring text(length + 1, L'\0');
+  // A control may answer anything; never trust it with the size of a buffer.
+  std::wstring text(std::min<DWORD_PTR>(length, 65535) + 1, L'\0');
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                            SMTO_ABORTIFHUNG, 1000, &copied))
