@@ -17,8 +17,11 @@ forget_installations
 
 # Chooses a drive in the real combo box by typing its letter into the open list.
 pick_drive() {
+  drv idle "$1"
   drv click "$1.DriveComboBox1"
+  drv idle "$1"
   drv key "$2" Enter
+  drv idle "$1"
 }
 
 open_chooser() {

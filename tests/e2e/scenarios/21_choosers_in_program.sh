@@ -6,13 +6,16 @@
 d_drive=$KIVO_E2E_PREFIX/choosers-d
 rm -rf "$d_drive"
 mkdir -p "$d_drive/games"
-ln -sfn "$d_drive" "$KIVO_E2E_PREFIX/dosdevices/d:"
-ln -sfn "$KIVO_E2E_PREFIX/choosers-no-disc" "$KIVO_E2E_PREFIX/dosdevices/e:"
-trap 'rm -f "$KIVO_E2E_PREFIX/dosdevices/d:" "$KIVO_E2E_PREFIX/dosdevices/e:"; rm -rf "$d_drive"' EXIT
+map_drive d "$d_drive"
+map_drive e "$KIVO_E2E_PREFIX/choosers-no-disc"
+trap 'unmap_drive d; unmap_drive e; rm -rf "$d_drive"' EXIT
 
 pick_drive() {
+  drv idle "$1"
   drv click "$1.DriveComboBox1"
+  drv idle "$1"
   drv key "$2" Enter
+  drv idle "$1"
 }
 
 forget_installations

@@ -4,8 +4,8 @@ source "$E2E_DIR/game_lib.sh"
 d_drive=$KIVO_E2E_PREFIX/game-d
 rm -rf "$d_drive"
 mkdir -p "$d_drive"
-ln -sfn "$d_drive" "$KIVO_E2E_PREFIX/dosdevices/d:"
-trap 'rm -f "$KIVO_E2E_PREFIX/dosdevices/d:"; rm -rf "$d_drive"' EXIT
+map_drive d "$d_drive"
+trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
 forget_installations
 put_installed_image 'D:\emu\WINX68K'
 chmod a-w "$(unix_path 'D:\emu\WINX68K\kivokidou.d88')"  # an earlier image left read-only
@@ -15,8 +15,11 @@ start_program
 open_game_destination
 drv click foldersel3.Button1
 drv wait-window foldersel4
+drv idle foldersel4
 drv click foldersel4.DriveComboBox1
+drv idle foldersel4
 drv key Home Down Enter  # c:, then d:
+drv idle foldersel4
 drv expect-text foldersel4.DriveComboBox1 'd:'
 drv click foldersel4.Button1
 drv wait-gone foldersel4
