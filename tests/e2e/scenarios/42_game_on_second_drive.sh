@@ -16,6 +16,7 @@ open_game_destination
 drv click foldersel3.Button1
 drv wait-window foldersel4
 drv click foldersel4.DriveComboBox1
+drv idle foldersel4
 drv key Home Down Enter  # c:, then d:
 drv expect-text foldersel4.DriveComboBox1 'd:'
 drv click foldersel4.Button1
