@@ -7,7 +7,7 @@ namespace kivo {
 
 namespace {
 
-constexpr std::chrono::milliseconds kFrame{16};
+constexpr std::chrono::milliseconds kFrame{50};
 
 }  // namespace
 

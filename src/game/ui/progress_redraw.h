@@ -1,8 +1,8 @@
 #pragma once
 // The per-file redraw of a progress window. The label takes every path and the
-// bar every position at once; the two are painted synchronously, but no more
-// often than a display shows frames: a paint costs more than copying a small
-// file, and a faster one would never reach the screen. Whatever was not yet
+// bar every position at once; the two are painted synchronously, but at most
+// twenty times a second: a paint costs more than copying a small file, and a
+// path shown for less than that cannot be read anyway. Whatever was not yet
 // painted is painted by the next paint, by the next box the run shows (its
 // message loop paints the window first) or when the run returns.
 
