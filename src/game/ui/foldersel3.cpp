@@ -6,7 +6,7 @@
 
 namespace kivo {
 
-Tfoldersel3::Tfoldersel3(AppContext &context)
+Tfoldersel3::Tfoldersel3(AppContext& context)
     : Form({.name = "foldersel3",
             .caption = "kivo68i / Kivo68のインストール",
             .left = 188,
@@ -51,13 +51,13 @@ namespace {
 // Lowered again however the progress window ends.
 class RaisedWhileInScope {
  public:
-  explicit RaisedWhileInScope(bool &flag) : flag_(flag) { flag_ = true; }
-  RaisedWhileInScope(const RaisedWhileInScope &) = delete;
-  RaisedWhileInScope &operator=(const RaisedWhileInScope &) = delete;
+  explicit RaisedWhileInScope(bool& flag) : flag_(flag) { flag_ = true; }
+  RaisedWhileInScope(const RaisedWhileInScope&) = delete;
+  RaisedWhileInScope& operator=(const RaisedWhileInScope&) = delete;
   ~RaisedWhileInScope() { flag_ = false; }
 
  private:
-  bool &flag_;
+  bool& flag_;
 };
 
 }  // namespace

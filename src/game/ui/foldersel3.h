@@ -10,18 +10,18 @@ namespace kivo {
 
 class Tfoldersel3 : public forms::Form {
  public:
-  explicit Tfoldersel3(AppContext &context);
+  explicit Tfoldersel3(AppContext& context);
 
   // Raised only while OK is showing progress2: progress2 installs on its
   // activation only then.
   bool GameCopyRequested() const { return game_copy_requested_; }
 
-  forms::Label &Label1;
-  forms::GroupBox &GroupBox1;
-  forms::Label &Label2;
-  forms::Button &Button1;
-  forms::Button &Button2;
-  forms::Button &Button3;
+  forms::Label& Label1;
+  forms::GroupBox& GroupBox1;
+  forms::Label& Label2;
+  forms::Button& Button1;
+  forms::Button& Button2;
+  forms::Button& Button3;
 
  protected:
   void FormShow() override;
@@ -34,7 +34,7 @@ class Tfoldersel3 : public forms::Form {
   void Button2Click();
   void Button3Click();
 
-  AppContext &context_;
+  AppContext& context_;
   bool game_copy_requested_ = false;
 };
 

@@ -4,18 +4,19 @@
 #include "choosers/ui/winsasi2.h"
 #include "game/game_install_run.h"
 #include "game/ui/foldersel3.h"
+#include "game/ui/progress_redraw.h"
 #include "platform/forms/application.h"
 
 namespace kivo {
 
 namespace {
 
-constexpr const char *kCopying = "ファイルをコピー中です。しばらくお待ち下さい。";
-constexpr const char *kCancel = "キャンセル";
+constexpr const char* kCopying = "ファイルをコピー中です。しばらくお待ち下さい。";
+constexpr const char* kCancel = "キャンセル";
 
 }  // namespace
 
-Tprogress2::Tprogress2(AppContext &context)
+Tprogress2::Tprogress2(AppContext& context)
     : Form({.name = "progress2",
             .caption = "kivo68i / Kivo68インストール中",
             .left = 229,
@@ -25,7 +26,9 @@ Tprogress2::Tprogress2(AppContext &context)
             .size_is_client = true,
             .border = forms::Border::dialog}),
       Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{24, 16, 0, 0}, kCopying)),
-      Label2(add<forms::Label>(nullptr, "Label2", forms::Bounds{24, 40, 0, 0}, "　")),
+      // As wide as the window leaves it: a path longer than that is cut at the
+      // window's edge either way.
+      Label2(add<forms::Label>(nullptr, "Label2", forms::Bounds{24, 40, 293, 13}, "　")),
       ProgressBar1(add<forms::ProgressBar>(nullptr, "ProgressBar1", forms::Bounds{24, 64, 273, 17})),
       Button1(add<forms::Button>(nullptr, "Button1", forms::Bounds{128, 96, 73, 25}, kCancel, 0)),
       context_(context) {
@@ -64,7 +67,7 @@ void Tprogress2::FormActivate() {
 }
 
 void Tprogress2::RunInstallation() {
-  const Services &services = context_.services;
+  const Services& services = context_.services;
   const BootDiskSetup setup{services.files,
                             services.profiles,
                             services.environment,
@@ -106,10 +109,7 @@ void Tprogress2::ServiceDeferredPress() {
   if (pressed && !close_requested_) Button1Click();
 }
 
-void Tprogress2::FormPaint() {
-  Label2.repaint();
-  ProgressBar1.repaint();
-}
+void Tprogress2::FormPaint() { paint_pending(Label2, ProgressBar1); }
 
 void Tprogress2::Button1Click() {
   if (running_) {
@@ -127,6 +127,7 @@ void Tprogress2::show_opening_texts() {
 }
 
 void Tprogress2::set_bar_range(int maximum) {
+  painter_.restart();
   ProgressBar1.set_range(0, maximum);
   ProgressBar1.set_position(0);
   ProgressBar1.set_smooth(true);
@@ -134,11 +135,7 @@ void Tprogress2::set_bar_range(int maximum) {
 
 void Tprogress2::set_bar_position(int position) { ProgressBar1.set_position(position); }
 
-void Tprogress2::show_path(const std::string &path) {
-  Label2.set_text(path);
-  repaint_now();
-  forms::Application::keep_alive();
-}
+void Tprogress2::show_path(const std::string& path) { painter_.show(Label2, ProgressBar1, path); }
 
 void Tprogress2::request_close() {
   close_requested_ = true;

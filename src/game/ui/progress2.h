@@ -5,20 +5,21 @@
 
 #include "app/file_copy_run.h"
 #include "app/ui/app_context.h"
+#include "game/ui/progress_redraw.h"
 #include "platform/forms/form.h"
 
 namespace kivo {
 
 class Tprogress2 : public forms::Form, private CopyRunView {
  public:
-  explicit Tprogress2(AppContext &context);
+  explicit Tprogress2(AppContext& context);
 
   bool finished() const { return finished_; }
 
-  forms::Label &Label1;
-  forms::Label &Label2;
-  forms::ProgressBar &ProgressBar1;
-  forms::Button &Button1;
+  forms::Label& Label1;
+  forms::Label& Label2;
+  forms::ProgressBar& ProgressBar1;
+  forms::Button& Button1;
 
  protected:
   void FormActivate() override;
@@ -38,10 +39,11 @@ class Tprogress2 : public forms::Form, private CopyRunView {
   void show_opening_texts() override;
   void set_bar_range(int maximum) override;
   void set_bar_position(int position) override;
-  void show_path(const std::string &path) override;
+  void show_path(const std::string& path) override;
   void request_close() override;
 
-  AppContext &context_;
+  AppContext& context_;
+  ProgressPainter painter_;
   bool finished_ = false;
   bool running_ = false;
   bool pressed_while_running_ = false;

@@ -1,5 +1,6 @@
 #include "bench_window.h"
 
+#include "game/ui/progress_redraw.h"
 #include "platform/forms/application.h"
 
 namespace bench {
@@ -14,7 +15,7 @@ BenchWindow::BenchWindow()
             .size_is_client = true,
             .border = kivo::forms::Border::dialog}),
       label1_(add<kivo::forms::Label>(nullptr, "Label1", kivo::forms::Bounds{24, 16, 0, 0}, "copying")),
-      label2_(add<kivo::forms::Label>(nullptr, "Label2", kivo::forms::Bounds{24, 40, 0, 0}, " ")),
+      label2_(add<kivo::forms::Label>(nullptr, "Label2", kivo::forms::Bounds{24, 40, 293, 13}, " ")),
       bar_(add<kivo::forms::ProgressBar>(nullptr, "ProgressBar1", kivo::forms::Bounds{24, 64, 273, 17})) {}
 
 void BenchWindow::show_opening_texts() {
@@ -23,6 +24,7 @@ void BenchWindow::show_opening_texts() {
 }
 
 void BenchWindow::set_bar_range(int maximum) {
+  painter_.restart();
   bar_.set_range(0, maximum);
   bar_.set_position(0);
   bar_.set_smooth(true);
@@ -30,15 +32,8 @@ void BenchWindow::set_bar_range(int maximum) {
 
 void BenchWindow::set_bar_position(int position) { bar_.set_position(position); }
 
-void BenchWindow::show_path(const std::string& path) {
-  label2_.set_text(path);
-  repaint_now();
-  kivo::forms::Application::keep_alive();
-}
+void BenchWindow::show_path(const std::string& path) { painter_.show(label2_, bar_, path); }
 
-void BenchWindow::FormPaint() {
-  label2_.repaint();
-  bar_.repaint();
-}
+void BenchWindow::FormPaint() { kivo::paint_pending(label2_, bar_); }
 
 }  // namespace bench

@@ -4,6 +4,7 @@
 // synchronous repaint of the form and its controls, and the keep-alive peek.
 
 #include "app/file_copy_run.h"
+#include "game/ui/progress_redraw.h"
 #include "platform/forms/form.h"
 
 namespace bench {
@@ -25,6 +26,7 @@ class BenchWindow : public kivo::forms::Form, public kivo::CopyRunView {
   kivo::forms::Label& label1_;
   kivo::forms::Label& label2_;
   kivo::forms::ProgressBar& bar_;
+  kivo::ProgressPainter painter_;
 };
 
 }  // namespace bench
