@@ -19,6 +19,9 @@ target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_compile_definitions(kivo68i PRIVATE KIVO_VIRTUALIZED_SETTINGS)
 endif()
+# The resource compiler does not report the files a script pulls in.
+file(GLOB KIVO_RESOURCE_INPUTS CONFIGURE_DEPENDS data/*.bmp data/*.ico src/app/ui/*.manifest src/app/ui/*.h)
+set_source_files_properties(src/app/ui/kivo68i.rc PROPERTIES OBJECT_DEPENDS "${KIVO_RESOURCE_INPUTS}")
 
 # GoogleTest from the Debian source package, built for Windows.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

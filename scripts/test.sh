@@ -67,8 +67,10 @@ if [[ -f tests/platform/run.sh ]]; then
   WINEPREFIX=$platform_prefix bash tests/platform/run.sh build-win64 >"$log_dir/platform.log" 2>&1
   status=$?
   grep -E '^\[  (PASSED|FAILED) |^lnkinfo' "$log_dir/platform.log"
-  gtest_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' "$log_dir/platform.log" | tail -1)
-  gtest_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' "$log_dir/platform.log" | tail -1)
+  # Lines from Windows end in CR LF.
+  gtest_passed=$(tr -d '\r' <"$log_dir/platform.log" | sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' | tail -1)
+  gtest_failed=$(tr -d '\r' <"$log_dir/platform.log" |
+    sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' | tail -1)
   if [[ -n $gtest_passed ]]; then
     ((passed += gtest_passed, failed += ${gtest_failed:-0}))
     ((status != 0 && ${gtest_failed:-0} == 0)) && ((++failed))
@@ -78,9 +80,10 @@ if [[ -f tests/platform/run.sh ]]; then
 fi
 
 echo "== end-to-end scenarios"
-bash tests/e2e/run.sh 2>&1 | tee "$log_dir/e2e.log" | grep -E '^(=== |--- |FAIL|screenshots:|[0-9]+ passed)'
+bash tests/e2e/run.sh 2>&1 | tee "$log_dir/e2e.log" | grep --line-buffered -E '^(=== |--- |FAIL|screenshots:|[0-9]+ passed)'
 count_from "$log_dir/e2e.log" "${PIPESTATUS[0]}"
 
 echo "logs: $log_dir"
+echo "time: $SECONDS s"
 echo "$passed passed, $failed failed"
 ((failed == 0))

@@ -4,6 +4,7 @@
 
 #include <type_traits>
 
+#include "platform/win32/scoped_no_drive_prompt.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 
@@ -73,6 +74,15 @@ TEST(Text, RoundTripsJapaneseAndReplacesBrokenInput) {
                   "b"),
             L"a\xFFFD"
             L"b");
+}
+
+TEST(ScopedNoDrivePrompt, SilencesDriveErrorsOnlyWhileAlive) {
+  const DWORD before = ::GetThreadErrorMode();
+  {
+    ScopedNoDrivePrompt quiet;
+    EXPECT_NE(::GetThreadErrorMode() & SEM_FAILCRITICALERRORS, 0u);
+  }
+  EXPECT_EQ(::GetThreadErrorMode(), before);
 }
 
 }  // namespace

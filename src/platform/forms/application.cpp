@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/forms/form.h"
+#include "platform/win32/message_box.h"
 #include "platform/win32/text.h"
 
 namespace kivo::forms {
@@ -104,8 +105,7 @@ int Application::run() {
 }
 
 void Application::show_exception(const std::string& message) {
-  const HWND owner = GetActiveWindow();
-  MessageBoxW(owner, widen(message).c_str(), widen(g_title).c_str(), MB_OK | MB_ICONERROR);
+  show_message_box(GetActiveWindow(), g_title, message, MB_ICONERROR);
 }
 
 void Application::guarded(const std::function<void()>& handler) {

@@ -86,9 +86,11 @@ std::vector<DriveEntry> Win32Drives::list() {
 std::string Win32Drives::current_folder(char letter) {
   const wchar_t drive[] = {static_cast<wchar_t>(letter), L':', L'\0'};
   // "d:" alone names the drive's current folder; resolving it only reads it.
-  const std::wstring full = grown_text(
+  std::wstring full = grown_text(
       [&](wchar_t* buffer, DWORD size) { return ::GetFullPathNameW(drive, size, buffer, nullptr); });
   if (full.empty()) return std::string(1, letter) + ":\\";
+  // Only a root keeps its backslash: "d:\games", but "d:\".
+  if (full.size() > 3 && full.back() == L'\\') full.pop_back();
   return narrow(full);
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/win32/read_only_file.h"
 #include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_status.h"
 
 namespace kivo {
@@ -14,14 +15,13 @@ constexpr DWORD kValueBufferLength = 2048;
 // A file that starts with a UTF-16 byte-order mark is written in UTF-16 by the
 // profile functions; any other file, and a new one, in the ANSI code page.
 bool is_utf16_file(const std::wstring& path) {
-  const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  const unique_file_handle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   unsigned char mark[2] = {};
   DWORD got = 0;
-  const BOOL read = ::ReadFile(file, mark, sizeof mark, &got, nullptr);
-  ::CloseHandle(file);
-  return read && got == 2 && mark[0] == 0xFF && mark[1] == 0xFE;
+  return ::ReadFile(file.get(), mark, sizeof mark, &got, nullptr) && got == 2 && mark[0] == 0xFF &&
+         mark[1] == 0xFE;
 }
 
 // Where the profile functions keep the file: a bare name lives in the Windows

@@ -76,6 +76,25 @@ double bare_once(const std::string& cd, const std::string& folder) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// The bare loop plus the flush that the run does for each file, to show what the flush costs.
+double flushed_once(const std::string& cd, const std::string& folder) {
+  const auto start = Clock::now();
+  CreateDirectoryW(kivo::widen(folder).c_str(), nullptr);
+  for (const auto entry : kivo::emulator_file_list()) {
+    const std::wstring from = kivo::widen(cd + "\\tools" + std::string(entry));
+    const std::wstring to = kivo::widen(folder + "\\" + kivo::flattened_name(entry));
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) std::fprintf(stderr, "CopyFileW failed\n");
+    SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+    const HANDLE file =
+        CreateFileW(to.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      FlushFileBuffers(file);
+      CloseHandle(file);
+    }
+  }
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -95,6 +114,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::string base = kivo::narrow(temp) + "kivo_bench_" + std::to_string(GetCurrentProcessId());
   const std::string run_folder = base + "_run";
   const std::string bare_folder = base + "_bare";
+  const std::string flushed_folder = base + "_flushed";
 
   std::uint64_t bytes = 0;
   for (const auto entry : kivo::emulator_file_list()) {
@@ -107,24 +127,32 @@ int wmain(int argc, wchar_t** argv) {
   // One warm-up of each, then alternate so neither profits from the other's cache.
   remove_files(run_folder);
   remove_files(bare_folder);
+  remove_files(flushed_folder);
   run_once(cd, run_folder);
   bare_once(cd, bare_folder);
+  flushed_once(cd, flushed_folder);
   std::vector<double> run_times;
   std::vector<double> bare_times;
+  std::vector<double> flushed_times;
   for (int i = 0; i < rounds; ++i) {
     remove_files(run_folder);
     run_times.push_back(run_once(cd, run_folder));
     remove_files(bare_folder);
     bare_times.push_back(bare_once(cd, bare_folder));
+    remove_files(flushed_folder);
+    flushed_times.push_back(flushed_once(cd, flushed_folder));
   }
   remove_files(run_folder);
   remove_files(bare_folder);
+  remove_files(flushed_folder);
 
   const double run_median = median(run_times);
   const double bare_median = median(bare_times);
   std::printf("files: 8, bytes: %llu, rounds: %d\n", static_cast<unsigned long long>(bytes), rounds);
   std::printf("copy run (median):        %.3f ms\n", run_median * 1000.0);
   std::printf("bare CopyFileW (median):  %.3f ms\n", bare_median * 1000.0);
+  std::printf("bare CopyFileW + flush:    %.3f ms\n", median(flushed_times) * 1000.0);
   std::printf("ratio copy run / bare:    %.2f\n", run_median / bare_median);
+  std::printf("ratio copy run / bare + flush: %.2f\n", run_median / median(flushed_times));
   return 0;
 }

@@ -24,6 +24,7 @@ pick_drive() {
 open_chooser() {
   drv click "bench.$1"
   drv wait-window "$2"
+  drv idle "$2"
 }
 
 answer_is() { drv expect-text bench.Answer "$1"; }

@@ -71,8 +71,12 @@ std::wstring click(HWND control) {
   RECT rect{};
   GetWindowRect(control, &rect);
   const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  HWND under = WindowFromPoint(centre);
-  if (!belongs_to(under, control) && GetAncestor(under, GA_ROOT) != top)
+  // The window manager may restack a moment after the foreground changed.
+  HWND under = nullptr;
+  if (!poll_until(2000, [&] {
+        under = WindowFromPoint(centre);
+        return belongs_to(under, control) || GetAncestor(under, GA_ROOT) == top;
+      }))
     return L"it is covered by " + describe(GetAncestor(under, GA_ROOT));
   const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   const LONG x = (centre.x * 65535 + width / 2) / (width - 1),

@@ -1,0 +1,92 @@
+# shellcheck shell=bash
+# Helpers for the game installation scenarios. Source after lib.sh.
+
+GAME_IMAGE_CD='kivo\tools\emu\kivokidou.d88'
+GAME_LETTER_POSITIONS=(518800 661104)
+
+# The 410 files of the game as the CD holds them (paths below the CD's kivo
+# folder, Windows form), the boot disk image's folder excluded.
+game_entries() {
+  (cd "$KIVO_CD/kivo" && find . -type f ! -path './tools/*' | sed 's|^\.||; s|/|\\|g' | LC_ALL=C sort)
+}
+
+# Every game file under FOLDER equals the CD's and is writable; nothing else is there.
+expect_game_installed() {
+  local folder=$1 entry count=0
+  while IFS= read -r entry; do
+    local target
+    target=$(unix_path "$folder$entry")
+    cmp -s "$KIVO_CD/kivo${entry//\\//}" "$target" || scenario_fail "$folder$entry differs from the CD's"
+    [[ -w $target ]] || scenario_fail "$folder$entry is read-only"
+    ((++count))
+  done < <(game_entries)
+  ((count == 410)) || scenario_fail "the CD holds $count game files, expected 410"
+  local found
+  found=$(find "$(unix_path "$folder")" -type f | wc -l)
+  ((found == 410)) || scenario_fail "$folder holds $found files, expected 410"
+  e2e_note "ok: the 410 files under $folder equal the CD's and are writable"
+}
+
+# The image at a Windows path is the CD's with LETTER at both positions and no other byte changed.
+expect_patched_image() {
+  local image=$1 letter=$2 target differences expected
+  target=$(unix_path "$image")
+  [[ -f $target ]] || scenario_fail "no image $image"
+  [[ -w $target ]] || scenario_fail "$image is read-only"
+  differences=$(cmp -l "$KIVO_CD/${GAME_IMAGE_CD//\\//}" "$target" | awk '{printf "%d:%s ", $1 - 1, $3}')
+  expected=""
+  local octal position
+  octal=$(printf '%o' "'$letter")
+  for position in "${GAME_LETTER_POSITIONS[@]}"; do expected+="$position:$octal "; done
+  [[ $differences == "$expected" ]] || scenario_fail "$image differs from the CD's at [$differences], expected [$expected]"
+  e2e_note "ok: $image is the CD's with '$letter' at ${GAME_LETTER_POSITIONS[*]} and nothing else changed"
+}
+
+# The record the emulator installation leaves, written as the profile functions would.
+write_record() {
+  printf '[INST]\r\nFOLDER=%s\r\nDRIVE=%s\r\nTESTNUM=1\r\n' "$1" "$2" >"$(unix_path 'C:\windows\kivo68i.ini')"
+}
+
+expect_no_record() { expect_no_file 'C:\windows\kivo68i.ini'; }
+
+# foldersel3 opened from the main window, showing the default folder.
+open_game_destination() {
+  drv wait-window Form1
+  drv click Form1.BtnKivoinst
+  drv wait-window foldersel3
+  drv expect-text foldersel3.Label2 'C:\KIVO'
+}
+
+# OK in foldersel3, answering the folder question when FOLDER_MISSING is "missing".
+start_game_install() {
+  drv click foldersel3.Button2
+  drv wait-window progress2
+  if [[ ${1:-} == missing ]]; then
+    drv expect-msgbox 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
+    drv msgbox-press "はい(&Y)" 指定されたフォルダ
+  fi
+}
+
+expect_game_finished() {
+  drv --timeout 120 expect-text progress2.Button1 OK
+  drv expect-text progress2.Label1 "インストールが終了しました。"
+  drv expect-text progress2.Label2 " "
+  drv expect-no-msgbox progress2
+}
+
+close_game_progress() {
+  drv click progress2.Button1
+  drv wait-gone progress2
+  drv wait-gone foldersel3
+  drv expect-no-msgbox Form1
+  drv expect-enabled Form1
+}
+
+# A copy of the CD's image as an emulator installation would have left it.
+put_installed_image() {
+  local folder
+  folder=$(unix_path "$1")
+  mkdir -p "$folder"
+  cp "$KIVO_CD/${GAME_IMAGE_CD//\\//}" "$folder/kivokidou.d88"
+  chmod u+w "$folder/kivokidou.d88"
+}

@@ -1,0 +1,46 @@
+# The fifth copy fails (a folder holds the file's name): the bar shows 5, the
+# label the failing path, the message names source, destination and reason;
+# no record, no question, both dialogs close. A read-only file already there
+# is left as it is, then and in the complete run that follows.
+source "$E2E_DIR/emulator_lib.sh"
+forget_installations
+use_own_desktop
+winx=$(unix_path 'C:\')/Winx68k
+mkdir -p "$winx/FD1.XDF"
+printf 'older' >"$winx/WINDRV.SYS"
+wine cmd /c attrib +r 'C:\Winx68k\WINDRV.SYS' >/dev/null 2>&1
+expect_check "0x0021" attrs 'C:\Winx68k\WINDRV.SYS'
+start_program
+open_emulator_destination
+drv click foldersel1.BtnOk
+box=$(drv_get msgbox コピーに失敗しました) || scenario_fail "no copy failure message"
+e2e_note "$box"
+[[ $box == *'text "コピーに失敗しました:Q:\tools\windrv\FD1.XDF,C:\Winx68k\\FD1.XDF,'* ]] ||
+  scenario_fail "copy failure text: $box"
+drv expect-text progress1.Label2 'C:\Winx68k\\FD1.XDF'
+drv expect-text progress1.Button1 キャンセル
+expect_check "5/8" progress progress1 ProgressBar1
+shot emulator-progress1-copy-failed
+drv msgbox-press OK コピーに失敗しました
+drv wait-gone progress1
+drv wait-gone foldersel1
+drv expect-no-msgbox Form1
+expect_no_record
+expect_file_equals 'tools\windrv\CONFIG.SYS' 'C:\Winx68k\CONFIG.SYS'
+expect_no_file 'C:\Winx68k\WINDRV.O'
+[[ -z $(find "$winx" -name '*.tmp') ]] || scenario_fail "a temporary file was left"
+
+rmdir "$winx/FD1.XDF"
+drv click Form1.BtnWin68inst
+drv wait-window foldersel1
+drv click foldersel1.BtnOk
+expect_finished_and_shortcut_question
+drv msgbox-press 'いいえ(N)' デスクトップ
+[[ $(cat "$winx/WINDRV.SYS") == older ]] || scenario_fail "the read-only WINDRV.SYS was replaced"
+expect_check "0x0021" attrs 'C:\Winx68k\WINDRV.SYS'
+expect_file_equals 'tools\windrv\FD1.XDF' 'C:\Winx68k\FD1.XDF'
+expect_record 'C:\Winx68k\' C
+close_finished_progress
+wine cmd /c attrib -r 'C:\Winx68k\WINDRV.SYS' >/dev/null 2>&1
+drv close Form1
+expect_program_exit_code 0

@@ -1,0 +1,34 @@
+# The game on a second drive chosen in foldersel4, with a record that names an
+# emulator folder on that drive: the files go to d:\KIVO, the image there gets D.
+source "$E2E_DIR/game_lib.sh"
+d_drive=$KIVO_E2E_PREFIX/game-d
+rm -rf "$d_drive"
+mkdir -p "$d_drive"
+ln -sfn "$d_drive" "$KIVO_E2E_PREFIX/dosdevices/d:"
+trap 'rm -f "$KIVO_E2E_PREFIX/dosdevices/d:"; rm -rf "$d_drive"' EXIT
+forget_installations
+put_installed_image 'D:\emu\WINX68K'
+chmod a-w "$(unix_path 'D:\emu\WINX68K\kivokidou.d88')"  # an earlier image left read-only
+write_record 'D:\emu\WINX68K\' D
+start_program
+
+open_game_destination
+drv click foldersel3.Button1
+drv wait-window foldersel4
+drv click foldersel4.DriveComboBox1
+drv key Home Down Enter  # c:, then d:
+drv expect-text foldersel4.DriveComboBox1 'd:'
+drv click foldersel4.Button1
+drv wait-gone foldersel4
+drv expect-text foldersel3.Label2 'd:\KIVO'
+start_game_install missing
+expect_game_finished
+shot game_progress2_second_drive
+close_game_progress
+
+expect_game_installed 'D:\KIVO'
+expect_no_file 'C:\KIVO'
+expect_patched_image 'D:\emu\WINX68K\kivokidou.d88' D
+expect_no_record
+drv close Form1
+expect_program_exit_code 0
