@@ -70,6 +70,7 @@ drv click winsasi1.Button3
 drv expect-hidden winsasi1
 drv click Form1.BtnWinsasikae
 drv wait-window winsasi1
+drv click winsasi1.Button3
 drv click Form1.BtnSyuuryou
 expect_program_exit_code 0
 music_remove_edition

@@ -57,6 +57,7 @@ drv expect-msgbox 情報 "Kivoをこのマシン上に検出できませんで�
 drv msgbox-press OK
 music_expect_set "" originals
 music_expect_set backup fm
+drv click winsasi1.Button3
 drv click Form1.BtnSyuuryou
 expect_program_exit_code 0
 music_remove_edition

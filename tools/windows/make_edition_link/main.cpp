@@ -16,7 +16,8 @@
 namespace {
 
 int fail(const std::string& what, kivo::Status status, kivo::FileSystem& fs) {
-  std::fprintf(stderr, "make_edition_link: %s: %s\n", what.c_str(), kivo::trimmed_error_text(fs, status.code).c_str());
+  std::fprintf(stderr, "make_edition_link: %s: %s\n", what.c_str(),
+               kivo::trimmed_error_text(fs, status.code).c_str());
   return 1;
 }
 
