@@ -1,7 +1,8 @@
 # Windows build (MinGW-w64): the platform layer, the form layer, the program,
 # the platform tests that run under Wine, and the Windows-side tools.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-set(KIVO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+# Release exes carry no symbol tables: the CD build stays small.
+set(KIVO_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 set(KIVO_WINDOWS_LIBS comctl32 ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32 kernel32)
 
 file(GLOB_RECURSE KIVO_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/platform/forms/*.cpp)
