@@ -20,14 +20,14 @@ TEST(Win32Shell, SavesALinkAndReadsItsTargetBack) {
   make_folder(dir / "Edition");
   write_file(dir / "Edition\\start.exe", "MZ");
   const std::string link = dir / "Kivorana（起動）.lnk";
-  const ShellLinkSpec spec{dir / "Edition\\start.exe", dir / "Edition", dir / "Edition\\start.exe", 0};
-  ASSERT_TRUE(shell.create_link(link, spec).ok());
+  const ShellLinkSpec wanted{dir / "Edition\\start.exe", dir / "Edition", dir / "Edition\\start.exe", 0};
+  ASSERT_TRUE(shell.create_link(link, wanted).ok());
   EXPECT_TRUE(fs.is_file(link));
-  ASSERT_TRUE(shell.create_link(link, spec).ok()) << "an existing link is replaced";
+  ASSERT_TRUE(shell.create_link(link, wanted).ok()) << "an existing link is replaced";
 
   std::string target;
   ASSERT_EQ(shell.read_link_target(link, target), LinkReadResult::ok);
-  EXPECT_EQ(target, spec.target);
+  EXPECT_EQ(target, wanted.target);
 }
 
 TEST(Win32Shell, TellsWhyNoTargetCameBack) {

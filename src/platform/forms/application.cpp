@@ -1,7 +1,7 @@
 #include "platform/forms/application.h"
 
 #include <windows.h>
-
+// The common controls need windows.h first.
 #include <commctrl.h>
 
 #include "platform/forms/form.h"

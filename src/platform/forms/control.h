@@ -4,7 +4,7 @@
 // "BtnOk") as a window property so tests can find it.
 
 #include <windows.h>
-
+// The common controls need windows.h first.
 #include <commctrl.h>
 
 #include <functional>

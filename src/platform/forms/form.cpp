@@ -64,26 +64,27 @@ void register_classes(WNDPROC form_proc) {
 
 }  // namespace
 
-Form::Form(FormSpec spec) : spec_(std::move(spec)) {
+Form::Form(FormSpec design) : design_(std::move(design)) {
   register_classes(&Form::window_proc);
   dpi_ = dpi_of(nullptr);
-  font_ = make_dialog_font(spec_.font_pixels, dpi_);
-  const DWORD style = style_for(spec_.border);
-  const DWORD ex_style = ex_style_for(spec_.border);
-  int width = scale(spec_.width, dpi_);
-  int height = scale(spec_.height, dpi_);
-  if (spec_.size_is_client) {
+  font_ = make_dialog_font(design_.font_pixels, dpi_);
+  const DWORD style = style_for(design_.border);
+  const DWORD ex_style = ex_style_for(design_.border);
+  int width = scale(design_.width, dpi_);
+  int height = scale(design_.height, dpi_);
+  if (design_.size_is_client) {
     const SIZE outer = outer_size_for_client(width, height, style, ex_style, dpi_);
     width = outer.cx;
     height = outer.cy;
   }
-  handle_ = CreateWindowExW(ex_style, kFormClass, widen(spec_.caption).c_str(), style,
-                            scale(spec_.left, dpi_), scale(spec_.top, dpi_), width, height,
+  handle_ = CreateWindowExW(ex_style, kFormClass, widen(design_.caption).c_str(), style,
+                            scale(design_.left, dpi_), scale(design_.top, dpi_), width, height,
                             Application::owner_window(), nullptr, Application::instance(), this);
-  set_window_name(handle_, spec_.name);
-  if (spec_.icon_resource) {
-    const auto icon = static_cast<HICON>(LoadImageW(
-        Application::instance(), MAKEINTRESOURCEW(spec_.icon_resource), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  set_window_name(handle_, design_.name);
+  if (design_.icon_resource) {
+    const auto icon =
+        static_cast<HICON>(LoadImageW(Application::instance(), MAKEINTRESOURCEW(design_.icon_resource),
+                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   }
@@ -211,7 +212,7 @@ void Form::post_close() { PostMessageW(close_message_window(), WM_CLOSE, 0, 0); 
 
 void Form::lay_out_for_dpi(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
-  font_ = make_dialog_font(spec_.font_pixels, dpi_);
+  font_ = make_dialog_font(design_.font_pixels, dpi_);
   for (const auto& control : controls_) control->lay_out();
   if (suggested) {
     SetWindowPos(handle_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,

@@ -36,13 +36,13 @@ struct FormSpec {
 
 class Form {
  public:
-  explicit Form(FormSpec spec);
+  explicit Form(FormSpec design);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
   virtual ~Form();
 
   HWND handle() const { return handle_; }
-  const std::string& name() const { return spec_.name; }
+  const std::string& name() const { return design_.name; }
   UINT dpi() const { return dpi_; }
   HFONT font() const { return font_.get(); }
 
@@ -105,7 +105,7 @@ class Form {
   void lay_out_for_dpi(UINT dpi, const RECT* suggested);
   bool route_to_control(UINT message, WPARAM w, LPARAM l, LRESULT& result);
 
-  FormSpec spec_;
+  FormSpec design_;
   HWND handle_ = nullptr;
   HWND closer_ = nullptr;
   UINT dpi_ = 96;

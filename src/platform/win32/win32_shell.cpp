@@ -41,17 +41,18 @@ Status make_link_object(com_ptr<IShellLinkW>& link) {
       ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void()));
 }
 
-Status describe_link(IShellLinkW& link, const ShellLinkSpec& spec) {
+Status describe_link(IShellLinkW& link, const ShellLinkSpec& wanted) {
   std::wstring target;
-  if (const Status s = to_wide_path(spec.target, target); s.failed()) return s;
+  if (const Status s = to_wide_path(wanted.target, target); s.failed()) return s;
   if (const Status s = status_from_hresult(link.SetPath(target.c_str())); s.failed()) return s;
-  if (!spec.working_directory.empty()) {
-    if (const Status s = status_from_hresult(link.SetWorkingDirectory(widen(spec.working_directory).c_str()));
+  if (!wanted.working_directory.empty()) {
+    if (const Status s =
+            status_from_hresult(link.SetWorkingDirectory(widen(wanted.working_directory).c_str()));
         s.failed())
       return s;
   }
-  if (!spec.icon_path.empty())
-    return status_from_hresult(link.SetIconLocation(widen(spec.icon_path).c_str(), spec.icon_index));
+  if (!wanted.icon_path.empty())
+    return status_from_hresult(link.SetIconLocation(widen(wanted.icon_path).c_str(), wanted.icon_index));
   return Status::success();
 }
 
@@ -80,14 +81,14 @@ Status Win32Shell::desktop_folder(std::string& path) {
   return Status::success();
 }
 
-Status Win32Shell::create_link(const std::string& link_path, const ShellLinkSpec& spec) {
+Status Win32Shell::create_link(const std::string& link_path, const ShellLinkSpec& wanted) {
   std::wstring wide_link_path;
   if (const Status s = to_wide_path(link_path, wide_link_path); s.failed()) return s;
   ScopedComInit com;
   if (!com.usable()) return status_from_hresult(com.result());
   com_ptr<IShellLinkW> link;
   if (const Status s = make_link_object(link); s.failed()) return s;
-  if (const Status s = describe_link(*link.get(), spec); s.failed()) return s;
+  if (const Status s = describe_link(*link.get(), wanted); s.failed()) return s;
   com_ptr<IPersistFile> file;
   if (const Status s = status_from_hresult(link.query(file)); s.failed()) return s;
   return status_from_hresult(file->Save(wide_link_path.c_str(), TRUE));

@@ -89,12 +89,12 @@ HWND find_control(HWND parent, const std::wstring& wanted) {
   return nullptr;
 }
 
-HWND resolve(const std::wstring& spec) {
-  if (HWND whole = find_top_level(spec)) return whole;
-  const size_t dot = spec.find(L'.');
+HWND resolve(const std::wstring& wanted_name) {
+  if (HWND whole = find_top_level(wanted_name)) return whole;
+  const size_t dot = wanted_name.find(L'.');
   if (dot == std::wstring::npos) return nullptr;
-  HWND top = find_top_level(spec.substr(0, dot));
-  return top ? find_control(top, spec.substr(dot + 1)) : nullptr;
+  HWND top = find_top_level(wanted_name.substr(0, dot));
+  return top ? find_control(top, wanted_name.substr(dot + 1)) : nullptr;
 }
 
 HWND focus_in_thread_of(HWND window) {

@@ -30,7 +30,7 @@ HWND find_control(HWND parent, const std::wstring& wanted);
 
 // "Form1" names a top-level window, "Form1.BtnManual" a control in it. The
 // whole text is tried as a top-level name or caption first.
-HWND resolve(const std::wstring& spec);
+HWND resolve(const std::wstring& wanted_name);
 
 // The control holding the keyboard focus in the thread that owns `window`.
 HWND focus_in_thread_of(HWND window);

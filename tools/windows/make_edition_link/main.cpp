@@ -46,10 +46,10 @@ int wmain(int argc, wchar_t** argv) {
     if (fs.is_directory(folder)) fs.remove_directory(folder);
   } else {
     if (const kivo::Status s = kivo::create_directories(fs, folder); s.failed()) return fail(folder, s, fs);
-    kivo::ShellLinkSpec spec;
-    spec.target = argument;
-    spec.working_directory = argument.substr(0, argument.rfind('\\'));
-    if (const kivo::Status s = shell.create_link(link, spec); s.failed()) return fail(link, s, fs);
+    kivo::ShellLinkSpec wanted;
+    wanted.target = argument;
+    wanted.working_directory = argument.substr(0, argument.rfind('\\'));
+    if (const kivo::Status s = shell.create_link(link, wanted); s.failed()) return fail(link, s, fs);
   }
   DWORD written = 0;
   const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
