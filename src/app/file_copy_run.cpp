@@ -84,11 +84,11 @@ bool destination_folder_ready(const std::string& folder, FileSystem& fs, Prompts
 
 // Copies one file unless one is there already. Returns the failure to report.
 Status put_in_place(const FilePaths& file, FileSystem& fs) {
-  if (fs.is_file(file.destination)) return Status::success();
-  // A folder that cannot be made shows up as the copy's failure.
+  // A folder that cannot be made shows up as the copy's failure; where the
+  // file is there already, so is its folder.
   const std::string folder = up_to_last_backslash(file.destination);
   if (!fs.is_directory(folder)) create_directories(fs, folder);
-  return copy_into_place(fs, file.source, file.destination, Overwrite::never);
+  return copy_into_place(fs, file.source, file.destination, Overwrite::keep_existing);
 }
 
 }  // namespace

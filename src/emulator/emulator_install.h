@@ -15,7 +15,7 @@
 
 namespace kivo {
 
-class EmulatorProgressView : public CopyRunView {
+class EmulatorProgressView : public virtual CopyRunView {
  public:
   // "インストールが終了しました。" and the two hints, the button turned to "OK",
   // the window marked finished.

@@ -41,8 +41,21 @@ void remove_quietly(FileSystem& fs, const std::string& path) {
   fs.delete_file(path);
 }
 
+bool is_protected_leftover(FileSystem& fs, const std::string& temporary) {
+  std::uint32_t attributes = 0;
+  return fs.get_attributes(temporary, attributes).ok() && (attributes & file_attribute::directory) == 0 &&
+         (attributes & (file_attribute::read_only | file_attribute::hidden)) != 0;
+}
+
 Status copy_to_temporary(FileSystem& fs, const std::string& source, const std::string& temporary) {
-  if (const Status copied = fs.copy_file(source, temporary, false); copied.failed()) return copied;
+  Status copied = fs.copy_file(source, temporary, false);
+  // The copy replaces what an interrupted earlier copy left under the
+  // temporary name, unless that is read-only or hidden.
+  if (copied.code == win_error::access_denied && is_protected_leftover(fs, temporary)) {
+    remove_quietly(fs, temporary);
+    copied = fs.copy_file(source, temporary, false);
+  }
+  if (copied.failed()) return copied;
   if (const Status cleared = clear_read_only(fs, temporary); cleared.failed()) return cleared;
   if (const Status flushed = fs.flush_file(temporary); flushed.failed()) return flushed;
   std::uint64_t source_size = 0;
@@ -57,14 +70,14 @@ Status copy_to_temporary(FileSystem& fs, const std::string& source, const std::s
 
 Status copy_into_place(FileSystem& fs, const std::string& source, const std::string& destination,
                        Overwrite overwrite) {
-  if (overwrite == Overwrite::never && fs.is_file(destination)) return Status::error(win_error::file_exists);
+  if (overwrite != Overwrite::replace && fs.is_file(destination))
+    return overwrite == Overwrite::keep_existing ? Status::success() : Status::error(win_error::file_exists);
   const std::string temporary = temporary_name_for(destination);
   if (utf16_length(temporary) >= 260) return Status::error(win_error::filename_too_long);
-  remove_quietly(fs, temporary);
   Status result = copy_to_temporary(fs, source, temporary);
   if (result.ok()) {
     const MoveMode mode =
-        overwrite == Overwrite::never ? MoveMode::fail_if_exists : MoveMode::replace_existing;
+        overwrite == Overwrite::replace ? MoveMode::replace_existing : MoveMode::fail_if_exists;
     result = fs.move(temporary, destination, mode);
   }
   if (result.failed()) remove_quietly(fs, temporary);

@@ -20,12 +20,15 @@ Status clear_read_only(FileSystem& fs, const std::string& path);
 // The temporary name a copy into `destination` is written under first.
 std::string temporary_name_for(std::string_view destination);
 
-enum class Overwrite { never, replace };
+enum class Overwrite {
+  never,          // an existing destination is left alone and file_exists returned
+  keep_existing,  // an existing destination is left alone and counts as done
+  replace
+};
 
 // Copies `source` to a temporary name beside `destination`, flushes it, checks
 // its size against the source, clears its read-only attribute, and only then
-// moves it to `destination`. With Overwrite::never an existing destination is
-// left alone and file_exists is returned. On any failure the temporary file is
+// moves it to `destination`. On any failure the temporary file is
 // removed and the destination is as it was before; the first failing call's
 // code is returned.
 Status copy_into_place(FileSystem& fs, const std::string& source, const std::string& destination,

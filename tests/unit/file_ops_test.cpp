@@ -66,6 +66,27 @@ TEST(CopyIntoPlace, NeverOverwritesUnlessAsked) {
   EXPECT_EQ(fs.read("C:\\dest\\b"), "new");
 }
 
+TEST(CopyIntoPlace, KeepExistingCountsAFileThereAsDone) {
+  FakeFileSystem fs;
+  fs.add_file("C:\\src\\a", "new");
+  fs.add_file("C:\\dest\\a", "old", file_attribute::read_only);
+  EXPECT_TRUE(copy_into_place(fs, "C:\\src\\a", "C:\\dest\\a", Overwrite::keep_existing).ok());
+  EXPECT_EQ(fs.read("C:\\dest\\a"), "old");
+  EXPECT_EQ(*fs.attributes_of("C:\\dest\\a"), file_attribute::read_only);
+}
+
+TEST(CopyIntoPlace, ReplacesWhatAnInterruptedCopyLeftUnderTheTemporaryName) {
+  for (const std::uint32_t leftover :
+       {file_attribute::normal, file_attribute::read_only, file_attribute::hidden}) {
+    FakeFileSystem fs;
+    fs.add_file("C:\\src\\a", "new");
+    fs.add_file(temporary_name_for("C:\\dest\\a"), "half", leftover);
+    ASSERT_TRUE(copy_into_place(fs, "C:\\src\\a", "C:\\dest\\a", Overwrite::never).ok()) << leftover;
+    EXPECT_EQ(fs.read("C:\\dest\\a"), "new");
+    EXPECT_EQ(fs.files_below("C:\\dest").size(), 1u);
+  }
+}
+
 TEST(TrimmedErrorText, DropsTrailingBlanksControlsAndPeriods) {
   FakeFileSystem fs;
   EXPECT_EQ(trimmed_error_text(fs, win_error::access_denied), "アクセスが拒否されました。");

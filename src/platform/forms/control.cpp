@@ -47,7 +47,7 @@ void Control::set_font_pixels(int pixels) {
 
 void Control::set_text(const std::string& text) {
   SetWindowTextW(handle_, widen(text).c_str());
-  if (dynamic_cast<Label*>(this)) lay_out();
+  if (auto* label = dynamic_cast<Label*>(this)) label->fit_to_text();
 }
 
 std::string Control::text() const {
@@ -77,6 +77,10 @@ Label::Label(Form& form, Control* parent, std::string name, Bounds bounds, std::
 
 void Label::lay_out() {
   Control::lay_out();
+  fit_to_text();
+}
+
+void Label::fit_to_text() {
   if (design_bounds().width != 0) return;
   // Sized to its text, as tall as one line of its font.
   const HDC dc = GetDC(handle());

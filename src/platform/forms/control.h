@@ -94,6 +94,8 @@ class Label : public Control {
  public:
   Label(Form& form, Control* parent, std::string name, Bounds bounds, std::string text);
   void lay_out() override;
+  // A label of width 0 takes the size of its text; one of a fixed size keeps it.
+  void fit_to_text();
 
  protected:
   const wchar_t* window_class() const override { return L"STATIC"; }

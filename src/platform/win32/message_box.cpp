@@ -57,8 +57,17 @@ class ScopedButtonRenaming {
 int show_box(HWND owner, const std::wstring& title, const std::wstring& text, UINT style,
              const ButtonTexts& buttons) {
   if (owner == nullptr) style |= MB_TASKMODAL;
-  ScopedButtonRenaming renaming(buttons);
-  return ::MessageBoxW(owner, text.c_str(), title.c_str(), style);
+  int answer = 0;
+  {
+    ScopedButtonRenaming renaming(buttons);
+    answer = ::MessageBoxW(owner, text.c_str(), title.c_str(), style);
+  }
+  // The owner is the window the box was about; once the box is gone the
+  // system may have raised a disabled window of the program above it, which
+  // would then cover the owner's buttons.
+  if (owner != nullptr && ::IsWindow(owner) && ::IsWindowVisible(owner) && ::IsWindowEnabled(owner))
+    ::SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  return answer;
 }
 
 void show_message_box(HWND owner, const std::string& title, const std::string& text, UINT icon) {

@@ -45,10 +45,13 @@ Status on_two_paths(const std::string& from, const std::string& to, bool overwri
   return Status::success();
 }
 
-Status open_file(const std::string& path, DWORD access, DWORD share, DWORD flags, unique_file_handle& file) {
+enum class ReadOnlyCheck { for_writing, none };
+
+Status open_file(const std::string& path, DWORD access, DWORD share, DWORD flags, unique_file_handle& file,
+                 ReadOnlyCheck check = ReadOnlyCheck::for_writing) {
   std::wstring wide;
   if (const Status s = to_wide_path(path, wide); s.failed()) return s;
-  if ((access & GENERIC_WRITE) != 0) {
+  if ((access & GENERIC_WRITE) != 0 && check == ReadOnlyCheck::for_writing) {
     if (const Status s = refuse_read_only_file(wide); s.failed()) return s;
   }
   file.reset(::CreateFileW(wide.c_str(), access, share, nullptr, OPEN_EXISTING, flags, nullptr));
@@ -119,9 +122,13 @@ Status Win32FileSystem::copy_file(const std::string& from, const std::string& to
   });
 }
 
+// A flush changes no byte of the file, so where Wine lets a read-only file be
+// opened for writing nothing is lost by not asking first; every copy saves
+// that question.
 Status Win32FileSystem::flush_file(const std::string& path) {
   unique_file_handle file;
-  if (const Status s = open_file(path, GENERIC_WRITE, FILE_SHARE_READ, FILE_ATTRIBUTE_NORMAL, file);
+  if (const Status s =
+          open_file(path, GENERIC_WRITE, FILE_SHARE_READ, FILE_ATTRIBUTE_NORMAL, file, ReadOnlyCheck::none);
       s.failed())
     return s;
   if (!::FlushFileBuffers(file.get())) return last_error_status();

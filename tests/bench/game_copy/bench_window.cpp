@@ -1,6 +1,5 @@
 #include "bench_window.h"
 
-#include "game/ui/progress_redraw.h"
 #include "platform/forms/application.h"
 
 namespace bench {
@@ -16,7 +15,8 @@ BenchWindow::BenchWindow()
             .border = kivo::forms::Border::dialog}),
       label1_(add<kivo::forms::Label>(nullptr, "Label1", kivo::forms::Bounds{24, 16, 0, 0}, "copying")),
       label2_(add<kivo::forms::Label>(nullptr, "Label2", kivo::forms::Bounds{24, 40, 293, 13}, " ")),
-      bar_(add<kivo::forms::ProgressBar>(nullptr, "ProgressBar1", kivo::forms::Bounds{24, 64, 273, 17})) {}
+      bar_(add<kivo::forms::ProgressBar>(nullptr, "ProgressBar1", kivo::forms::Bounds{24, 64, 273, 17})),
+      painter_(*this, label2_, bar_) {}
 
 void BenchWindow::show_opening_texts() {
   label2_.set_text(" ");
@@ -30,10 +30,15 @@ void BenchWindow::set_bar_range(int maximum) {
   bar_.set_smooth(true);
 }
 
-void BenchWindow::set_bar_position(int position) { bar_.set_position(position); }
+void BenchWindow::set_bar_position(int position) { painter_.set_position(position); }
 
-void BenchWindow::show_path(const std::string& path) { painter_.show(label2_, bar_, path); }
+void BenchWindow::show_path(const std::string& path) { painter_.show_path(path); }
 
-void BenchWindow::FormPaint() { kivo::paint_pending(label2_, bar_); }
+void BenchWindow::flush() { painter_.flush(); }
+
+void BenchWindow::FormPaint() {
+  UpdateWindow(label2_.handle());
+  UpdateWindow(bar_.handle());
+}
 
 }  // namespace bench

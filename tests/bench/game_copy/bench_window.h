@@ -1,10 +1,9 @@
 #pragma once
-// A window with the progress window's label and bar, redrawn after each file
-// exactly as the game's progress window is: label text, bar position, a
-// synchronous repaint of the form and its controls, and the keep-alive peek.
+// A window with the progress window's label and bar, kept current after each
+// file by the progress windows' own painter.
 
 #include "app/file_copy_run.h"
-#include "game/ui/progress_redraw.h"
+#include "app/ui/progress_painter.h"
 #include "platform/forms/form.h"
 
 namespace bench {
@@ -18,6 +17,8 @@ class BenchWindow : public kivo::forms::Form, public kivo::CopyRunView {
   void set_bar_position(int position) override;
   void show_path(const std::string& path) override;
   void request_close() override {}
+  // As the progress window does when the run returns.
+  void flush();
 
  protected:
   void FormPaint() override;

@@ -1,0 +1,73 @@
+#pragma once
+// What the two copy progress windows share: a headline, the path of the file
+// in hand, the bar and one button. The whole installation runs inside the
+// activation when the destination dialog has asked for it; the window is kept
+// current file by file, and a press of the button made while the run holds
+// the message loop (during one of its boxes) is taken up once it has returned.
+
+#include <string>
+
+#include "app/file_copy_run.h"
+#include "app/ui/app_context.h"
+#include "app/ui/progress_painter.h"
+#include "app/ui/prompts_after.h"
+#include "platform/forms/form.h"
+
+namespace kivo {
+
+struct CopyProgressLayout {
+  forms::FormSpec window;
+  forms::Bounds path_label;  // Label2
+  const char* path_label_text;
+  forms::Bounds button;  // Button1
+};
+
+class CopyProgressForm : public forms::Form, protected virtual CopyRunView {
+ public:
+  bool finished() const { return finished_; }
+
+  forms::Label& Label1;
+  forms::Label& Label2;
+  forms::ProgressBar& ProgressBar1;
+  forms::Button& Button1;
+
+ protected:
+  CopyProgressForm(AppContext& context, CopyProgressLayout layout);
+
+  // Whether the destination dialog asked for a run at this showing.
+  virtual bool run_requested() = 0;
+  // The installation; its boxes go through run_prompts().
+  virtual void run_installation() = 0;
+
+  Prompts& run_prompts() { return prompts_; }
+  // Puts the latest path and position on screen now, before a window of the
+  // run opens over this one.
+  void bring_up_to_date() { painter_.flush(); }
+  // "インストールが終了しました。", the button turned to "OK", the window finished.
+  void show_finished();
+
+  // CopyRunView
+  void show_opening_texts() override;
+  void set_bar_range(int maximum) override;
+  void set_bar_position(int position) override;
+  void show_path(const std::string& path) override;
+  void request_close() override;
+
+  AppContext& context_;
+
+ private:
+  void FormCreate();
+  void FormActivate() final;
+  void FormPaint() final;
+  void Button1Click();
+  void ServiceDeferredPress();
+
+  ProgressPainter painter_;
+  PromptsAfter prompts_;
+  bool finished_ = false;
+  bool running_ = false;
+  bool pressed_while_running_ = false;
+  bool close_requested_ = false;
+};
+
+}  // namespace kivo
