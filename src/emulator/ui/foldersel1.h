@@ -3,18 +3,15 @@
 // the destination folder, lets the user change it through foldersel2, and on
 // OK hands over to progress1, which runs the installation.
 
-#include "app/ui/app_context.h"
-#include "platform/forms/form.h"
+#include "app/ui/destination_form.h"
 
 namespace kivo {
 
-class Tfoldersel1 : public forms::Form {
+class Tfoldersel1 : public DestinationForm {
  public:
   explicit Tfoldersel1(AppContext& context);
 
-  // Raised only while OK is showing progress1: progress1 installs on its
-  // activation only then.
-  bool EmulatorCopyRequested() const { return emulator_copy_requested_; }
+  bool EmulatorCopyRequested() const { return copy_requested(); }
 
   forms::Label& Label1;
   forms::GroupBox& GroupBox1;
@@ -23,18 +20,10 @@ class Tfoldersel1 : public forms::Form {
   forms::Button& BtnOk;
   forms::Button& BtnCancel;
 
- protected:
-  void FormShow() override;
-  void FormPaint() override;
-
  private:
-  void ShowFolder();
   void BtnSansyouClick();
   void BtnOkClick();
   void BtnCancelClick();
-
-  AppContext& context_;
-  bool emulator_copy_requested_ = false;
 };
 
 }  // namespace kivo
