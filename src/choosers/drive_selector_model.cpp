@@ -7,8 +7,12 @@ namespace kivo {
 DriveSelectorModel::DriveSelectorModel(std::vector<DriveEntry> entries, char initial_letter)
     : entries_(std::move(entries)), letter_(to_lower_ascii(initial_letter)), selected_(index_of(letter_)) {}
 
+DriveSelectorModel::DriveSelectorModel(char initial_letter)
+    : listed_(false), letter_(to_lower_ascii(initial_letter)) {}
+
 void DriveSelectorModel::replace_entries(std::vector<DriveEntry> entries) {
-  const char shown = shown_letter();
+  const char shown = listed_ ? shown_letter() : letter_;
+  listed_ = true;
   entries_ = std::move(entries);
   selected_ = shown == 0 ? -1 : index_of(shown);
   if (on_redraw) on_redraw();

@@ -15,6 +15,10 @@ class DriveSelectorModel {
   // Starts on `initial_letter` (usually the drive of the process's current
   // directory), or on nothing when it is 0.
   DriveSelectorModel(std::vector<DriveEntry> entries, char initial_letter);
+  // The same, with the drives listed only by the first replace_entries, which
+  // then shows the entry of the held letter as the constructor above would
+  // have: listing the drives is slow, and nobody sees them before a showing.
+  explicit DriveSelectorModel(char initial_letter);
 
   const std::vector<DriveEntry>& entries() const { return entries_; }
   // Re-reads the drives, keeping the held letter and, when its drive is still
@@ -42,6 +46,7 @@ class DriveSelectorModel {
   void raise_change();
 
   std::vector<DriveEntry> entries_;
+  bool listed_ = true;
   char letter_ = 0;
   int selected_ = -1;
 };

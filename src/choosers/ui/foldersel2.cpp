@@ -21,7 +21,7 @@ Tfoldersel2::Tfoldersel2(AppContext& context)
             .size_is_client = true,
             .border = forms::Border::dialog}),
       context_(context),
-      selector_(drives_.list(), drive_letter(drives_.process_current_folder())),
+      selector_(drive_letter(drives_.process_current_folder())),
       folders_(context.services.files, drives_, drives_.process_current_folder()) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "WinX68kをインストールするフォルダを選択して下さい。");
   add<Label>(nullptr, "Label2", Bounds{8, 24}, "パス：");

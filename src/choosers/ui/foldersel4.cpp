@@ -19,7 +19,7 @@ Tfoldersel4::Tfoldersel4(AppContext& context)
             .size_is_client = true,
             .border = forms::Border::dialog}),
       context_(context),
-      selector_(drives_.list(), drive_letter(drives_.process_current_folder())) {
+      selector_(drive_letter(drives_.process_current_folder())) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "Kivo68版をインストールする");
   add<Label>(nullptr, "Label5", Bounds{8, 24}, "ドライブを選択して下さい。");
   add<Label>(nullptr, "Label2", Bounds{8, 48}, "ご注意：諸々の事情により、インストールできるフォルダは");

@@ -21,7 +21,7 @@ Twinsasi2::Twinsasi2(AppContext& context)
             .size_is_client = false,
             .border = forms::Border::sizeable}),
       context_(context),
-      selector_(drives_.list(), drive_letter(drives_.process_current_folder())),
+      selector_(drive_letter(drives_.process_current_folder())),
       folders_(context.services.files, drives_, drives_.process_current_folder()) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "Windows版「Kivo」がインストールされている");
   add<Label>(nullptr, "Label2", Bounds{8, 24}, "フォルダを選択して下さい。");

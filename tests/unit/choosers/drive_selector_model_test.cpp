@@ -72,5 +72,20 @@ TEST(DriveSelectorModel, NewDriveListKeepsTheShownDriveWhereItStillExists) {
   EXPECT_EQ(selector.letter(), 'q');
 }
 
+TEST(DriveSelectorModel, DrivesListedAtTheFirstShowingStartAsIfListedAtOnce) {
+  for (const char start : {'Q', 'x', '\0'}) {
+    DriveSelectorModel listed_at_once(three_drives(), start);
+    DriveSelectorModel listed_later(start);
+    Counting count(listed_later);
+    EXPECT_EQ(listed_later.letter(), listed_at_once.letter());
+    listed_later.replace_entries(three_drives());
+    EXPECT_EQ(listed_later.selected_index(), listed_at_once.selected_index()) << start;
+    EXPECT_EQ(count.changes, 0);
+    listed_later.replace_entries({DriveEntry{'c', "c:", DriveKind::fixed, -1}});
+    listed_at_once.replace_entries({DriveEntry{'c', "c:", DriveKind::fixed, -1}});
+    EXPECT_EQ(listed_later.selected_index(), listed_at_once.selected_index()) << start;
+  }
+}
+
 }  // namespace
 }  // namespace kivo
