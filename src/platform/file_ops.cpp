@@ -41,19 +41,18 @@ void remove_quietly(FileSystem& fs, const std::string& path) {
   fs.delete_file(path);
 }
 
-bool is_protected_leftover(FileSystem& fs, const std::string& temporary) {
-  std::uint32_t attributes = 0;
-  return fs.get_attributes(temporary, attributes).ok() && (attributes & file_attribute::directory) == 0 &&
-         (attributes & (file_attribute::read_only | file_attribute::hidden)) != 0;
+bool is_there_already(const Status& copied) {
+  return copied.code == win_error::file_exists || copied.code == win_error::already_exists;
 }
 
 Status copy_to_temporary(FileSystem& fs, const std::string& source, const std::string& temporary) {
-  Status copied = fs.copy_file(source, temporary, false);
-  // The copy replaces what an interrupted earlier copy left under the
-  // temporary name, unless that is read-only or hidden.
-  if (copied.code == win_error::access_denied && is_protected_leftover(fs, temporary)) {
+  // Asking the copy not to replace anything spares a look before it; what an
+  // interrupted earlier copy left under the temporary name is removed only
+  // when it turns out to be there.
+  Status copied = fs.copy_file(source, temporary, true);
+  if (is_there_already(copied)) {
     remove_quietly(fs, temporary);
-    copied = fs.copy_file(source, temporary, false);
+    copied = fs.copy_file(source, temporary, true);
   }
   if (copied.failed()) return copied;
   if (const Status cleared = clear_read_only(fs, temporary); cleared.failed()) return cleared;

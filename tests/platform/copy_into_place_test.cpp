@@ -46,5 +46,17 @@ TEST(CopyIntoPlaceOnWindows, AFailedMoveKeepsTheOriginalAndRemovesTheTemporary) 
   EXPECT_FALSE(fs.is_file(temporary_name_for(dir / "locked.bin")));
 }
 
+TEST(CopyIntoPlaceOnWindows, ReplacesAReadOnlyLeftoverOfAnInterruptedCopy) {
+  Win32FileSystem fs;
+  ScratchFolder dir;
+  write_file(dir / "source.bin", "whole file");
+  const std::string leftover = temporary_name_for(dir / "dest.bin");
+  write_file(leftover, "half");
+  ASSERT_TRUE(fs.set_attributes(leftover, file_attribute::read_only).ok());
+  ASSERT_TRUE(copy_into_place(fs, dir / "source.bin", dir / "dest.bin", Overwrite::keep_existing).ok());
+  EXPECT_EQ(read_file(dir / "dest.bin"), "whole file");
+  EXPECT_FALSE(fs.is_file(leftover));
+}
+
 }  // namespace
 }  // namespace kivo

@@ -98,7 +98,7 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const std::string source_base = kivo::narrow(argv[1]) + "\\kivo";
-  const int rounds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 5;
+  const int rounds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 15;
   kivo::forms::Application::initialize(GetModuleHandleW(nullptr));
   bench::BenchWindow window;
   window.show();
