@@ -23,9 +23,10 @@ class CopyRunView {
   // The bar runs from 0 to `maximum`, starts at 0 and is drawn smoothly.
   virtual void set_bar_range(int maximum) = 0;
   virtual void set_bar_position(int position) = 0;
-  // Shows the destination path of the file in hand and redraws the window at
-  // once. Lets the system see that the program is alive, but handles no input:
-  // the window's button is serviced only after the run has returned.
+  // Shows the destination path of the file in hand: on screen within a
+  // twentieth of a second, and before any box of the run. Lets the system see
+  // that the program is alive, but handles no input: the window's button is
+  // serviced only after the run has returned.
   virtual void show_path(const std::string& path) = 0;
   // Makes the progress window close as soon as the run has returned.
   virtual void request_close() = 0;
