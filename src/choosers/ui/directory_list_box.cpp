@@ -21,8 +21,6 @@ DirectoryListBox::DirectoryListBox(forms::Form& form, forms::Control* parent, st
 DirectoryListBox::~DirectoryListBox() { model_.on_redraw = nullptr; }
 
 void DirectoryListBox::after_create() {
-  closed_icon_ = folder_icon_index(false);
-  open_icon_ = folder_icon_index(true);
   ::SetWindowSubclass(handle(), subclass_proc, 1, reinterpret_cast<DWORD_PTR>(this));
   model_.on_redraw = [this] { fill(); };
   fill();
@@ -84,7 +82,7 @@ bool DirectoryListBox::on_draw_item(DRAWITEMSTRUCT& item) {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   const UINT d = dpi();
   int left = item.rcItem.left + forms::scale(2 + row.level * kIndent, d);
-  draw_small_icon(item.hDC, row.open ? open_icon_ : closed_icon_, left, item.rcItem);
+  draw_small_icon(item.hDC, folder_icon_index(row.open), left, item.rcItem);
   left += ::GetSystemMetrics(SM_CXSMICON) + forms::scale(3, d);
   const std::wstring name = widen(row.name);
   SIZE extent{};

@@ -33,8 +33,6 @@ class DirectoryListBox : public forms::Control {
   void open_selected();
 
   FolderListModel& model_;
-  int closed_icon_ = -1;
-  int open_icon_ = -1;
 };
 
 }  // namespace kivo

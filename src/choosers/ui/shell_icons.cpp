@@ -16,10 +16,20 @@ HIMAGELIST system_small_icons() {
   return reinterpret_cast<HIMAGELIST>(folder_info(info, 0));
 }
 
-int folder_icon_index(bool open) {
+namespace {
+int look_up_folder_icon(bool open) {
   SHFILEINFOW info{};
   if (folder_info(info, open ? SHGFI_OPENICON : 0u) == 0) return -1;
   return info.iIcon;
+}
+}  // namespace
+
+// Asked once, when a folder list is first drawn: the first question sets up
+// the shell's image list, which takes long enough to be felt at start-up.
+int folder_icon_index(bool open) {
+  static const int closed = look_up_folder_icon(false);
+  static const int opened = look_up_folder_icon(true);
+  return open ? opened : closed;
 }
 
 void draw_small_icon(HDC dc, int index, int left, const RECT& row) {
