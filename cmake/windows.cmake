@@ -36,6 +36,8 @@ file(GLOB KIVO_PLATFORM_TEST_SOURCES CONFIGURE_DEPENDS tests/platform/*.cpp)
 if(KIVO_PLATFORM_TEST_SOURCES)
   add_executable(kivo_platform_tests ${KIVO_PLATFORM_TEST_SOURCES})
   target_link_libraries(kivo_platform_tests PRIVATE kivo_platform gtest gtest_main)
+  # The header-only fakes (scripted prompts) serve here too.
+  target_include_directories(kivo_platform_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/fakes)
   target_link_options(kivo_platform_tests PRIVATE -municode ${KIVO_STATIC_LINK})
 endif()
 

@@ -20,8 +20,10 @@ struct AskedBox {
 
 class FakePrompts : public Prompts {
  public:
-  // Answers for the next confirmations, in order; once used up, confirm answers No.
+  // Answers for the next confirmations, in order; once used up, confirm answers
+  // `unscripted_answer`.
   void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
+  bool unscripted_answer = false;
   // Called on every box, after it is recorded (to act while a box is open).
   std::function<void(const AskedBox&)> on_box;
 
@@ -34,7 +36,7 @@ class FakePrompts : public Prompts {
 
   bool confirm(const std::string& text) override {
     record(BoxKind::confirm, text);
-    if (answers_.empty()) return false;
+    if (answers_.empty()) return unscripted_answer;
     const bool yes = answers_.front();
     answers_.pop_front();
     return yes;

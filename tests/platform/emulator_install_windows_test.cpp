@@ -7,56 +7,31 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include <deque>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/path_parts.h"
 #include "emulator/emulator_install.h"
 #include "emulator/settings_record.h"
+#include "fake_prompts.h"
 #include "file_tables.h"
+#include "install_test_support.h"
 #include "platform/file_ops.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_shell.h"
+#include "scratch_folder.h"
 
 namespace kivo {
 namespace {
 
-class ScriptedPrompts : public Prompts {
- public:
-  std::deque<bool> answers;
-  std::vector<std::string> asked;
-  bool confirm(const std::string& text) override {
-    asked.push_back(text);
-    if (answers.empty()) return false;
-    const bool yes = answers.front();
-    answers.pop_front();
-    return yes;
-  }
-  void error(const std::string& text) override { asked.push_back(text); }
-  void warning(const std::string& text) override { asked.push_back(text); }
-  void information(const std::string& text) override { asked.push_back(text); }
-  void plain(const std::string& text) override { asked.push_back(text); }
-};
-
-class QuietView : public EmulatorProgressView {
- public:
-  int position = 0;
-  bool finished = false;
-  bool closed = false;
-  void show_opening_texts() override {}
-  void set_bar_range(int) override {}
-  void set_bar_position(int p) override { position = p; }
-  void show_path(const std::string&) override {}
-  void request_close() override { closed = true; }
-  void show_finish_texts() override { finished = true; }
-};
+using fake::FakePrompts;
+using install_test::ProgramEnvironment;
+using install_test::RecordingView;
+using scratch::read_file;
+using scratch::write_file;
 
 // The real shell link object, saving into a desktop of the test's own: the
 // prefix's desktop may be a folder that other programs share.
@@ -68,26 +43,6 @@ class OwnDesktopShell : public Win32Shell {
     return Status::success();
   }
 };
-
-class FixedEnvironment : public Environment {
- public:
-  std::string program;
-  std::string program_path() override { return program; }
-  std::string windows_directory() override {
-    wchar_t buffer[MAX_PATH] = {};
-    GetWindowsDirectoryW(buffer, MAX_PATH);
-    return narrow(buffer);
-  }
-};
-
-std::string read_bytes(const std::string& path) {
-  std::ifstream in(std::filesystem::path(widen(path)), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void write_bytes(const std::string& path, const std::string& data) {
-  std::ofstream(std::filesystem::path(widen(path)), std::ios::binary) << data;
-}
 
 std::string profile_text(const char* key) {
   wchar_t buffer[2048] = {};
@@ -126,9 +81,9 @@ class EmulatorInstallOnWindows : public ::testing::Test {
   Win32FileSystem fs;
   Win32ProfileStore profiles;
   OwnDesktopShell shell;
-  FixedEnvironment environment;
-  ScriptedPrompts prompts;
-  QuietView view;
+  ProgramEnvironment environment;
+  FakePrompts prompts;
+  RecordingView view;
   std::string root;
   std::string desktop_link;
   std::string saved_record;
@@ -145,7 +100,7 @@ class EmulatorInstallOnWindows : public ::testing::Test {
       ASSERT_TRUE(create_directories(fs, up_to_last_backslash(source)).ok());
       std::string data = "bytes of " + std::string(entry) + "\n";
       for (int i = 0; i < 5000; ++i) data.push_back(static_cast<char>(i * 7 + entry.size()));
-      write_bytes(source, data);
+      write_file(source, data);
       SetFileAttributesW(widen(source).c_str(), FILE_ATTRIBUTE_READONLY);  // as files from a CD are
     }
     shell.desktop = root + "\\Desktop";
@@ -153,12 +108,12 @@ class EmulatorInstallOnWindows : public ::testing::Test {
     desktop_link = shell.desktop + "\\winx68k.lnk";
     const std::string record = environment.windows_directory() + "\\kivo68i.ini";
     had_record = fs.is_file(record);
-    if (had_record) saved_record = read_bytes(record);
+    if (had_record) saved_record = read_file(record);
   }
   void TearDown() override {
     const std::string record = environment.windows_directory() + "\\kivo68i.ini";
     if (had_record)
-      write_bytes(record, saved_record);
+      write_file(record, saved_record);
     else
       DeleteFileW(widen(record).c_str());
     remove_tree(root);
@@ -189,16 +144,16 @@ class EmulatorInstallOnWindows : public ::testing::Test {
 
 TEST_F(EmulatorInstallOnWindows, InstallsEveryFileRecordsItAndPutsTheShortcutOnTheDesktop) {
   const std::string folder = root + "\\dest\\Winx68k\\";
-  prompts.answers = {true, true};
+  prompts.answer({true, true});
   run(folder);
   ASSERT_TRUE(view.finished);
-  EXPECT_EQ(prompts.asked,
+  EXPECT_EQ(prompts.texts(),
             (std::vector<std::string>{"指定されたフォルダは存在しません。作成してよろしいですか？",
                                       "デスクトップにショートカットを作成しますか？"}));
   std::vector<std::string> names;
   for (const auto entry : emulator_file_list()) {
     const std::string installed = root + "\\dest\\Winx68k" + flattened_name(entry);
-    EXPECT_EQ(read_bytes(installed), read_bytes(root + "\\cd\\tools" + std::string(entry))) << installed;
+    EXPECT_EQ(read_file(installed), read_file(root + "\\cd\\tools" + std::string(entry))) << installed;
     const DWORD attributes = GetFileAttributesW(widen(installed).c_str());
     EXPECT_EQ(attributes & FILE_ATTRIBUTE_READONLY, 0u) << installed;
   }
@@ -228,7 +183,7 @@ TEST_F(EmulatorInstallOnWindows, ReadOnlyFileAlreadyThereStaysUntouched) {
   const std::string folder = root + "\\ro";
   ASSERT_TRUE(create_directories(fs, folder).ok());
   const std::string existing = folder + "\\WINDRV.SYS";
-  write_bytes(existing, "older");
+  write_file(existing, "older");
   SetFileAttributesW(widen(existing).c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
   FILETIME before{};
   {
@@ -236,10 +191,10 @@ TEST_F(EmulatorInstallOnWindows, ReadOnlyFileAlreadyThereStaysUntouched) {
                                               OPEN_EXISTING, 0, nullptr));
     GetFileTime(file.get(), nullptr, nullptr, &before);
   }
-  prompts.answers = {false};
+  prompts.answer({false});
   run(folder);
   ASSERT_TRUE(view.finished);
-  EXPECT_EQ(read_bytes(existing), "older");
+  EXPECT_EQ(read_file(existing), "older");
   EXPECT_EQ(GetFileAttributesW(widen(existing).c_str()),
             DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE});
   FILETIME after{};
@@ -249,7 +204,7 @@ TEST_F(EmulatorInstallOnWindows, ReadOnlyFileAlreadyThereStaysUntouched) {
     GetFileTime(file.get(), nullptr, nullptr, &after);
   }
   EXPECT_EQ(CompareFileTime(&before, &after), 0);
-  EXPECT_EQ(read_bytes(folder + "\\CONFIG.SYS"), read_bytes(root + "\\cd\\tools\\windrv\\CONFIG.SYS"));
+  EXPECT_EQ(read_file(folder + "\\CONFIG.SYS"), read_file(root + "\\cd\\tools\\windrv\\CONFIG.SYS"));
   EXPECT_FALSE(fs.is_file(desktop_link));  // shortcut declined
 }
 
@@ -263,10 +218,10 @@ TEST_F(EmulatorInstallOnWindows, MissingSourceFileGivesTheSystemsReasonInTheMess
   EXPECT_FALSE(view.finished);
   EXPECT_TRUE(view.closed);
   EXPECT_EQ(view.position, 5);
-  ASSERT_EQ(prompts.asked.size(), 1u);
+  ASSERT_EQ(prompts.asked().size(), 1u);
   const std::string reason = trimmed_error_text(fs, ERROR_FILE_NOT_FOUND);
   EXPECT_FALSE(reason.empty());
-  EXPECT_EQ(prompts.asked[0], "コピーに失敗しました:" + missing + "," + folder + "\\FD1.XDF," + reason);
+  EXPECT_EQ(prompts.texts()[0], "コピーに失敗しました:" + missing + "," + folder + "\\FD1.XDF," + reason);
   if (!had_record) {
     EXPECT_EQ(profile_text("TESTNUM"), "(none)");  // no record after a failed copy
   }

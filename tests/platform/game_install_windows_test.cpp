@@ -5,80 +5,31 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "app/path_parts.h"
 #include "app/user_error.h"
 #include "emulator/settings_record.h"
+#include "fake_prompts.h"
 #include "file_tables.h"
 #include "game/boot_disk_image.h"
 #include "game/game_install_run.h"
+#include "install_test_support.h"
 #include "platform/file_ops.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_store.h"
+#include "scratch_folder.h"
 
 namespace kivo {
 namespace {
 
-class AnswerYes : public Prompts {
- public:
-  std::vector<std::string> asked;
-  bool confirm(const std::string& text) override {
-    asked.push_back(text);
-    return true;
-  }
-  void error(const std::string& text) override { asked.push_back(text); }
-  void warning(const std::string& text) override { asked.push_back(text); }
-  void information(const std::string& text) override { asked.push_back(text); }
-  void plain(const std::string& text) override { asked.push_back(text); }
-};
-
-class CountingView : public CopyRunView {
- public:
-  int position = 0;
-  bool closed = false;
-  void show_opening_texts() override {}
-  void set_bar_range(int) override {}
-  void set_bar_position(int p) override { position = p; }
-  void show_path(const std::string&) override {}
-  void request_close() override { closed = true; }
-};
-
-class ProgramEnvironment : public Environment {
- public:
-  std::string program;
-  std::string program_path() override { return program; }
-  std::string windows_directory() override {
-    wchar_t buffer[MAX_PATH] = {};
-    GetWindowsDirectoryW(buffer, MAX_PATH);
-    return narrow(buffer);
-  }
-};
-
-std::string read_bytes(const std::string& path) {
-  const HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string data(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr);
-  CloseHandle(file);
-  data.resize(read);
-  return data;
-}
-
-void write_bytes(const std::string& path, const std::string& data) {
-  const HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
-  CloseHandle(file);
-  ASSERT_EQ(written, data.size()) << path;
-}
+using fake::FakePrompts;
+using install_test::ProgramEnvironment;
+using install_test::RecordingView;
+using scratch::read_file;
+using scratch::write_file;
 
 std::string image_of(std::size_t size, char seed) {
   std::string data(size, '\xE5');
@@ -91,8 +42,8 @@ class GameInstallOnWindows : public ::testing::Test {
   Win32FileSystem fs;
   Win32ProfileStore profiles;
   ProgramEnvironment environment;
-  AnswerYes prompts;
-  CountingView view;
+  FakePrompts prompts;
+  RecordingView view;
   std::string root;
   std::string record_path;
   std::string saved_record;
@@ -100,6 +51,7 @@ class GameInstallOnWindows : public ::testing::Test {
   const std::string cd_image = image_of(kShortestBootDiskImage + 4096, 'c');
 
   void SetUp() override {
+    prompts.unscripted_answer = true;
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     root = narrow(temp) + "kivo_game_test_" + std::to_string(GetCurrentProcessId());
@@ -107,28 +59,28 @@ class GameInstallOnWindows : public ::testing::Test {
     for (const auto entry : game_file_table()) {
       const std::string source = root + "\\cd\\kivo" + std::string(entry);
       ASSERT_TRUE(create_directories(fs, up_to_last_backslash(source)).ok());
-      write_bytes(source, "contents of " + std::string(entry) + std::string(entry.size() * 50, 'x'));
+      write_file(source, "contents of " + std::string(entry) + std::string(entry.size() * 50, 'x'));
       SetFileAttributesW(widen(source).c_str(), FILE_ATTRIBUTE_READONLY);  // as files from a CD are
     }
     put_cd_image(cd_image);
     ASSERT_TRUE(create_directories(fs, root + "\\emu").ok());
     record_path = environment.windows_directory() + "\\kivo68i.ini";
     had_record = fs.is_file(record_path);
-    if (had_record) saved_record = read_bytes(record_path);
+    if (had_record) saved_record = read_file(record_path);
     write_emulator_record(profiles, root + "\\emu\\");  // the trailing backslash the default has
   }
 
   void TearDown() override {
     remove_tree(root);
     DeleteFileW(widen(record_path).c_str());
-    if (had_record) write_bytes(record_path, saved_record);
+    if (had_record) write_file(record_path, saved_record);
   }
 
   void put_cd_image(const std::string& data) {
     const std::string path = root + "\\cd\\kivo\\tools\\emu\\kivokidou.d88";
     ASSERT_TRUE(create_directories(fs, up_to_last_backslash(path)).ok());
     SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-    write_bytes(path, data);
+    write_file(path, data);
     SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_READONLY);
   }
 
@@ -159,7 +111,7 @@ class GameInstallOnWindows : public ::testing::Test {
 
 TEST_F(GameInstallOnWindows, CopiesEveryFileAndPatchesOnlyTheTwoBytes) {
   // An image from the emulator installation, read-only, is replaced.
-  write_bytes(root + "\\emu\\kivokidou.d88", image_of(kShortestBootDiskImage, 'o'));
+  write_file(root + "\\emu\\kivokidou.d88", image_of(kShortestBootDiskImage, 'o'));
   SetFileAttributesW(widen(root + "\\emu\\kivokidou.d88").c_str(), FILE_ATTRIBUTE_READONLY);
 
   ASSERT_EQ(run(), GameRunOutcome::finished);
@@ -172,7 +124,7 @@ TEST_F(GameInstallOnWindows, CopiesEveryFileAndPatchesOnlyTheTwoBytes) {
     EXPECT_TRUE(same) << installed;
     EXPECT_EQ(GetFileAttributesW(widen(installed).c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << installed;
   }
-  const std::string image = read_bytes(root + "\\emu\\kivokidou.d88");
+  const std::string image = read_file(root + "\\emu\\kivokidou.d88");
   ASSERT_EQ(image.size(), cd_image.size());
   std::string expected = cd_image;
   expected[kFirstDriveLetterPosition] = root[0];
@@ -185,21 +137,21 @@ TEST_F(GameInstallOnWindows, CopiesEveryFileAndPatchesOnlyTheTwoBytes) {
 TEST_F(GameInstallOnWindows, ShortImageStopsWithTheRecordAndTheOldImageKept) {
   put_cd_image(image_of(kSecondDriveLetterPosition, 's'));
   const std::string old_image = image_of(kShortestBootDiskImage, 'o');
-  write_bytes(root + "\\emu\\kivokidou.d88", old_image);
+  write_file(root + "\\emu\\kivokidou.d88", old_image);
   try {
     run();
     FAIL() << "the run finished";
   } catch (const UserError& e) {
     EXPECT_NE(std::string(e.what()).find("小さすぎる"), std::string::npos) << e.what();
   }
-  EXPECT_TRUE(read_bytes(root + "\\emu\\kivokidou.d88") == old_image);
+  EXPECT_TRUE(read_file(root + "\\emu\\kivokidou.d88") == old_image);
   EXPECT_TRUE(fs.is_file(record_path));
   EXPECT_FALSE(fs.is_file(root + "\\emu\\~k68cpy.tmp"));
 }
 
 TEST_F(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone) {
   const std::string old_image = image_of(kShortestBootDiskImage, 'o');
-  write_bytes(root + "\\emu\\kivokidou.d88", old_image);
+  write_file(root + "\\emu\\kivokidou.d88", old_image);
   const HANDLE held = CreateFileW(widen(root + "\\emu\\kivokidou.d88").c_str(), GENERIC_READ, 0, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -210,7 +162,7 @@ TEST_F(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone
     EXPECT_EQ(std::string(e.what()).rfind("ファイル " + root + "\\emu\\kivokidou.d88 に", 0), 0u) << e.what();
   }
   CloseHandle(held);
-  EXPECT_TRUE(read_bytes(root + "\\emu\\kivokidou.d88") == old_image);
+  EXPECT_TRUE(read_file(root + "\\emu\\kivokidou.d88") == old_image);
   EXPECT_TRUE(fs.is_file(record_path));
 }
 
