@@ -14,33 +14,18 @@
 
 #include "app/file_copy_run.h"
 #include "app/path_parts.h"
+#include "bench_support.h"
 #include "file_tables.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
 
 namespace {
 
+using bench::median;
+using bench::QuietView;
+using bench::SilentPrompts;
+
 using Clock = std::chrono::steady_clock;
-
-class SilentPrompts : public kivo::Prompts {
- public:
-  bool confirm(const std::string&) override { return true; }
-  void error(const std::string& text) override { std::fprintf(stderr, "error: %s\n", text.c_str()); }
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void plain(const std::string&) override {}
-};
-
-// The progress window's part is left out: it paints and peeks at most twenty
-// times a second, which over eight files is once or twice.
-class QuietView : public kivo::CopyRunView {
- public:
-  void show_opening_texts() override {}
-  void set_bar_range(int) override {}
-  void set_bar_position(int) override {}
-  void show_path(const std::string&) override {}
-  void request_close() override {}
-};
 
 void remove_files(const std::string& folder) {
   for (const auto entry : kivo::emulator_file_list())
@@ -61,7 +46,9 @@ double run_once(const std::string& cd, const std::string& folder) {
   return seconds;
 }
 
-double bare_once(const std::string& cd, const std::string& folder) {
+// A bare loop of CopyFileW; with `flush`, also the flush that the run does
+// for each file, to show what the flush costs.
+double bare_once(const std::string& cd, const std::string& folder, bool flush) {
   const auto start = Clock::now();
   CreateDirectoryW(kivo::widen(folder).c_str(), nullptr);
   for (const auto entry : kivo::emulator_file_list()) {
@@ -69,19 +56,7 @@ double bare_once(const std::string& cd, const std::string& folder) {
     const std::wstring to = kivo::widen(folder + "\\" + kivo::flattened_name(entry));
     if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) std::fprintf(stderr, "CopyFileW failed\n");
     SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-  }
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// The bare loop plus the flush that the run does for each file, to show what the flush costs.
-double flushed_once(const std::string& cd, const std::string& folder) {
-  const auto start = Clock::now();
-  CreateDirectoryW(kivo::widen(folder).c_str(), nullptr);
-  for (const auto entry : kivo::emulator_file_list()) {
-    const std::wstring from = kivo::widen(cd + "\\tools" + std::string(entry));
-    const std::wstring to = kivo::widen(folder + "\\" + kivo::flattened_name(entry));
-    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) std::fprintf(stderr, "CopyFileW failed\n");
-    SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+    if (!flush) continue;
     const HANDLE file =
         CreateFileW(to.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
@@ -90,11 +65,6 @@ double flushed_once(const std::string& cd, const std::string& folder) {
     }
   }
   return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 }  // namespace
@@ -126,8 +96,8 @@ int wmain(int argc, wchar_t** argv) {
   remove_files(bare_folder);
   remove_files(flushed_folder);
   run_once(cd, run_folder);
-  bare_once(cd, bare_folder);
-  flushed_once(cd, flushed_folder);
+  bare_once(cd, bare_folder, false);
+  bare_once(cd, flushed_folder, true);
   std::vector<double> run_times;
   std::vector<double> bare_times;
   std::vector<double> flushed_times;
@@ -135,9 +105,9 @@ int wmain(int argc, wchar_t** argv) {
     remove_files(run_folder);
     run_times.push_back(run_once(cd, run_folder));
     remove_files(bare_folder);
-    bare_times.push_back(bare_once(cd, bare_folder));
+    bare_times.push_back(bare_once(cd, bare_folder, false));
     remove_files(flushed_folder);
-    flushed_times.push_back(flushed_once(cd, flushed_folder));
+    flushed_times.push_back(bare_once(cd, flushed_folder, true));
   }
   remove_files(run_folder);
   remove_files(bare_folder);

@@ -19,6 +19,7 @@
 
 #include "app/file_copy_run.h"
 #include "bare_loops.h"
+#include "bench_support.h"
 #include "bench_window.h"
 #include "file_tables.h"
 #include "platform/forms/application.h"
@@ -27,26 +28,11 @@
 
 namespace {
 
+using bench::median;
+using bench::QuietView;
+using bench::SilentPrompts;
+
 using Clock = std::chrono::steady_clock;
-
-// The run's file work alone, without the window.
-class QuietView : public kivo::CopyRunView {
- public:
-  void show_opening_texts() override {}
-  void set_bar_range(int) override {}
-  void set_bar_position(int) override {}
-  void show_path(const std::string&) override {}
-  void request_close() override {}
-};
-
-class SilentPrompts : public kivo::Prompts {
- public:
-  bool confirm(const std::string&) override { return true; }
-  void error(const std::string& text) override { std::fprintf(stderr, "error: %s\n", text.c_str()); }
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void plain(const std::string&) override {}
-};
 
 void remove_tree(const std::wstring& folder) {
   WIN32_FIND_DATAW found{};
@@ -73,11 +59,6 @@ double timed(const std::string& folder, const std::function<void()>& copy) {
   const auto start = Clock::now();
   copy();
   return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 unsigned long long total_bytes(const std::string& source_base) {
