@@ -194,6 +194,16 @@ stop_program() {
   kill -9 "$pid" 2>/dev/null
 }
 
+# Chooses drive LETTER in chooser W's drive combo box by typing it into the open list.
+#   pick_drive W LETTER
+pick_drive() {
+  drv idle "$1"
+  drv click "$1.DriveComboBox1"
+  drv idle "$1"
+  drv key "$2" Enter
+  drv idle "$1"
+}
+
 # --- Checks ----------------------------------------------------------------
 
 # Marks the scenario failed, keeps a screenshot of the moment and ends the scenario.

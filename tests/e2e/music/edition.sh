@@ -70,6 +70,31 @@ music_expect_settled() {
   e2e_note "ok: no backup2, no change record"
 }
 
+# The two settled states: the FM versions in use with the originals saved in
+# backup\ (marker 1), or the originals in use with the FM versions kept there
+# (marker 2); neither leaves backup2\ or a change record.
+music_expect_fm_in_use() {
+  music_expect_set "" fm
+  music_expect_set backup originals
+  music_expect_marker 1
+  music_expect_settled
+}
+
+music_expect_originals_in_use() {
+  music_expect_set "" originals
+  music_expect_set backup fm
+  music_expect_marker 2
+  music_expect_settled
+}
+
+# Presses Button1 after an interrupted swap: the swap is finished and said so.
+music_finish_interrupted_swap() {
+  drv click winsasi1.Button1
+  drv --timeout 120 msgbox "前回中断されたファイルの入れ替えを最後まで行いました。"
+  drv msgbox-press OK
+  drv idle winsasi1
+}
+
 # Presses a button of the bonus window and waits until the operation is over.
 music_press() {
   drv click "winsasi1.$1"

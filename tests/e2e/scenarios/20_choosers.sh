@@ -15,15 +15,6 @@ map_drive e "$KIVO_E2E_PREFIX/choosers-no-disc"
 trap 'unmap_drive d; unmap_drive e; rm -rf "$d_drive"' EXIT
 forget_installations
 
-# Chooses a drive in the real combo box by typing its letter into the open list.
-pick_drive() {
-  drv idle "$1"
-  drv click "$1.DriveComboBox1"
-  drv idle "$1"
-  drv key "$2" Enter
-  drv idle "$1"
-}
-
 open_chooser() {
   drv click "bench.$1"
   drv wait-window "$2"

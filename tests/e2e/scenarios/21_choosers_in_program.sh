@@ -10,14 +10,6 @@ map_drive d "$d_drive"
 map_drive e "$KIVO_E2E_PREFIX/choosers-no-disc"
 trap 'unmap_drive d; unmap_drive e; rm -rf "$d_drive"' EXIT
 
-pick_drive() {
-  drv idle "$1"
-  drv click "$1.DriveComboBox1"
-  drv idle "$1"
-  drv key "$2" Enter
-  drv idle "$1"
-}
-
 forget_installations
 start_program
 drv wait-window Form1

@@ -30,10 +30,7 @@ wait "$watcher" || scenario_fail "the copy window was not seen"
 drv expect-caption winsasi3 "kivo68i / Kivo68版おまけ　ファイルコピー"
 drv expect-hidden winsasi3
 drv expect-no-msgbox winsasi1
-music_expect_set "" fm
-music_expect_set backup originals
-music_expect_marker 1
-music_expect_settled
+music_expect_fm_in_use
 expect_writable "$MUSIC_EDITION\\mp3\\kv01_title.mp3"
 
 drv click winsasi1.Button1
@@ -42,10 +39,7 @@ drv msgbox-press OK
 
 music_press Button2
 drv expect-no-msgbox winsasi1
-music_expect_set "" originals
-music_expect_set backup fm
-music_expect_marker 2
-music_expect_settled
+music_expect_originals_in_use
 
 drv click winsasi1.Button2
 drv expect-msgbox 情報 "FM音源版に置き換えられていません。" OK
@@ -59,10 +53,7 @@ music_expect_set backup originals
 music_expect_marker 1
 music_press Button2
 drv expect-no-msgbox winsasi1
-music_expect_set "" originals
-music_expect_set backup fm
-music_expect_marker 2
-music_expect_settled
+music_expect_originals_in_use
 music_put_back_cd
 
 # Closing hides the window; the main window shows the same one again.

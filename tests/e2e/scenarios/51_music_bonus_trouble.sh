@@ -41,14 +41,8 @@ drv msgbox "backup2フォルダにあります"
 drv msgbox-press OK
 music_expect_set backup2 fm
 rm "$(music_edition_dir)/backup/mp3/mine.txt"
-drv click winsasi1.Button1
-drv --timeout 120 msgbox "前回中断されたファイルの入れ替えを最後まで行いました。"
-drv msgbox-press OK
-drv idle winsasi1
-music_expect_set "" originals
-music_expect_set backup fm
-music_expect_marker 2
-music_expect_settled
+music_finish_interrupted_swap
+music_expect_originals_in_use
 
 # Without the shortcut the edition is not found and nothing changes.
 wine "$MUSIC_LINK_TOOL" --remove >/dev/null

@@ -41,14 +41,8 @@ press_and_kill_while Button2 'C:\Games\KivoWin\backup\mp3\kv17_gameover.mp3' "sw
 music_expect_set backup originals
 music_expect_set backup2 fm
 open_bonus_window
-drv click winsasi1.Button1
-drv --timeout 120 msgbox "前回中断されたファイルの入れ替えを最後まで行いました。"
-drv msgbox-press OK
-drv idle winsasi1
-music_expect_set "" originals
-music_expect_set backup fm
-music_expect_marker 2
-music_expect_settled
+music_finish_interrupted_swap
+music_expect_originals_in_use
 
 # Killed while the originals in use are saved into backup2\: undone, and the
 # restore asked for then finds nothing to restore.
@@ -61,10 +55,7 @@ drv --timeout 120 msgbox "前回中断されたファイルの入れ替えを取
 drv msgbox-press OK
 drv expect-msgbox 情報 "FM音源版に置き換えられていません。" OK
 drv msgbox-press OK
-music_expect_set "" originals
-music_expect_set backup fm
-music_expect_marker 2
-music_expect_settled
+music_expect_originals_in_use
 
 music_press Button1
 drv expect-no-msgbox winsasi1

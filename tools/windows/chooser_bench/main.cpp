@@ -8,18 +8,13 @@
 
 #include "app/shared_values.h"
 #include "app/ui/app_context.h"
+#include "app/ui/system_services.h"
 #include "app/ui/windows.h"
 #include "choosers/ui/foldersel2.h"
 #include "choosers/ui/foldersel4.h"
 #include "choosers/ui/winsasi2.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
-#include "platform/win32/win32_environment.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_profile_store.h"
-#include "platform/win32/win32_prompts.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_shell.h"
 
 namespace {
 
@@ -69,16 +64,10 @@ class Bench : public kivo::forms::Form {
 };
 
 void run_bench() {
-  kivo::Win32FileSystem files;
-  kivo::Win32ProfileStore profiles;
-  kivo::Win32Registry registry;
-  kivo::Win32Shell shell;
-  kivo::Win32Prompts prompts;
-  kivo::Win32Environment environment;
-  kivo::Services services{files, profiles, registry, shell, prompts, environment};
+  kivo::SystemServices system;
   kivo::SharedValues shared;
   kivo::Windows windows;
-  kivo::AppContext context{shared, services, windows};
+  kivo::AppContext context{shared, system.services, windows};
   windows.create_all(context);
   Bench bench(context);
   bench.show();
