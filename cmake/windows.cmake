@@ -9,9 +9,14 @@ file(GLOB_RECURSE KIVO_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.c
 add_library(kivo_platform STATIC ${KIVO_PLATFORM_SOURCES})
 target_link_libraries(kivo_platform PUBLIC kivo_core ${KIVO_WINDOWS_LIBS})
 
-file(GLOB_RECURSE KIVO_UI_SOURCES CONFIGURE_DEPENDS src/*/ui/*.cpp src/*/ui/*.rc)
-add_executable(kivo68i WIN32 ${KIVO_UI_SOURCES})
-target_link_libraries(kivo68i PRIVATE kivo_platform)
+# The windows, built once for the program and the Windows-side tools that
+# show them; the program adds its entry point and resources.
+file(GLOB_RECURSE KIVO_UI_SOURCES CONFIGURE_DEPENDS src/*/ui/*.cpp)
+list(FILTER KIVO_UI_SOURCES EXCLUDE REGEX "/src/app/ui/main\\.cpp$")
+add_library(kivo_ui STATIC ${KIVO_UI_SOURCES})
+target_link_libraries(kivo_ui PUBLIC kivo_platform)
+add_executable(kivo68i WIN32 src/app/ui/main.cpp src/app/ui/kivo68i.rc)
+target_link_libraries(kivo68i PRIVATE kivo_ui)
 target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
 # The CD carries the 32-bit build: without an execution level in its manifest,
 # UAC file virtualization lets a standard user's settings file in the Windows

@@ -1,33 +1,22 @@
 #pragma once
-// A window with the progress window's label and bar, kept current after each
-// file by the progress windows' own painter.
+// The program's copy progress window itself, hosting the run the benchmark
+// times instead of an installation of its own.
 
-#include "app/file_copy_run.h"
-#include "app/ui/progress_painter.h"
-#include "platform/forms/form.h"
+#include "app/ui/copy_progress_form.h"
 
 namespace bench {
 
-class BenchWindow : public kivo::forms::Form, public kivo::CopyRunView {
+class BenchWindow : public kivo::CopyProgressForm {
  public:
-  BenchWindow();
+  explicit BenchWindow(kivo::AppContext& context);
 
-  void show_opening_texts() override;
-  void set_bar_range(int maximum) override;
-  void set_bar_position(int position) override;
-  void show_path(const std::string& path) override;
-  void request_close() override {}
-  // As the progress window does when the run returns.
-  void flush();
-
- protected:
-  void FormPaint() override;
+  kivo::CopyRunView& view() { return *this; }
+  // As the window does when the run returns.
+  void flush() { bring_up_to_date(); }
 
  private:
-  kivo::forms::Label& label1_;
-  kivo::forms::Label& label2_;
-  kivo::forms::ProgressBar& bar_;
-  kivo::ProgressPainter painter_;
+  bool run_requested() override { return false; }
+  void run_installation() override {}
 };
 
 }  // namespace bench

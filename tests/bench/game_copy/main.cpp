@@ -1,8 +1,8 @@
 // Benchmark, not a test: the game's copy run as the progress window performs
 // it (folder check, per-file existence test, copy to a temporary name, flush,
-// size check, move into place, and a visible window kept current by the
-// progress windows' painter) against two bare loops over the same 410 files of a CD, in
-// one process, alternating rounds so that all see the same cache:
+// size check, move into place, and the program's progress window kept
+// current on screen) against two bare loops over the same 410 files of a CD,
+// in one process, alternating rounds so that all see the same cache:
 //   (a) the same file operations without checks or window,
 //   (b) CopyFileW alone, which may leave a damaged file under its final name.
 //
@@ -18,6 +18,9 @@
 #include <vector>
 
 #include "app/file_copy_run.h"
+#include "app/shared_values.h"
+#include "app/ui/system_services.h"
+#include "app/ui/windows.h"
 #include "bare_loops.h"
 #include "bench_support.h"
 #include "bench_window.h"
@@ -81,7 +84,12 @@ int wmain(int argc, wchar_t** argv) {
   const std::string source_base = kivo::narrow(argv[1]) + "\\kivo";
   const int rounds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 15;
   kivo::forms::Application::initialize(GetModuleHandleW(nullptr));
-  bench::BenchWindow window;
+  // The window needs the program's context; it opens no other window.
+  kivo::SystemServices system;
+  kivo::SharedValues shared;
+  kivo::Windows windows;
+  kivo::AppContext context{shared, system.services, windows};
+  bench::BenchWindow window(context);
   window.show();
 
   wchar_t temp[MAX_PATH] = {};
@@ -97,7 +105,7 @@ int wmain(int argc, wchar_t** argv) {
   SilentPrompts prompts;
   const auto program_run = [&] {
     const kivo::CopyRunRequest request{entries, source_base, run_folder, kivo::entry_unchanged};
-    if (kivo::run_file_copy(request, fs, prompts, window) != kivo::CopyRunOutcome::finished)
+    if (kivo::run_file_copy(request, fs, prompts, window.view()) != kivo::CopyRunOutcome::finished)
       std::fprintf(stderr, "run stopped\n");
     window.flush();
   };
