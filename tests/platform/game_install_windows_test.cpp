@@ -17,6 +17,7 @@
 #include "game/game_install_run.h"
 #include "platform/file_ops.h"
 #include "platform/win32/text.h"
+#include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_store.h"
 #include "scratch_folder.h"
@@ -27,15 +28,11 @@ namespace {
 using scratch::read_file;
 using scratch::write_file;
 
-class ProgramEnvironment : public Environment {
+// The real Windows directory, with the program on the test's own CD folder.
+class ProgramEnvironment : public Win32Environment {
  public:
   std::string program;
   std::string program_path() override { return program; }
-  std::string windows_directory() override {
-    wchar_t buffer[MAX_PATH] = {};
-    GetWindowsDirectoryW(buffer, MAX_PATH);
-    return narrow(buffer);
-  }
 };
 
 class SilentView : public CopyRunView {
