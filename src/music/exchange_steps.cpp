@@ -51,6 +51,15 @@ bool ExchangeSteps::remove_folder_if_present(const std::string& folder) {
   return true;
 }
 
+bool ExchangeSteps::make_media_folders(const std::string& base) {
+  for (const char* sub : {"mp3\\", "movie\\"}) {
+    const std::string folder = base + sub;
+    if (const Status made = create_directories(fs_, folder); made.failed())
+      return fail(StepAction::create_folder, folder, made.code);
+  }
+  return true;
+}
+
 bool ExchangeSteps::fm_source_complete() {
   for (const std::string_view entry : replacement_list()) {
     const std::string source = folders_.fm_source + std::string(entry);
@@ -60,11 +69,7 @@ bool ExchangeSteps::fm_source_complete() {
 }
 
 bool ExchangeSteps::back_up_originals() {
-  for (const char* sub : {"mp3\\", "movie\\"}) {
-    const std::string folder = folders_.backup + sub;
-    if (const Status made = create_directories(fs_, folder); made.failed())
-      return fail(StepAction::create_folder, folder, made.code);
-  }
+  if (!make_media_folders(folders_.backup)) return false;
   for (const std::string_view entry : replacement_list()) {
     const std::string original = folders_.edition + std::string(entry);
     const std::string saved = folders_.backup + std::string(entry);
@@ -101,11 +106,7 @@ bool ExchangeSteps::install_fm_versions() {
 }
 
 bool ExchangeSteps::save_files_in_use() {
-  for (const char* sub : {"mp3\\", "movie\\"}) {
-    const std::string folder = folders_.temporary + sub;
-    if (const Status made = create_directories(fs_, folder); made.failed())
-      return fail(StepAction::create_folder, folder, made.code);
-  }
+  if (!make_media_folders(folders_.temporary)) return false;
   for (const std::string_view entry : replacement_list()) {
     const std::string in_use = folders_.edition + std::string(entry);
     const std::string kept = folders_.temporary + std::string(entry);

@@ -76,6 +76,8 @@ class ExchangeSteps {
   bool verified_copy(const std::string& from, const std::string& to, bool keep_existing, StepAction action);
   bool delete_our_file(const std::string& path);
   bool remove_folder_if_present(const std::string& folder);
+  // The mp3\ and movie\ folders below `base`, made where missing.
+  bool make_media_folders(const std::string& base);
 
   FileSystem& fs_;
   const MusicFolders& folders_;
