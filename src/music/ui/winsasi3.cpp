@@ -29,7 +29,9 @@ Twinsasi3::Twinsasi3(AppContext& /*context*/)
 }
 
 void Twinsasi3::begin() {
+  opener_ = front_window();
   show();
+  others_disabled_.emplace(handle());
   label1_->set_text(kCopyingText);
   label1_->repaint();
   // Nothing is painted while the copy holds the thread; draw the whole
@@ -43,8 +45,11 @@ void Twinsasi3::step(const std::string& path) {
 }
 
 void Twinsasi3::end() {
+  others_disabled_.reset();
   show();
   close();
+  // Back to the bonus window, not to whichever window the system picks.
+  if (opener_ && IsWindow(opener_) && IsWindowVisible(opener_)) SetActiveWindow(opener_);
 }
 
 void Twinsasi3::FormPaint() {

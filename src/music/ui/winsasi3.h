@@ -3,9 +3,12 @@
 // are copied, kept current by explicit repaints since the copy runs on the
 // window thread without servicing messages.
 
+#include <optional>
+
 #include "app/ui/app_context.h"
 #include "music/music_progress_view.h"
 #include "platform/forms/form.h"
+#include "platform/win32/message_box.h"
 
 namespace kivo {
 
@@ -23,6 +26,9 @@ class Twinsasi3 : public forms::Form, public MusicProgressView {
  private:
   forms::Label* label1_ = nullptr;
   forms::Label* label2_ = nullptr;
+  // While the files are copied no other window of the program takes input.
+  std::optional<OtherWindowsDisabled> others_disabled_;
+  HWND opener_ = nullptr;
 };
 
 }  // namespace kivo

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/forms/form.h"
+#include "platform/forms/window_name.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/text.h"
 
@@ -12,16 +13,51 @@ namespace kivo::forms {
 
 namespace {
 
+constexpr UINT kActivateFrontMessage = WM_APP + 2;
+
 HINSTANCE g_instance = nullptr;
 std::string g_title;
 HWND g_owner = nullptr;
+HWND g_main = nullptr;
+bool g_minimized = false;
 
+void activate_front_window() {
+  const HWND front = front_window();
+  if (front == nullptr) return;
+  SetActiveWindow(front);
+  if (GetForegroundWindow() != front) SetForegroundWindow(front);
+}
+
+// The taskbar button's window stands for the whole program: minimising it
+// hides every window of the program, restoring it brings them back, and
+// whenever it is activated (a click on the button, Alt+Tab) the window the
+// user was working in takes over, so the keys always reach a control.
 LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_CLOSE) {
-    // Closing the taskbar button closes the main window.
-    const HWND main = GetWindow(window, GW_ENABLEDPOPUP);
-    if (main) PostMessageW(main, WM_CLOSE, 0, 0);
-    return 0;
+  switch (message) {
+    case WM_CLOSE:
+      // As the main window's close box; behind a modal window it only comes forward.
+      if (g_main && IsWindowEnabled(g_main))
+        PostMessageW(g_main, WM_CLOSE, 0, 0);
+      else
+        activate_front_window();
+      return 0;
+    case WM_SIZE:
+      if (w == SIZE_MINIMIZED && !g_minimized) {
+        g_minimized = true;
+        ShowOwnedPopups(window, FALSE);
+      } else if (w != SIZE_MINIMIZED && g_minimized) {
+        g_minimized = false;
+        ShowOwnedPopups(window, TRUE);
+        PostMessageW(window, kActivateFrontMessage, 0, 0);
+      }
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(w) != WA_INACTIVE && !IsIconic(window)) PostMessageW(window, kActivateFrontMessage, 0, 0);
+      return 0;
+    case kActivateFrontMessage:
+      if (!IsIconic(window) && (GetActiveWindow() == window || GetActiveWindow() == nullptr))
+        activate_front_window();
+      return 0;
   }
   return DefWindowProcW(window, message, w, l);
 }
@@ -37,16 +73,20 @@ void Application::initialize(HINSTANCE instance) {
   owner_class.cbSize = sizeof(owner_class);
   owner_class.lpfnWndProc = owner_proc;
   owner_class.hInstance = instance;
-  owner_class.lpszClassName = L"KivoApplication";
+  owner_class.lpszClassName = kApplicationWindowClass;
   RegisterClassExW(&owner_class);
   // A window with no size that only carries the taskbar button and its title;
   // the forms it owns get no taskbar buttons of their own.
-  g_owner = CreateWindowExW(0, L"KivoApplication", L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  g_owner =
+      CreateWindowExW(0, kApplicationWindowClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+                      0, 0, 0, nullptr, nullptr, instance, nullptr);
+  set_window_name(g_owner, "Application");
 }
 
 HINSTANCE Application::instance() { return g_instance; }
 HWND Application::owner_window() { return g_owner; }
+void Application::set_main_window(HWND main) { g_main = main; }
+void Application::minimize() { ShowWindow(g_owner, SW_MINIMIZE); }
 
 void Application::set_title(const std::string& title) {
   g_title = title;
@@ -56,10 +96,23 @@ void Application::set_title(const std::string& title) {
 const std::string& Application::title() { return g_title; }
 
 bool Application::preprocess_key(MSG& message) {
-  if (message.message != WM_KEYDOWN && message.message != WM_CHAR) return false;
+  const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) ||
+                     (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST);
+  // Input that was queued while the thread was busy goes nowhere once its
+  // window waits behind a box or a modal window.
+  if (input && message.hwnd && !IsWindowEnabled(GetAncestor(message.hwnd, GA_ROOT))) return true;
+  if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSKEYDOWN)
+    return false;
   const HWND top = GetAncestor(message.hwnd, GA_ROOT);
   auto* form = top ? reinterpret_cast<Form*>(GetWindowLongPtrW(top, GWLP_USERDATA)) : nullptr;
   if (!form || form->handle() != top) return false;
+  if (message.message == WM_SYSKEYDOWN) {
+    // Alt+F4 is the close box whichever control has the focus; a drop-down
+    // list would otherwise keep it for itself.
+    if (message.wParam != VK_F4) return false;
+    PostMessageW(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
   if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
     const bool backwards = GetKeyState(VK_SHIFT) < 0;
     const HWND next = GetNextDlgTabItem(top, GetFocus(), backwards);
@@ -105,7 +158,7 @@ int Application::run() {
 }
 
 void Application::show_exception(const std::string& message) {
-  show_message_box(GetActiveWindow(), g_title, message, MB_ICONERROR);
+  show_message_box(front_window(), g_title, message, MB_ICONERROR);
 }
 
 void Application::guarded(const std::function<void()>& handler) {

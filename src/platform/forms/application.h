@@ -20,6 +20,10 @@ class Application {
   static const std::string& title();
   // The hidden window that owns every form and carries the taskbar button.
   static HWND owner_window();
+  // The window that closing the taskbar button closes.
+  static void set_main_window(HWND main);
+  // Minimises the program to its taskbar button with every window it shows.
+  static void minimize();
 
   // Runs the event loop until the main window has been destroyed.
   static int run();

@@ -6,6 +6,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/dpi.h"
 #include "platform/forms/window_name.h"
+#include "platform/win32/message_box.h"
 #include "platform/win32/text.h"
 
 namespace kivo::forms {
@@ -32,12 +33,6 @@ LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
     return 0;
   }
   return DefWindowProcW(window, message, w, l);
-}
-
-BOOL CALLBACK collect_enabled_window(HWND window, LPARAM windows) {
-  if (IsWindowVisible(window) && IsWindowEnabled(window))
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-  return TRUE;
 }
 
 void register_classes(WNDPROC form_proc) {
@@ -133,15 +128,35 @@ void Form::apply_tab_order() {
 void Form::focus_first_control() {
   if (initial_focus_) {
     initial_focus_->set_focus();
-    return;
+  } else if (const HWND first = GetNextDlgTabItem(handle_, nullptr, FALSE)) {
+    SetFocus(first);
   }
-  const HWND first = GetNextDlgTabItem(handle_, nullptr, FALSE);
-  if (first) SetFocus(first);
+  remember_focus();
+}
+
+void Form::remember_focus() {
+  const HWND focused = GetFocus();
+  if (focused && IsChild(handle_, focused)) remembered_focus_ = focused;
+}
+
+// Back to the control that had the focus when the window was left, or to the
+// first one when that is gone; never to the frame, where Enter does nothing.
+void Form::restore_focus() {
+  const HWND focused = GetFocus();
+  if (focused && IsChild(handle_, focused)) return;
+  if (remembered_focus_ && IsChild(handle_, remembered_focus_) && IsWindowVisible(remembered_focus_) &&
+      IsWindowEnabled(remembered_focus_))
+    SetFocus(remembered_focus_);
+  else
+    focus_first_control();
 }
 
 void Form::prepare_showing() {
   if (!tab_order_applied_) apply_tab_order();
-  if (!visible()) Application::guarded([this] { FormShow(); });
+  if (!visible()) {
+    remembered_focus_ = nullptr;
+    Application::guarded([this] { FormShow(); });
+  }
 }
 
 void Form::show() {
@@ -158,26 +173,23 @@ void Form::show() {
 
 void Form::show_modal() {
   prepare_showing();
-  // Every other window of the program is disabled while this one is shown.
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), collect_enabled_window, reinterpret_cast<LPARAM>(&disabled));
-  for (HWND window : disabled)
-    if (window != handle_) EnableWindow(window, FALSE);
-  const HWND previously_active = GetActiveWindow();
-
-  ++modal_depth_;
-  modal_done_ = false;
-  ShowWindow(handle_, SW_SHOW);
-  SetForegroundWindow(handle_);
-  focus_first_control();
-  PostMessageW(handle_, kActivateMessage, 0, 0);
-  Application::run_nested_loop([this] { return modal_done_ || !IsWindow(handle_); });
-  --modal_depth_;
-
-  for (HWND window : disabled)
-    if (window != handle_ && IsWindow(window)) EnableWindow(window, TRUE);
+  const HWND previously_active = front_window();
+  {
+    // Every other window of the program is disabled while this one is shown.
+    const OtherWindowsDisabled others(handle_);
+    ++modal_depth_;
+    modal_done_ = false;
+    ShowWindow(handle_, SW_SHOW);
+    SetForegroundWindow(handle_);
+    focus_first_control();
+    PostMessageW(handle_, kActivateMessage, 0, 0);
+    Application::run_nested_loop([this] { return modal_done_ || !IsWindow(handle_); });
+    --modal_depth_;
+  }
   if (IsWindow(handle_)) ShowWindow(handle_, SW_HIDE);
-  if (previously_active && IsWindow(previously_active)) SetActiveWindow(previously_active);
+  // The opener is active again, with the focus where its user left it.
+  if (previously_active && IsWindow(previously_active) && IsWindowVisible(previously_active))
+    SetActiveWindow(previously_active);
 }
 
 void Form::close() {
@@ -189,6 +201,11 @@ void Form::close() {
   } else {
     hide();
   }
+}
+
+void Form::make_main_window() {
+  main_window_ = true;
+  Application::set_main_window(handle_);
 }
 
 void Form::hide() { ShowWindow(handle_, SW_HIDE); }
@@ -294,6 +311,29 @@ LRESULT Form::handle_message(UINT message, WPARAM w, LPARAM l) {
     case WM_CLOSE:
       Application::guarded([this] { FormCloseBox(); });
       return 0;
+    case WM_ACTIVATE:
+      // Not to the default handling, which would put the focus on the frame.
+      if (LOWORD(w) == WA_INACTIVE)
+        remember_focus();
+      else if (!HIWORD(w))
+        restore_focus();
+      return 0;
+    case WM_SETFOCUS:
+      restore_focus();
+      return 0;
+    case WM_CANCELMODE:
+      // Sent as the window is disabled for a modal window or a box, before
+      // the system takes the focus away from its control.
+      remember_focus();
+      break;
+    case WM_SYSCOMMAND:
+      // Minimising any window minimises the program to its taskbar button;
+      // on its own an owned window would shrink to a caption on the desktop.
+      if ((w & 0xFFF0) == SC_MINIMIZE) {
+        Application::minimize();
+        return 0;
+      }
+      break;
     case WM_DESTROY:
       if (main_window_) PostQuitMessage(0);
       return 0;

@@ -66,7 +66,7 @@ class Form {
   void post_close();
 
   // Marks this form as the main window: closing it ends the program.
-  void make_main_window() { main_window_ = true; }
+  void make_main_window();
 
   Control* control_from_handle(HWND window) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -102,6 +102,8 @@ class Form {
   void prepare_showing();
   void apply_tab_order();
   void focus_first_control();
+  void remember_focus();
+  void restore_focus();
   void lay_out_for_dpi(UINT dpi, const RECT* suggested);
   bool route_to_control(UINT message, WPARAM w, LPARAM l, LRESULT& result);
 
@@ -112,6 +114,7 @@ class Form {
   unique_font font_;
   std::vector<std::unique_ptr<Control>> controls_;
   Control* initial_focus_ = nullptr;
+  HWND remembered_focus_ = nullptr;  // the control to give the focus back to on activation
   bool main_window_ = false;
   bool tab_order_applied_ = false;
   int modal_depth_ = 0;

@@ -52,13 +52,61 @@ class ScopedButtonRenaming {
   unique_hhook hook_;
 };
 
+bool is_application_window(HWND window) {
+  wchar_t class_name[32] = {};
+  ::GetClassNameW(window, class_name, static_cast<int>(std::size(class_name)));
+  return std::wcscmp(class_name, kApplicationWindowClass) == 0;
+}
+
+bool takes_input(HWND window) {
+  return ::IsWindowVisible(window) && ::IsWindowEnabled(window) && !is_application_window(window);
+}
+
+// Top-level windows of this thread in z-order, topmost first.
+std::vector<HWND> thread_windows() {
+  std::vector<HWND> windows;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
 }  // namespace
+
+HWND front_window() {
+  const HWND active = ::GetActiveWindow();
+  if (active != nullptr && takes_input(active)) return active;
+  for (HWND window : thread_windows())
+    if (takes_input(window)) return window;
+  return nullptr;
+}
+
+OtherWindowsDisabled::OtherWindowsDisabled(HWND keep) {
+  for (HWND window : thread_windows())
+    if (window != keep && takes_input(window)) {
+      ::EnableWindow(window, FALSE);
+      disabled_.push_back(window);
+    }
+}
+
+OtherWindowsDisabled::~OtherWindowsDisabled() {
+  for (HWND window : disabled_)
+    if (::IsWindow(window)) ::EnableWindow(window, TRUE);
+}
 
 int show_box(HWND owner, const std::wstring& title, const std::wstring& text, UINT style,
              const ButtonTexts& buttons) {
+  if (owner == nullptr) owner = front_window();
   if (owner == nullptr) style |= MB_TASKMODAL;
   int answer = 0;
   {
+    // The box disables its owner; the program's other windows wait too, so
+    // that nothing (the bonus window behind a copy, say) starts meanwhile.
+    const OtherWindowsDisabled others(owner);
     ScopedButtonRenaming renaming(buttons);
     answer = ::MessageBoxW(owner, text.c_str(), title.c_str(), style);
   }

@@ -7,7 +7,7 @@ namespace kivo {
 namespace {
 
 int show(const wchar_t* title, const std::string& text, UINT style) {
-  return show_box(::GetActiveWindow(), title, widen(text), style);
+  return show_box(front_window(), title, widen(text), style);
 }
 
 }  // namespace

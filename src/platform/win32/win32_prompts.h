@@ -1,5 +1,5 @@
 #pragma once
-// The prompts as message boxes, modal to the thread's active window.
+// The prompts as message boxes in front of the program's front window.
 
 #include "platform/prompts.h"
 

@@ -33,7 +33,7 @@ std::wstring button_texts(HWND box) {
 
 std::wstring summary(HWND box) {
   return L"title " + quoted(caption_of(box)) + L" text " + quoted(message_box_text(box)) + L" buttons " +
-         button_texts(box);
+         button_texts(box) + L" owner " + describe(GetWindow(box, GW_OWNER));
 }
 
 std::wstring shown_boxes() {
@@ -99,6 +99,17 @@ Outcome msgbox_press(const Args& a, unsigned timeout) {
   return pass(L"pressed " + quoted(a[0]) + L" in " + seen);
 }
 
+// The box whose text contains PART is owned by W (the window it stands in front of).
+Outcome expect_msgbox_owner(const Args& a, unsigned timeout) {
+  HWND box = nullptr;
+  if (!poll_until(timeout, [&] { return (box = box_containing(a[0])) != nullptr; }))
+    return fail(L"no message box with " + quoted(a[0]) + shown_boxes());
+  const HWND wanted = resolve(a[1]);
+  if (!wanted) return fail(a[1] + L" does not exist");
+  if (GetWindow(box, GW_OWNER) != wanted) return fail(L"expected the owner " + a[1] + L": " + summary(box));
+  return pass(L"the box is owned by " + a[1]);
+}
+
 }  // namespace
 
 const std::vector<Command>& message_box_commands() {
@@ -111,6 +122,8 @@ const std::vector<Command>& message_box_commands() {
        expect_no_msgbox},
       {L"msgbox-press", 1, 2, L"BUTTON [PART]    press BUTTON in the message box containing PART",
        msgbox_press},
+      {L"expect-msgbox-owner", 2, 2, L"PART W       the message box containing PART is owned by W",
+       expect_msgbox_owner},
   };
   return kCommands;
 }

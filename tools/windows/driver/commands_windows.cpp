@@ -164,6 +164,49 @@ Outcome close(const Args& a, unsigned) {
   return pass(L"closed " + a[0] + L" by its close box");
 }
 
+// What the system sends a window for its minimise and restore buttons, the
+// system menu, Win+Down and the taskbar button's menu.
+Outcome system_command(const Args& a, unsigned) {
+  static const struct {
+    const wchar_t* name;
+    WPARAM command;
+  } kCommands[] = {{L"minimize", SC_MINIMIZE}, {L"restore", SC_RESTORE}, {L"close", SC_CLOSE}};
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  for (const auto& entry : kCommands)
+    if (a[1] == entry.name) {
+      PostMessageW(found, WM_SYSCOMMAND, entry.command, 0);
+      return pass(L"sent " + a[1] + L" to " + a[0]);
+    }
+  return fail(L"unknown system command " + quoted(a[1]));
+}
+
+// Activates W from outside, as a click on a taskbar button or Alt+Tab does.
+Outcome activate(const Args& a, unsigned timeout) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  SetForegroundWindow(found);
+  if (poll_until(timeout, [&] { return GetForegroundWindow() != nullptr; }))
+    return pass(L"activated " + a[0] + L"; the foreground is " + describe(GetForegroundWindow()));
+  return fail(L"no window is in the foreground after activating " + a[0]);
+}
+
+Outcome expect_active(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  if (poll_until(timeout, [&] { return (found = resolve(a[0])) && GetForegroundWindow() == found; }))
+    return pass(a[0] + L" is the active window");
+  if (!found) return fail(a[0] + L" does not exist");
+  return fail(L"the active window is " + describe(GetForegroundWindow()) + L", expected " + a[0]);
+}
+
+Outcome expect_minimized(const Args& a, unsigned timeout, bool wanted) {
+  HWND found = nullptr;
+  if (poll_until(timeout, [&] { return (found = resolve(a[0])) && (IsIconic(found) != FALSE) == wanted; }))
+    return pass(a[0] + (wanted ? L" is minimised" : L" is not minimised"));
+  if (!found) return fail(a[0] + L" does not exist");
+  return fail(a[0] + (wanted ? L" is not minimised" : L" is minimised"));
+}
+
 }  // namespace
 
 const std::vector<Command>& window_commands() {
@@ -188,6 +231,13 @@ const std::vector<Command>& window_commands() {
       {L"expect-client-size", 3, 3, L"W WIDTH HEIGHT  client size of W", expect_client_size},
       {L"list", 1, 1, L"W                        list the controls of W in z-order", list},
       {L"close", 1, 1, L"W                       close W by its close box", close},
+      {L"syscommand", 2, 2, L"W minimize|restore|close  WM_SYSCOMMAND to W", system_command},
+      {L"activate", 1, 1, L"W                    activate W from outside (taskbar, Alt+Tab)", activate},
+      {L"expect-active", 1, 1, L"W               W is the foreground window", expect_active},
+      {L"expect-minimized", 1, 1, L"W            W is minimised",
+       [](const Args& a, unsigned t) { return expect_minimized(a, t, true); }},
+      {L"expect-not-minimized", 1, 1, L"W        W is not minimised",
+       [](const Args& a, unsigned t) { return expect_minimized(a, t, false); }},
   };
   return kCommands;
 }
