@@ -96,11 +96,6 @@ void Application::set_title(const std::string& title) {
 const std::string& Application::title() { return g_title; }
 
 bool Application::preprocess_key(MSG& message) {
-  const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) ||
-                     (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST);
-  // Input that was queued while the thread was busy goes nowhere once its
-  // window waits behind a box or a modal window.
-  if (input && message.hwnd && !IsWindowEnabled(GetAncestor(message.hwnd, GA_ROOT))) return true;
   if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSKEYDOWN)
     return false;
   const HWND top = GetAncestor(message.hwnd, GA_ROOT);

@@ -1,0 +1,56 @@
+# A music operation is modal. While its copy window is up neither the bonus
+# window nor the main window takes input; a box of the operation belongs to
+# the copy window, in front of it, and a click on the bonus window meanwhile
+# starts nothing. Afterwards the bonus window is active again with the focus
+# on the button that was pressed.
+# shellcheck source=../music/edition.sh
+source "$E2E_DIR/music/edition.sh"
+
+music_install_edition
+start_program
+drv wait-window Form1
+drv click Form1.BtnWinsasikae
+drv wait-window winsasi1
+drv expect-focus winsasi1.Button1
+music_press Button1
+drv expect-text winsasi3.Label2 'Q:\sashikae\movie\kvend.avi'
+drv --timeout 120 idle winsasi1
+music_expect_fm_in_use
+drv expect-enabled Form1
+drv expect-active winsasi1
+drv expect-focus winsasi1.Button1
+
+# A file of the user's own in backup\ stops the exchange with boxes while the
+# copy window is still shown.
+printf 'mine\r\n' >"$(music_edition_dir)/backup/mp3/mine.txt"
+drv key Tab
+drv expect-focus winsasi1.Button2
+drv key Space
+drv --timeout 120 msgbox "backup2のmp3フォルダ削除に失敗"
+drv wait-window winsasi3
+drv expect-msgbox-owner "backup2のmp3フォルダ削除に失敗" winsasi3
+drv expect-disabled winsasi3
+drv expect-disabled winsasi1
+drv expect-disabled Form1
+drv click winsasi1.Button1
+shot music_box_over_copy_window
+drv msgbox-press OK "backup2のmp3フォルダ削除に失敗"
+drv msgbox-press OK "backup2フォルダ削除に失敗"
+drv msgbox-press OK "backup2→backupフォルダリネームに失敗"
+drv msgbox-press OK "backup2フォルダにあります"
+drv --timeout 120 wait-gone winsasi3
+drv expect-no-msgbox winsasi1
+drv expect-enabled winsasi1
+drv expect-enabled Form1
+drv expect-active winsasi1
+drv expect-focus winsasi1.Button2
+music_expect_set "" originals
+music_expect_set backup2 fm
+
+drv key Alt+F4
+drv wait-gone winsasi1
+drv expect-active Form1
+drv expect-focus Form1.BtnWinsasikae
+drv key Alt+F4
+expect_program_exit_code 0
+music_remove_edition
