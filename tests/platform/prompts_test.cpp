@@ -20,6 +20,7 @@ struct SeenBox {
   int icons = 0;                    // visible icon controls showing an icon
   HWND owner = nullptr;
   bool owner_enabled = true;
+  bool other_enabled = true;  // the window named to the answerer, if any
 };
 
 std::wstring item_text(HWND box, int id) {
@@ -47,7 +48,8 @@ BOOL CALLBACK note_static(HWND child, LPARAM context) {
 // Waits for a box with the title on another thread, records it and presses `button`.
 class BoxAnswerer {
  public:
-  BoxAnswerer(std::wstring title, int button) : title_(std::move(title)), button_(button) {
+  BoxAnswerer(std::wstring title, int button, HWND other = nullptr)
+      : title_(std::move(title)), button_(button), other_(other) {
     thread_ = ::CreateThread(nullptr, 0, run, this, 0, nullptr);
   }
   BoxAnswerer(const BoxAnswerer&) = delete;
@@ -89,12 +91,14 @@ class BoxAnswerer {
     ::EnumChildWindows(box, note_static, reinterpret_cast<LPARAM>(&seen_));
     seen_.owner = ::GetWindow(box, GW_OWNER);
     seen_.owner_enabled = seen_.owner == nullptr || ::IsWindowEnabled(seen_.owner);
+    seen_.other_enabled = other_ == nullptr || ::IsWindowEnabled(other_);
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(box, button_)));
   }
 
   std::wstring title_;
   int button_;
+  HWND other_;
   HANDLE thread_ = nullptr;
   SeenBox seen_;
 };
@@ -161,6 +165,33 @@ TEST(Win32Prompts, BoxIsModalToTheActiveWindow) {
   EXPECT_EQ(seen.icons, 1);
   EXPECT_TRUE(::IsWindowEnabled(owner));
   ::DestroyWindow(owner);
+}
+
+// A box stands in front of the active window and keeps every other window of
+// the program from taking input until it is answered.
+TEST(Win32Prompts, BoxBlocksTheOtherWindowsOfTheThread) {
+  auto make = [](const wchar_t* title, int left) {
+    return ::CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, 10, 200, 100,
+                             nullptr, nullptr, nullptr, nullptr);
+  };
+  HWND behind = make(L"behind", 10);
+  HWND front = make(L"front", 300);
+  ASSERT_NE(behind, nullptr);
+  ASSERT_NE(front, nullptr);
+  ::SetActiveWindow(front);
+  EXPECT_EQ(front_window(), front);
+  Win32Prompts prompts;
+  BoxAnswerer answerer(L"エラー", IDOK, behind);
+  prompts.error("backup2フォルダ削除に失敗");
+  const SeenBox& seen = answerer.finish();
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.owner, front);
+  EXPECT_FALSE(seen.owner_enabled);
+  EXPECT_FALSE(seen.other_enabled);
+  EXPECT_TRUE(::IsWindowEnabled(front));
+  EXPECT_TRUE(::IsWindowEnabled(behind));
+  ::DestroyWindow(front);
+  ::DestroyWindow(behind);
 }
 
 }  // namespace

@@ -47,9 +47,9 @@ void Twinsasi3::step(const std::string& path) {
 void Twinsasi3::end() {
   others_disabled_.reset();
   show();
-  close();
   // Back to the bonus window, not to whichever window the system picks.
   if (opener_ && IsWindow(opener_) && IsWindowVisible(opener_)) SetActiveWindow(opener_);
+  close();
 }
 
 void Twinsasi3::FormPaint() {

@@ -142,6 +142,8 @@ void Form::remember_focus() {
 // Back to the control that had the focus when the window was left, or to the
 // first one when that is gone; never to the frame, where Enter does nothing.
 void Form::restore_focus() {
+  // Setting the focus would activate the window; only an active one gets it.
+  if (GetActiveWindow() != handle_) return;
   const HWND focused = GetFocus();
   if (focused && IsChild(handle_, focused)) return;
   if (remembered_focus_ && IsChild(handle_, remembered_focus_) && IsWindowVisible(remembered_focus_) &&
@@ -186,10 +188,10 @@ void Form::show_modal() {
     Application::run_nested_loop([this] { return modal_done_ || !IsWindow(handle_); });
     --modal_depth_;
   }
-  if (IsWindow(handle_)) ShowWindow(handle_, SW_HIDE);
   // The opener is active again, with the focus where its user left it.
   if (previously_active && IsWindow(previously_active) && IsWindowVisible(previously_active))
     SetActiveWindow(previously_active);
+  if (IsWindow(handle_)) hide();
 }
 
 void Form::close() {
@@ -208,7 +210,13 @@ void Form::make_main_window() {
   Application::set_main_window(handle_);
 }
 
-void Form::hide() { ShowWindow(handle_, SW_HIDE); }
+void Form::hide() {
+  // Hand the activation on first: hiding the active window would have the
+  // system activate the taskbar button's window in between.
+  if (GetActiveWindow() == handle_)
+    if (const HWND next = front_window(handle_)) SetActiveWindow(next);
+  ShowWindow(handle_, SW_HIDE);
+}
 bool Form::visible() const { return IsWindowVisible(handle_) != FALSE; }
 void Form::invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
 

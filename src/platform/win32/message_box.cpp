@@ -77,11 +77,11 @@ std::vector<HWND> thread_windows() {
 
 }  // namespace
 
-HWND front_window() {
+HWND front_window(HWND except) {
   const HWND active = ::GetActiveWindow();
-  if (active != nullptr && takes_input(active)) return active;
+  if (active != nullptr && active != except && takes_input(active)) return active;
   for (HWND window : thread_windows())
-    if (takes_input(window)) return window;
+    if (window != except && takes_input(window)) return window;
   return nullptr;
 }
 

@@ -14,8 +14,8 @@ inline constexpr const wchar_t* kApplicationWindowClass = L"KivoApplication";
 
 // The window that a box or a new window of the program belongs in front of:
 // the thread's active window, else its topmost shown and enabled window (the
-// taskbar button's window excepted). nullptr when the program shows nothing.
-HWND front_window();
+// taskbar button's window and `except` excepted). nullptr when there is none.
+HWND front_window(HWND except = nullptr);
 
 // While it lives, every other shown and enabled window of this thread (the
 // taskbar button's window excepted) is disabled, so only `keep` takes input.

@@ -207,6 +207,33 @@ Outcome expect_minimized(const Args& a, unsigned timeout, bool wanted) {
   return fail(a[0] + (wanted ? L" is not minimised" : L" is minimised"));
 }
 
+// The program shows exactly N named windows (its taskbar button's window
+// excepted), so a second press of a button opened no second window.
+Outcome expect_shown_count(const Args& a, unsigned timeout) {
+  HWND found = resolve(a[0]);
+  if (!found) return fail(a[0] + L" does not exist");
+  DWORD process = 0;
+  GetWindowThreadProcessId(found, &process);
+  const size_t wanted = static_cast<size_t>(_wtoi(a[1].c_str()));
+  std::wstring names;
+  auto shown = [&] {
+    names.clear();
+    size_t count = 0;
+    for (HWND window : top_level_windows()) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner != process || !IsWindowVisible(window) || name_of(window).empty() ||
+          name_of(window) == L"Application")
+        continue;
+      names += (names.empty() ? L"" : L" ") + name_of(window);
+      ++count;
+    }
+    return count;
+  };
+  if (poll_until(timeout, [&] { return shown() == wanted; })) return pass(L"the program shows " + names);
+  return fail(L"the program shows " + names + L", expected " + a[1] + L" windows");
+}
+
 }  // namespace
 
 const std::vector<Command>& window_commands() {
@@ -236,6 +263,7 @@ const std::vector<Command>& window_commands() {
       {L"expect-active", 1, 1, L"W               W is the foreground window", expect_active},
       {L"expect-minimized", 1, 1, L"W            W is minimised",
        [](const Args& a, unsigned t) { return expect_minimized(a, t, true); }},
+      {L"expect-shown-count", 2, 2, L"W N        W's program shows N named windows", expect_shown_count},
       {L"expect-not-minimized", 1, 1, L"W        W is not minimised",
        [](const Args& a, unsigned t) { return expect_minimized(a, t, false); }},
   };

@@ -1,0 +1,88 @@
+# Around the installation runs: every run starts with the opening texts; a
+# finished progress window activated again starts no second run and closes by
+# its close box at once, without the warning; a press made during a copy takes
+# effect after it; the game button shows C:\KIVO again after another drive was
+# chosen; with the bonus window open the install buttons work and a second
+# press of the bonus button opens no second window.
+source "$E2E_DIR/emulator_lib.sh"
+source "$E2E_DIR/game_lib.sh"
+d_drive=$KIVO_E2E_PREFIX/runs-d
+mkdir -p "$d_drive"
+map_drive d "$d_drive"
+trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
+forget_installations
+use_own_desktop
+start_program
+
+for round in 1 2; do
+  rm -rf "$(unix_path 'C:\Winx68k')"
+  open_emulator_destination
+  drv click foldersel1.BtnOk
+  drv msgbox 指定されたフォルダは存在しません
+  drv expect-text progress1.Label1 "ファイルをコピー中です。しばらくお待ち下さい。"
+  drv expect-text progress1.Label2 " "
+  drv expect-text progress1.Button1 キャンセル
+  drv msgbox-press 'はい(Y)' 指定されたフォルダ
+  expect_finished_and_shortcut_question
+  drv msgbox-press 'いいえ(N)' デスクトップ
+  drv syscommand Application minimize
+  drv expect-minimized Application
+  drv syscommand Application restore
+  drv expect-active progress1
+  drv expect-no-msgbox progress1
+  drv expect-text progress1.Label1 "インストールが終了しました。"
+  shot "run_${round}_finished"
+  drv close progress1
+  drv wait-gone progress1
+  drv wait-gone foldersel1
+  drv expect-no-msgbox Form1
+  drv expect-active Form1
+done
+expect_emulator_installed 'C:\Winx68k\'
+
+# Another drive chosen, then cancelled: the next press starts from C:\KIVO.
+open_game_destination
+drv click foldersel3.Button1
+drv wait-window foldersel4
+pick_drive foldersel4 D
+drv click foldersel4.Button1
+drv wait-gone foldersel4
+drv expect-text foldersel3.Label2 'd:\KIVO'
+drv click foldersel3.Button3
+drv wait-gone foldersel3
+open_game_destination
+
+# The cancel button pressed while the files are copied: once the run is over
+# the window is finished, so the press closes it without the warning.
+start_game_install missing
+drv click progress2.Button1
+drv --timeout 120 wait-gone progress2
+drv wait-gone foldersel3
+drv expect-no-msgbox Form1
+expect_game_installed 'C:\KIVO'
+expect_patched_image 'C:\Winx68k\kivokidou.d88' C
+
+# The bonus window open: a second press only brings it forward; the install
+# buttons still open their dialogs, over both windows.
+drv click Form1.BtnWinsasikae
+drv wait-window winsasi1
+drv click Form1.BtnWinsasikae
+drv expect-active winsasi1
+drv expect-shown-count Form1 2
+while read -r button dialog cancel; do
+  drv click "Form1.$button"
+  drv wait-window "$dialog"
+  drv expect-disabled winsasi1
+  drv expect-disabled Form1
+  drv click "$dialog.$cancel"
+  drv wait-gone "$dialog"
+  drv expect-enabled winsasi1
+  drv expect-active Form1
+  drv expect-focus "Form1.$button"
+done <<'CASES'
+BtnWin68inst foldersel1 BtnCancel
+BtnKivoinst foldersel3 Button3
+CASES
+shot bonus_and_main
+drv close Form1
+expect_program_exit_code 0
