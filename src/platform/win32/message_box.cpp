@@ -62,16 +62,15 @@ bool takes_input(HWND window) {
   return ::IsWindowVisible(window) && ::IsWindowEnabled(window) && !is_application_window(window);
 }
 
+BOOL CALLBACK collect_window(HWND window, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
 // Top-level windows of this thread in z-order, topmost first.
 std::vector<HWND> thread_windows() {
   std::vector<HWND> windows;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
-        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  ::EnumThreadWindows(::GetCurrentThreadId(), collect_window, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 

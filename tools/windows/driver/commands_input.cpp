@@ -19,8 +19,14 @@ Outcome click_command(const Args& a, unsigned timeout) {
     return fail(a[0] + (found ? L" is not shown" : L" does not exist"));
   if (const std::wstring refused = click(found); !refused.empty())
     return fail(L"cannot click " + a[0] + L": " + refused);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(found, nullptr), &info);
+  const std::wstring state = L" [active " + describe(info.hwndActive) + L", capture " +
+                             describe(info.hwndCapture) + L", foreground " + describe(GetForegroundWindow()) +
+                             L"]";
   settle(found, kSettleMs);
-  return pass(L"clicked " + a[0]);
+  return pass(L"clicked " + a[0] + state);
 }
 
 // One key at a time, each taken up before the next, as a person types.

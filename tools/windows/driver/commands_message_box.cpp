@@ -94,8 +94,14 @@ Outcome msgbox_press(const Args& a, unsigned timeout) {
   const std::wstring seen = summary(box);
   if (const std::wstring refused = click(button); !refused.empty())
     return fail(L"cannot press " + quoted(a[0]) + L": " + refused);
-  if (!poll_until(timeout, [&] { return !IsWindow(box) || !IsWindowVisible(box); }))
-    return fail(L"the message box stayed after " + quoted(a[0]) + L": " + seen);
+  if (!poll_until(timeout, [&] { return !IsWindow(box) || !IsWindowVisible(box); })) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+    return fail(L"the message box stayed after " + quoted(a[0]) + L": " + seen + L"; active " +
+                describe(info.hwndActive) + L", focus " + describe(info.hwndFocus) + L", capture " +
+                describe(info.hwndCapture) + L", foreground " + describe(GetForegroundWindow()));
+  }
   return pass(L"pressed " + quoted(a[0]) + L" in " + seen);
 }
 

@@ -82,12 +82,17 @@ std::wstring click(HWND control) {
   const LONG x = (centre.x * 65535 + width / 2) / (width - 1),
              y = (centre.y * 65535 + height / 2) / (height - 1);
   send({mouse_input(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
-  poll_until(1000, [&] {
-    POINT at{};
-    GetCursorPos(&at);
-    return at.x == centre.x && at.y == centre.y;
-  });
-  send({mouse_input(MOUSEEVENTF_LEFTDOWN), mouse_input(MOUSEEVENTF_LEFTUP)});
+  // On a loaded machine the move can take a while to arrive; a press sent
+  // before it would land wherever the cursor was. The press carries the
+  // position too, so it lands on the control whatever happened meanwhile.
+  if (!poll_until(10000, [&] {
+        POINT at{};
+        GetCursorPos(&at);
+        return at.x == centre.x && at.y == centre.y;
+      }))
+    return L"the cursor did not reach it";
+  const DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  send({mouse_input(at | MOUSEEVENTF_LEFTDOWN, x, y), mouse_input(at | MOUSEEVENTF_LEFTUP, x, y)});
   return {};
 }
 
