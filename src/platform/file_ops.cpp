@@ -4,15 +4,48 @@
 
 namespace kivo {
 
+namespace {
+
+// Length of the part of a folder text that names its root: "C:" or
+// "\\server\share". Whatever follows is names and separators.
+std::size_t root_length(std::string_view folder) {
+  if (folder.size() >= 2 && folder[1] == ':') return 2;
+  return drive_part(folder).size();
+}
+
+bool is_separator(char c) { return c == '\\'; }
+
+// The folder without separators at its end; a root keeps one ("C:\\\\" -> "C:\\").
+std::string without_trailing_separators(std::string_view folder) {
+  const std::size_t root = root_length(folder);
+  std::size_t end = folder.size();
+  while (end > root && is_separator(folder[end - 1])) --end;
+  if (end == root && root > 0 && root < folder.size()) ++end;
+  return std::string(folder.substr(0, end));
+}
+
+// The folder above one without trailing separators, as Windows resolves it:
+// a run of separators counts as one, so the last name goes with every
+// separator before it. Empty for a root and for a text with no folder above.
+std::string parent_to_create(std::string_view folder) {
+  const std::size_t root = root_length(folder);
+  if (folder.size() <= root + 1) return {};
+  std::size_t end = folder.size();
+  while (end > root && !is_separator(folder[end - 1])) --end;
+  while (end > root && is_separator(folder[end - 1])) --end;
+  if (end > root) return std::string(folder.substr(0, end));
+  // Only the root is above; it is named with its separator when it has one.
+  return root > 0 && is_separator(folder[root]) ? std::string(folder.substr(0, root + 1)) : std::string();
+}
+
+}  // namespace
+
 Status create_directories(FileSystem& fs, const std::string& path) {
   if (path.empty()) return Status::error(win_error::invalid_name);
-  std::string folder = path;
-  while (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] != ':' &&
-         folder[folder.size() - 2] != '\\')
-    folder.pop_back();
+  const std::string folder = without_trailing_separators(path);
   if (fs.is_directory(folder)) return Status::success();
-  const std::string parent = folder_part(folder);
-  if (!parent.empty() && parent != folder) {
+  const std::string parent = parent_to_create(folder);
+  if (!parent.empty()) {
     if (const Status made = create_directories(fs, parent); made.failed()) return made;
   }
   const Status made = fs.create_directory(folder);
