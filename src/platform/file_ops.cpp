@@ -8,14 +8,12 @@ namespace {
 
 // Length of the part of a folder text that names its root: "C:" or
 // "\\server\share". Whatever follows is names and separators.
-std::size_t root_length(std::string_view folder) {
-  if (folder.size() >= 2 && folder[1] == ':') return 2;
-  return drive_part(folder).size();
-}
+std::size_t root_length(std::string_view folder) { return drive_part(folder).size(); }
 
 bool is_separator(char c) { return c == '\\'; }
 
-// The folder without separators at its end; a root keeps one ("C:\\\\" -> "C:\\").
+// The folder without separators at its end; a root keeps one, so a drive's
+// root stays "C:\" however many backslashes follow its colon.
 std::string without_trailing_separators(std::string_view folder) {
   const std::size_t root = root_length(folder);
   std::size_t end = folder.size();

@@ -12,6 +12,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(state->target_marker == 1 || state->target_marker == 2);
   const std::string written = journal_text(*state);
   FUZZ_CHECK(parse_journal_text(written) == state);
-  FUZZ_CHECK(journal_text(*parse_journal_text(written)) == written);
   return 0;
 }
