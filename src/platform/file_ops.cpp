@@ -6,48 +6,35 @@ namespace kivo {
 
 namespace {
 
-// Length of the part of a folder text that names its root: "C:" or
-// "\\server\share". Whatever follows is names and separators.
-std::size_t root_length(std::string_view folder) { return drive_part(folder).size(); }
-
 bool is_separator(char c) { return c == '\\'; }
 
-// The folder without separators at its end; a root keeps one, so a drive's
-// root stays "C:\" however many backslashes follow its colon.
-std::string without_trailing_separators(std::string_view folder) {
-  const std::size_t root = root_length(folder);
+// The folder above, as Windows resolves it: a run of backslashes counts as
+// one, at the end too, so the last name goes with every backslash around it.
+// Empty for a root (C:\ or \\server\share) and for a text with no folder above.
+std::string parent_to_create(std::string_view folder) {
+  const std::size_t root = drive_part(folder).size();
   std::size_t end = folder.size();
   while (end > root && is_separator(folder[end - 1])) --end;
-  if (end == root && root > 0 && root < folder.size()) ++end;
-  return std::string(folder.substr(0, end));
-}
-
-// The folder above one without trailing separators, as Windows resolves it:
-// a run of separators counts as one, so the last name goes with every
-// separator before it. Empty for a root and for a text with no folder above.
-std::string parent_to_create(std::string_view folder) {
-  const std::size_t root = root_length(folder);
-  if (folder.size() <= root + 1) return {};
-  std::size_t end = folder.size();
+  if (end == root) return {};
   while (end > root && !is_separator(folder[end - 1])) --end;
   while (end > root && is_separator(folder[end - 1])) --end;
   if (end > root) return std::string(folder.substr(0, end));
-  // Only the root is above; it is named with its separator when it has one.
-  return root > 0 && is_separator(folder[root]) ? std::string(folder.substr(0, root + 1)) : std::string();
+  // Only the root is above; it is named with its backslash when it has one.
+  if (root > 0 && is_separator(folder[root])) return std::string(folder.substr(0, root + 1));
+  return {};
 }
 
 }  // namespace
 
 Status create_directories(FileSystem& fs, const std::string& path) {
   if (path.empty()) return Status::error(win_error::invalid_name);
-  const std::string folder = without_trailing_separators(path);
-  if (fs.is_directory(folder)) return Status::success();
-  const std::string parent = parent_to_create(folder);
+  if (fs.is_directory(path)) return Status::success();
+  const std::string parent = parent_to_create(path);
   if (!parent.empty()) {
     if (const Status made = create_directories(fs, parent); made.failed()) return made;
   }
-  const Status made = fs.create_directory(folder);
-  if (made.failed() && fs.is_directory(folder)) return Status::success();
+  const Status made = fs.create_directory(path);
+  if (made.failed() && fs.is_directory(path)) return Status::success();
   return made;
 }
 

@@ -400,7 +400,9 @@ Status FakeFileSystem::list_subfolders(const std::string& folder, std::vector<st
     if (child->first.compare(0, prefix.size(), prefix) != 0) break;
     const std::string rest = child->first.substr(prefix.size());
     if (!child->second.directory || rest.find('\\') != std::string::npos) continue;
-    const std::string& name = child->second.name;
+    // Named as created, without the backslashes a folder may have been created with at its end.
+    std::string name = child->second.name;
+    while (name.size() > 1 && name.back() == '\\') name.pop_back();
     const auto last = name.find_last_of('\\');
     names.push_back(last == std::string::npos ? name : name.substr(last + 1));
   }
