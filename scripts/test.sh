@@ -55,9 +55,9 @@ fi
 echo "== host unit tests and fuzz harnesses under the sanitizers"
 if build_sanitized >"$log_dir/sanitize-build.log" 2>&1; then
   # One result for the whole sanitized unit run: its cases are counted above.
-  build-sanitize/kivo_unit_tests --gtest_brief=1 >"$log_dir/sanitize-unit.log" 2>&1
+  ctest --test-dir build-sanitize --output-on-failure -j "$JOBS" >"$log_dir/sanitize-unit.log" 2>&1
   status=$?
-  tr -d '\r' <"$log_dir/sanitize-unit.log" | grep -E '^\[  (PASSED|FAILED)  \]|ERROR: |runtime error' | head -20
+  grep -E 'tests passed|ERROR: |runtime error|\*\*\*Failed|Exception' "$log_dir/sanitize-unit.log" | head -20
   count_from "$log_dir/sanitize-unit.log" "$status"
   bash tests/fuzz/run.sh build-sanitize "${KIVO_FUZZ_SECONDS:-15}" >"$log_dir/fuzz.log" 2>&1
   status=$?
