@@ -28,7 +28,9 @@ for name in journal marker profile_integer path_parts folder_text; do
   status=$?
   last=$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1)
   if ((status == 0)) && [[ -n $last ]]; then
-    echo "$name: ${last//[[:space:]]DONE[[:space:]]/ }"
+    # "#2174768 DONE cov: 189 ft: 357 corp: 74/1102b lim: 4096 exec/s: 135923 rss: 491Mb"
+    read -r runs _ _ cov _ features _ corpus _ _ _ speed _ <<<"$last"
+    echo "$name: ${runs#\#} executions, cov: $cov, ft: $features, corpus: $corpus, exec/s: $speed"
     ((++passed))
   else
     echo "FAIL $name (exit $status):"
