@@ -19,3 +19,7 @@ foreach(dir ${KIVO_HOST_TOOL_DIRS})
     add_subdirectory(${dir})
   endif()
 endforeach()
+
+if(KIVO_SANITIZE)
+  add_subdirectory(tests/fuzz)
+endif()

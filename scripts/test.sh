@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs every test: host unit
-# tests, the platform tests under Wine, the end-to-end scenarios. Ends with
+# tests, the same under the sanitizers, each fuzz harness for a bounded time
+# (KIVO_FUZZ_SECONDS, default 15), the platform tests under Wine, the
+# end-to-end scenarios. Ends with
 # "N passed, M failed" and a non-zero exit status on any failure.
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -49,6 +51,23 @@ else
   count_from "$log_dir/unit.log" "$status"
 fi
 ((status != 0)) && grep -E 'Failed|\*\*\*' "$log_dir/unit.log" | head -20
+
+echo "== host unit tests and fuzz harnesses under the sanitizers"
+if build_sanitized >"$log_dir/sanitize-build.log" 2>&1; then
+  # One result for the whole sanitized unit run: its cases are counted above.
+  ctest --test-dir build-sanitize --output-on-failure -j "$JOBS" >"$log_dir/sanitize-unit.log" 2>&1
+  status=$?
+  grep -E 'tests passed|ERROR: |runtime error|\*\*\*Failed|Exception' "$log_dir/sanitize-unit.log" | head -20
+  count_from "$log_dir/sanitize-unit.log" "$status"
+  bash tests/fuzz/run.sh build-sanitize "${KIVO_FUZZ_SECONDS:-15}" >"$log_dir/fuzz.log" 2>&1
+  status=$?
+  grep -vE '^[0-9]+ passed, [0-9]+ failed$' "$log_dir/fuzz.log"
+  count_from "$log_dir/fuzz.log" "$status"
+else
+  tail -20 "$log_dir/sanitize-build.log"
+  echo "the sanitized build failed"
+  ((++failed))
+fi
 
 # One X display for everything that runs under Wine, on a display number Xvfb picks.
 fifo=$(mktemp -u)

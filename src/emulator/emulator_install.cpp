@@ -1,6 +1,7 @@
 #include "emulator/emulator_install.h"
 
 #include "app/path_parts.h"
+#include "app/user_error.h"
 #include "emulator/settings_record.h"
 #include "file_tables.h"
 
@@ -45,6 +46,7 @@ void run_emulator_install(const std::string& emulator_folder, const EmulatorInst
                                flattened_name};
   if (run_file_copy(request, services.fs, services.prompts, view) != CopyRunOutcome::finished) return;
   view.show_finish_texts();
+  if (!settings_file_path(services.environment)) throw UserError(kNoWindowsFolderForRecord);
   write_emulator_record(services.profiles, emulator_folder);
   offer_shortcut(emulator_program_path(emulator_folder), services);
 }

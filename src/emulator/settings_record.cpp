@@ -1,5 +1,7 @@
 #include "emulator/settings_record.h"
 
+#include "app/folder_text_check.h"
+
 namespace kivo {
 
 namespace {
@@ -26,10 +28,18 @@ std::string read_record_folder(ProfileStore& store) {
   return ProfileAccessor(store, kSettingsFileName).read_text(kSection, "FOLDER", "C:WINX68K");
 }
 
+std::optional<std::string> settings_file_path(Environment& environment) {
+  std::string folder = environment.windows_directory();
+  if (check_folder_text(folder) != FolderTextProblem::none) return std::nullopt;
+  if (folder.back() != '\\') folder += '\\';
+  return folder + kSettingsFileName;
+}
+
 Status delete_emulator_record(FileSystem& fs, Environment& environment) {
-  const std::string path = environment.windows_directory() + "\\" + kSettingsFileName;
-  if (!fs.is_file(path)) return Status::success();
-  return fs.delete_file(path);
+  const auto path = settings_file_path(environment);
+  if (!path) return Status::error(win_error::path_not_found);
+  if (!fs.is_file(*path)) return Status::success();
+  return fs.delete_file(*path);
 }
 
 }  // namespace kivo

@@ -2,6 +2,7 @@
 // The record the emulator installation leaves for the game installation in
 // "kivo68i.ini" (Windows directory), section INST: FOLDER, DRIVE, TESTNUM.
 
+#include <optional>
 #include <string>
 
 #include "app/profile_accessor.h"
@@ -22,8 +23,25 @@ std::int32_t read_record_marker(ProfileStore& store);  // TESTNUM, default 99
 char read_record_drive(ProfileStore& store);           // first character of DRIVE (default "C"), 0 when empty
 std::string read_record_folder(ProfileStore& store);   // FOLDER, default "C:WINX68K"
 
+// "<Windows directory>\kivo68i.ini", where the profile functions keep the
+// record; empty when the system names no Windows directory with a drive or a
+// share in it. Without this check the record's path would start with a bare
+// backslash and name a file at the root of whatever drive is current.
+std::optional<std::string> settings_file_path(Environment& environment);
+
+// What each installation says when there is no such path, before it touches the record.
+inline constexpr const char* kNoWindowsFolderForRecord =
+    "Windowsフォルダが見つからないため、設定ファイル kivo68i.ini を書き込めませんでした。\n"
+    "エミュレータのファイルはコピーされています。\n"
+    "Windowsを再起動してから、もう一度エミュレータをインストールして下さい。";
+inline constexpr const char* kNoWindowsFolderForBootDisk =
+    "Windowsフォルダが見つからないため、設定ファイル kivo68i.ini を読めませんでした。\n"
+    "ゲームのファイルはコピーされていますが、起動ディスクは設定されていません。\n"
+    "Windowsを再起動してから、もう一度ゲームをインストールして下さい。";
+
 // Deletes the record from the Windows directory the profile functions use.
-// Returns the outcome; a record that is not there is a success.
+// Returns the outcome; a record that is not there is a success, and without a
+// Windows directory nothing is deleted (path_not_found).
 Status delete_emulator_record(FileSystem& fs, Environment& environment);
 
 }  // namespace kivo

@@ -72,6 +72,9 @@ std::string absolute_emulator_folder(const std::string& folder) {
 }
 
 void set_up_boot_disk(const BootDiskSetup& setup) {
+  // The record is consumed at the end by its full path, so that path must be
+  // known before anything is changed.
+  if (!settings_file_path(setup.environment)) throw UserError(kNoWindowsFolderForBootDisk);
   // Reads in the order the record was written for: marker, drive, folder.
   const bool has_record = read_record_marker(setup.store) != kNoRecord;
   const char recorded_drive = has_record ? read_record_drive(setup.store) : '\0';

@@ -4,19 +4,37 @@
 
 namespace kivo {
 
+namespace {
+
+bool is_separator(char c) { return c == '\\'; }
+
+// The folder above, as Windows resolves it: a run of backslashes counts as
+// one, at the end too, so the last name goes with every backslash around it.
+// Empty for a root (C:\ or \\server\share) and for a text with no folder above.
+std::string parent_to_create(std::string_view folder) {
+  const std::size_t root = drive_part(folder).size();
+  std::size_t end = folder.size();
+  while (end > root && is_separator(folder[end - 1])) --end;
+  if (end == root) return {};
+  while (end > root && !is_separator(folder[end - 1])) --end;
+  while (end > root && is_separator(folder[end - 1])) --end;
+  if (end > root) return std::string(folder.substr(0, end));
+  // Only the root is above; it is named with its backslash when it has one.
+  if (root > 0 && is_separator(folder[root])) return std::string(folder.substr(0, root + 1));
+  return {};
+}
+
+}  // namespace
+
 Status create_directories(FileSystem& fs, const std::string& path) {
   if (path.empty()) return Status::error(win_error::invalid_name);
-  std::string folder = path;
-  while (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] != ':' &&
-         folder[folder.size() - 2] != '\\')
-    folder.pop_back();
-  if (fs.is_directory(folder)) return Status::success();
-  const std::string parent = folder_part(folder);
-  if (!parent.empty() && parent != folder) {
+  if (fs.is_directory(path)) return Status::success();
+  const std::string parent = parent_to_create(path);
+  if (!parent.empty()) {
     if (const Status made = create_directories(fs, parent); made.failed()) return made;
   }
-  const Status made = fs.create_directory(folder);
-  if (made.failed() && fs.is_directory(folder)) return Status::success();
+  const Status made = fs.create_directory(path);
+  if (made.failed() && fs.is_directory(path)) return Status::success();
   return made;
 }
 

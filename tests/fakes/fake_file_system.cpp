@@ -69,7 +69,9 @@ Status FakeFileSystem::key_of(const std::string& path, std::string& key) const {
   const auto found = drives_.find(drive);
   if (found == drives_.end()) return Status::error(win_error::path_not_found);
   if (!found->second) return Status::error(win_error::not_ready);
-  // Collapse repeated separators and drop a trailing one, as Windows does.
+  // Collapse repeated separators and drop a trailing one, as Windows does
+  // (checked on Wine: CreateDirectoryW and GetFileAttributesW take "a\\\\b",
+  // "a\\\\\\b" and "a\\b\\\\" for "a\\b", below the root of a drive or a share).
   std::string clean;
   for (char c : rest) {
     if (c == '\\' && (clean.empty() || clean.back() == '\\')) continue;
@@ -84,11 +86,12 @@ Status FakeFileSystem::key_of(const std::string& path, std::string& key) const {
   return Status::success();
 }
 
-std::string FakeFileSystem::parent_key(const std::string& key) {
+std::string FakeFileSystem::parent_key(const std::string& key) const {
   const auto last = key.rfind('\\');
   if (last == std::string::npos || last + 1 == key.size()) return key;  // a root
   const std::string parent = key.substr(0, last);
-  return parent.find('\\') == std::string::npos || parent.back() == ':' ? parent + "\\" : parent;
+  // A drive's or a share's root keeps its backslash ("C:\\", "\\\\SERVER\\SHARE\\").
+  return drives_.count(parent) ? parent + "\\" : parent;
 }
 
 bool FakeFileSystem::has_children(const std::string& key) const {
@@ -397,7 +400,9 @@ Status FakeFileSystem::list_subfolders(const std::string& folder, std::vector<st
     if (child->first.compare(0, prefix.size(), prefix) != 0) break;
     const std::string rest = child->first.substr(prefix.size());
     if (!child->second.directory || rest.find('\\') != std::string::npos) continue;
-    const std::string& name = child->second.name;
+    // Named as created, without the backslashes a folder may have been created with at its end.
+    std::string name = child->second.name;
+    while (name.size() > 1 && name.back() == '\\') name.pop_back();
     const auto last = name.find_last_of('\\');
     names.push_back(last == std::string::npos ? name : name.substr(last + 1));
   }

@@ -1,6 +1,6 @@
 #pragma once
-// An in-memory file system with Windows' rules (case-insensitive names, doubled
-// backslashes accepted, read-only files refused for deletion and overwriting,
+// An in-memory file system with Windows' rules (case-insensitive names, a run
+// of backslashes read as one, read-only files refused for deletion and overwriting,
 // drives that may be missing or not ready) that can fail any chosen operation
 // with any Windows error, or stop dead as a power cut would.
 
@@ -107,7 +107,7 @@ class FakeFileSystem : public FileSystem {
 
   // Normalised key, or an error for a path that names no usable drive.
   Status key_of(const std::string& path, std::string& key) const;
-  static std::string parent_key(const std::string& key);
+  std::string parent_key(const std::string& key) const;
   bool has_children(const std::string& key) const;
   Status injected(FsOp op, const std::string& path, const std::string& other = "");
   void count_change();

@@ -1,4 +1,4 @@
-// The safe copy of the portable rules, run against the real file system.
+// The folder creation and the safe copy of the portable rules, run against the real file system.
 #include <gtest/gtest.h>
 
 #include "platform/file_ops.h"
@@ -11,6 +11,27 @@ namespace {
 using scratch::read_file;
 using scratch::ScratchFolder;
 using scratch::write_file;
+
+// The system reads a run of backslashes as one, at the end too; the walk up to
+// the missing folders has to as well.
+TEST(CreateDirectoriesOnWindows, MakesFoldersTypedWithRepeatedSeparators) {
+  Win32FileSystem fs;
+  ScratchFolder dir;
+  struct Case {
+    const char* typed;
+    const char* deepest;
+  };
+  const Case cases[] = {
+      {"new\\deep\\\\", "new\\deep"},
+      {"a\\b\\\\c", "a\\b\\c"},
+      {"x\\\\\\y\\\\", "x\\y"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(create_directories(fs, dir.path() + "\\" + c.typed).ok()) << c.typed;
+    EXPECT_TRUE(fs.is_directory(dir / c.deepest)) << c.typed;
+    EXPECT_TRUE(fs.is_directory(dir.path() + "\\" + c.typed)) << c.typed;
+  }
+}
 
 TEST(CopyIntoPlaceOnWindows, CopiesReplacesAndLeavesNoTemporaryFile) {
   Win32FileSystem fs;

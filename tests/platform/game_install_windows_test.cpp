@@ -65,7 +65,9 @@ TEST(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone) 
   ASSERT_TRUE(create_directories(fs, up_to_last_backslash(cd_image)).ok());
   write_file(cd_image, image_of(kShortestBootDiskImage + 4096, 'c'));
   ASSERT_TRUE(create_directories(fs, root / "emu").ok());
-  const std::string record_path = environment.windows_directory() + "\\kivo68i.ini";
+  // Where the record is consumed must be where the profile functions keep it.
+  const std::string record_path = settings_file_path(environment).value_or("");
+  ASSERT_FALSE(record_path.empty());
   const bool had_record = fs.is_file(record_path);
   const std::string saved_record = had_record ? read_file(record_path) : "";
   write_emulator_record(profiles, root / "emu\\");

@@ -19,6 +19,30 @@ TEST(CreateDirectories, MakesEveryMissingParentAndAcceptsAnExistingFolder) {
   EXPECT_EQ(create_directories(fs, "X:\\a").code, win_error::path_not_found);
 }
 
+// Windows reads a run of backslashes as one, also below folders that are still missing.
+TEST(CreateDirectories, WalksUpThroughRepeatedSeparators) {
+  struct Case {
+    const char* typed;
+    const char* deepest;
+  };
+  const Case cases[] = {
+      {"D:\\new\\deep\\\\", "D:\\new\\deep"},
+      {"D:\\a\\b\\\\c", "D:\\a\\b\\c"},
+      {"D:\\\\a\\\\\\b", "D:\\a\\b"},
+      {"D:\\\\", "D:\\"},
+      {"\\\\srv\\share\\\\x\\\\y\\", "\\\\srv\\share\\x\\y"},
+  };
+  for (const Case& c : cases) {
+    FakeFileSystem fs;
+    fs.add_drive('D');
+    fs.add_unc_share("\\\\srv\\share");
+    EXPECT_TRUE(create_directories(fs, c.typed).ok()) << c.typed;
+    EXPECT_TRUE(fs.is_directory(c.deepest)) << c.typed;
+  }
+  FakeFileSystem fs;
+  EXPECT_EQ(create_directories(fs, "E:\\\\a").code, win_error::path_not_found);
+}
+
 TEST(CreateDirectories, ReportsTheFailingLevel) {
   FakeFileSystem fs;
   fs.fail(FsOp::create_directory, win_error::access_denied, "\\b");

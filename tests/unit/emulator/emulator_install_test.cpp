@@ -5,6 +5,7 @@
 #include "../app/recording_copy_view.h"
 #include "app/path_parts.h"
 #include "app/user_error.h"
+#include "emulator/settings_record.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"
 #include "fake_prompts.h"
@@ -201,6 +202,20 @@ TEST_F(EmulatorInstallTest, RecordWriteFailingKeepsFinishTextsAndSkipsTheQuestio
   EXPECT_TRUE(view.finished);
   EXPECT_TRUE(prompts.asked().empty());
   EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=C:\\Winx68k\\\r\n");  // keys before the failure stay
+}
+
+TEST_F(EmulatorInstallTest, NoWindowsFolderWritesNoRecordAnywhere) {
+  fs.add_directory("C:\\Winx68k");
+  environment.windows = "";
+  try {
+    run("C:\\Winx68k\\");
+    FAIL() << "no error";
+  } catch (const UserError& error) {
+    EXPECT_STREQ(error.what(), kNoWindowsFolderForRecord);
+  }
+  EXPECT_TRUE(view.finished);
+  EXPECT_TRUE(prompts.asked().empty());
+  EXPECT_EQ(profiles.writes(), 0);
 }
 
 TEST_F(EmulatorInstallTest, ShortcutStepsFailingMeanNoShortcutAndANormalEnd) {

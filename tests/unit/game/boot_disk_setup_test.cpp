@@ -192,6 +192,25 @@ TEST_F(BootDiskSetupTest, RecordDriveThatIsNotALetterMakesTheUserChoose) {
   EXPECT_EQ(drive_questions, 3);
 }
 
+// A game may keep its own kivo68i.ini at a drive's root; without a Windows
+// folder the record's path must not fall back to it.
+TEST_F(BootDiskSetupTest, NoWindowsFolderStopsBeforeTheRecordIsTouched) {
+  fs.add_directory("D:\\emu");
+  write_record("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=D:\\emu\r\n");
+  fs.add_file("C:\\kivo68i.ini", "a game's own file");
+  for (const char* windows : {"", "\\", "WINDOWS", "C:WINDOWS", "\\\\server"}) {
+    environment.windows = windows;
+    EXPECT_EQ(run(), kNoWindowsFolderForBootDisk) << windows;
+    EXPECT_TRUE(delete_emulator_record(fs, environment).failed()) << windows;
+  }
+  EXPECT_EQ(drive_questions, 0);
+  EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
+  EXPECT_TRUE(fs.exists(kRecordFile));
+  EXPECT_EQ(fs.read("C:\\kivo68i.ini"), "a game's own file");
+  environment.windows = "C:\\";
+  EXPECT_EQ(settings_file_path(environment), "C:\\kivo68i.ini");
+}
+
 TEST_F(BootDiskSetupTest, ImageThatCannotBeHadStopsWithTheRecordKept) {
   write_record("TESTNUM=1\r\nDRIVE=D\r\n");
   // Emulator folder missing: nothing to copy into.

@@ -1,0 +1,47 @@
+// Path parts of anything the user may type or a record may hold: each part is
+// a piece of the path it came from, and creating the folder walks up at most
+// once per name and, for a usable folder text, ends with that folder there.
+#include "app/folder_text_check.h"
+#include "app/path_parts.h"
+#include "fake_file_system.h"
+#include "fuzz_check.h"
+#include "platform/file_ops.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace kivo;
+  using fuzz::starts_with;
+  const std::string path = fuzz::text_of(data, size);
+
+  const std::string drive = drive_part(path);
+  FUZZ_CHECK(starts_with(path, drive));
+  FUZZ_CHECK(drive_letter(path) == (drive.empty() ? '\0' : drive[0]));
+  FUZZ_CHECK(starts_with(path, folder_part(path)));
+  FUZZ_CHECK(starts_with(path, folder_with_separator(path)));
+  const std::string up_to = up_to_last_backslash(path);
+  FUZZ_CHECK(starts_with(path, up_to));
+  FUZZ_CHECK(up_to.empty() || up_to.back() == '\\');
+  const std::string flat = flattened_name(path);
+  FUZZ_CHECK(flat.size() <= path.size() && path.compare(path.size() - flat.size(), flat.size(), flat) == 0);
+  // Text from the system is valid UTF-8 and never counts more units than bytes;
+  // a cut-off four-byte character at the end counts its two units.
+  FUZZ_CHECK(utf16_length(path) <= path.size() + 1);
+  FUZZ_CHECK(equals_ignoring_case(path, path));
+
+  // Every folder made lies on the way down to the typed one: one per name at most.
+  fake::FakeFileSystem fs;
+  fs.add_drive('D');
+  fs.add_unc_share("\\\\srv\\share");
+  const Status made = create_directories(fs, path);
+  std::size_t names = 1;
+  for (const char c : path) names += c == '\\' ? 1 : 0;
+  FUZZ_CHECK(static_cast<std::size_t>(fs.calls(fake::FsOp::create_directory)) <= names);
+  // Folders reach the creation only after the folder text check ("/" is one
+  // of the characters it refuses, and Windows reads it as a separator too).
+  // What it lets through on a drive that is there is created.
+  if (check_folder_text(path) != FolderTextProblem::none) return 0;
+  if (equals_ignoring_case(drive, "C:") || equals_ignoring_case(drive, "D:") ||
+      equals_ignoring_case(drive, "\\\\srv\\share"))
+    FUZZ_CHECK(made.ok());
+  if (made.ok()) FUZZ_CHECK(fs.is_directory(path));
+  return 0;
+}
