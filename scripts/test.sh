@@ -50,6 +50,12 @@ else
 fi
 ((status != 0)) && grep -E 'Failed|\*\*\*' "$log_dir/unit.log" | head -20
 
+echo "== CD image"
+bash tests/cd_image/run.sh build-host/tools/host/demo_cd/demo_cd build-win32/kivo68i.exe >"$log_dir/cd_image.log" 2>&1
+status=$?
+grep -E '^(ok|FAIL)' "$log_dir/cd_image.log"
+count_from "$log_dir/cd_image.log" "$status"
+
 # One X display for everything that runs under Wine, on a display number Xvfb picks.
 fifo=$(mktemp -u)
 mkfifo "$fifo"
