@@ -87,7 +87,11 @@ std::wstring click(HWND control) {
     GetCursorPos(&at);
     return at.x == centre.x && at.y == centre.y;
   });
-  send({mouse_input(MOUSEEVENTF_LEFTDOWN), mouse_input(MOUSEEVENTF_LEFTUP)});
+  // The press and the release carry the position too: Wine may move its cursor
+  // back to where the X server last saw the pointer between our events, and a
+  // button pressed inside but released outside never reports a click.
+  constexpr DWORD kAt = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  send({mouse_input(kAt | MOUSEEVENTF_LEFTDOWN, x, y), mouse_input(kAt | MOUSEEVENTF_LEFTUP, x, y)});
   return {};
 }
 
