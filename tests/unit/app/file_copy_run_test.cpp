@@ -219,9 +219,11 @@ TEST_F(FileCopyRunTest, RunThatWouldNotFitIsRefusedBeforeAnythingIsMade) {
     std::uint64_t free;
     bool query_fails;
     bool refused;
+    std::size_t top_size = 0;  // the first file's size when not its usual few bytes
   };
   const Case cases[] = {
       {"fits exactly", "C:\\KIVO", {}, 16384, false, false},
+      {"a file of one whole cluster takes one", "C:\\KIVO", {}, 16384, false, false, 4096},
       {"one byte short", "C:\\KIVO", {}, 16383, false, true},
       {"files present count nothing", "C:\\KIVO", {"\\TOP.X", "\\A\\ONE.DAT"}, 8192, false, false},
       {"too little for the rest", "C:\\KIVO", {"\\TOP.X"}, 8192, false, true},
@@ -233,6 +235,7 @@ TEST_F(FileCopyRunTest, RunThatWouldNotFitIsRefusedBeforeAnythingIsMade) {
     disk.add_drive('Q');
     for (const auto entry : kTree)
       disk.add_file("Q:\\kivo" + std::string(entry), "data of " + std::string(entry));
+    if (c.top_size > 0) disk.add_file("Q:\\kivo\\TOP.X", std::string(c.top_size, 'x'));
     disk.add_directory("C:\\games");
     for (const std::string& entry : c.present) disk.add_file(c.destination + entry, "old");
     disk.set_free_space('C', c.free);
