@@ -7,7 +7,8 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 ((JOBS > 2)) && JOBS=2
 
 REQUIRED_PACKAGES=(mingw-w64 wine wine64 xvfb imagemagick x11-utils fonts-ipafont-gothic liblnk-utils cmake
-  ninja-build g++ googletest libgtest-dev clang-format clang libclang-rt-14-dev)
+  ninja-build g++ googletest libgtest-dev clang-format clang libclang-rt-14-dev
+  xorriso genisoimage libarchive-tools)
 
 # Installs with apt-get only what is missing (one "apt-get update" at most).
 install_missing_packages() {

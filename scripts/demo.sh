@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the program, writes the demo CD and starts the program from it under
-# Wine: on your display when $DISPLAY works, otherwise one scripted session
-# under Xvfb that clicks through the main window and keeps screenshots.
+# Wine: on your display when $DISPLAY works; otherwise one scripted session
+# under Xvfb, in a prefix of its own, that does what a user comes for (the
+# emulator with its desktop shortcut, the game on a second drive, the FM music
+# versions in and back out) and keeps a screenshot of each step.
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$REPO" || exit 1
@@ -31,32 +33,134 @@ fi
 echo "== no usable display: one scripted session under Xvfb"
 export KIVO_E2E_PREFIX=$REPO/out/demo-prefix-xvfb KIVO_SCREENSHOTS=$REPO/out/screenshots/demo
 source "$REPO/tests/e2e/lib.sh"
+source "$E2E_DIR/emulator_lib.sh"
+source "$E2E_DIR/game_lib.sh"
+source "$E2E_DIR/music/edition.sh"
 trap e2e_teardown_suite EXIT
+rm -rf "$KIVO_SCREENSHOTS"
 e2e_setup_suite || exit 1
 KIVO_SCENARIO=demo
+# The second drive the game goes to: a folder of the repository, shown as D:.
+second_drive=$REPO/out/demo-drive-d
+rm -rf "$second_drive"
+mkdir -p "$second_drive"
+# Presses a control once its window's thread is idle and waits for what the
+# press brings (a kivodrv check). On a busy machine Wine now and then drops a
+# click whose pointer position it is still reconciling with the X server; a
+# press that brought nothing within 10 s is made once more.
+press() {
+  local control=$1
+  shift
+  drv idle "${control%%.*}"
+  drv click "$control"
+  (($#)) || return 0
+  wine "$KIVO_DRIVER_EXE" --timeout 10 "$@" >/dev/null 2>&1 && return 0
+  e2e_note "no effect yet; pressing $control again"
+  drv click "$control"
+  drv "$@"
+}
+# Presses a button of the bonus window and waits until the operation has
+# left the marker MARKER; the press is made once more when neither the copy
+# window nor the marker showed within 10 s.
+press_bonus() {
+  local button=$1 marker=$2 ini tries polls
+  ini=$(music_edition_dir)/mp3/kivomus.ini
+  for tries in 1 2; do
+    drv idle winsasi1
+    drv click "winsasi1.$button"
+    for ((polls = 0; polls < 20; ++polls)); do
+      if grep -q "^KIVOMUS=$marker" "$ini" 2>/dev/null ||
+        wine "$KIVO_DRIVER_EXE" --timeout 0 wait-window winsasi3 >/dev/null 2>&1; then
+        drv --timeout 120 wait-gone winsasi3
+        drv --timeout 120 idle winsasi1
+        return 0
+      fi
+      sleep 0.5
+    done
+    e2e_note "no effect yet; pressing winsasi1.$button again"
+  done
+  scenario_fail "winsasi1.$button had no effect"
+}
+# The same with a screenshot NAME of the copy window while it is up (large
+# movies keep it up long enough), or of the bonus window after it.
+press_bonus_with_shot() {
+  local watcher
+  (wine "$KIVO_DRIVER_EXE" --timeout 60 wait-window winsasi3 >/dev/null 2>&1 && sleep 0.3 && shot "$3") &
+  watcher=$!
+  press_bonus "$1" "$2"
+  wait "$watcher" || shot "$3"
+}
+# Presses a button of the message box containing PART, once more if it stays.
+answer_box() {
+  drv msgbox "$2" >/dev/null
+  wine "$KIVO_DRIVER_EXE" msgbox-press "$1" "$2" >/dev/null 2>&1 && return 0
+  e2e_note "the box stayed; pressing $1 again"
+  drv msgbox-press "$1" "$2"
+}
 (
+  map_drive d "$second_drive"
+  use_own_desktop
+  # The Windows edition the music bonus works on, with its Start-menu shortcut.
+  music_install_edition 60000000
   start_program
   drv wait-window Form1
   shot 1_main_window
-  drv click Form1.BtnManual
-  e2e_note "the shell was asked to open: $(wait_opened_document)"
-  drv click Form1.BtnWin68inst
-  drv wait-window foldersel1
+
+  echo "== installing the emulator into C:\\Winx68k\\ with the desktop shortcut"
+  press Form1.BtnWin68inst wait-window foldersel1
+  drv expect-text foldersel1.Label2 'C:\Winx68k\'
   shot 2_emulator_destination
-  drv close foldersel1
-  drv wait-gone foldersel1
-  drv click Form1.BtnKivoinst
-  drv wait-window foldersel3
-  shot 3_game_destination
-  drv close foldersel3
-  drv wait-gone foldersel3
-  drv click Form1.BtnWinsasikae
-  drv wait-window winsasi1
-  shot 4_bonus_window
-  drv close winsasi1
-  drv click Form1.BtnSyuuryou
+  press foldersel1.BtnOk msgbox 指定されたフォルダ
+  answer_box 'はい(Y)' 指定されたフォルダ
+  expect_finished_and_shortcut_question
+  shot 3_emulator_installed
+  answer_box 'はい(Y)' デスクトップ
+  expect_emulator_installed 'C:\Winx68k\'
+  expect_file_exists "$(desktop_link)"
+  press progress1.Button1 wait-gone foldersel1
+  drv expect-enabled Form1
+
+  echo "== installing the game on the second drive, D:\\KIVO"
+  press Form1.BtnKivoinst wait-window foldersel3
+  drv expect-text foldersel3.Label2 'C:\KIVO'
+  press foldersel3.Button1 wait-window foldersel4
+  press foldersel4.DriveComboBox1
+  drv idle foldersel4
+  drv key Home Down Enter  # c:, then d:
+  drv idle foldersel4
+  drv expect-text foldersel4.DriveComboBox1 'd:'
+  press foldersel4.Button1 wait-gone foldersel4
+  drv expect-text foldersel3.Label2 'd:\KIVO'
+  shot 4_game_drive_chosen
+  press foldersel3.Button2 msgbox 指定されたフォルダ
+  answer_box 'はい(Y)' 指定されたフォルダ
+  expect_game_finished
+  shot 5_game_installed
+  press progress2.Button1 wait-gone foldersel3
+  drv expect-enabled Form1
+  expect_game_installed 'D:\KIVO'
+  expect_patched_image 'C:\Winx68k\kivokidou.d88' C
+
+  echo "== the music bonus: the FM versions in, then the originals back"
+  press Form1.BtnWinsasikae wait-window winsasi1
+  shot 6_bonus_window
+  press_bonus_with_shot Button1 1 7_fm_versions_being_installed
+  drv expect-no-msgbox winsasi1
+  music_expect_fm_in_use
+  press_bonus_with_shot Button2 2 8_originals_being_restored
+  drv expect-no-msgbox winsasi1
+  music_expect_originals_in_use
+  shot 9_bonus_done
+  press winsasi1.Button3 wait-gone winsasi1
+  press Form1.BtnSyuuryou wait-gone Form1
   expect_program_exit_code 0
 )
 status=$?
-echo "screenshots: $KIVO_SCREENSHOTS"
+if ((status == 0)); then
+  echo "the demo did the whole job"
+else
+  echo "the demo stopped early (see the FAILED-demo screenshot)"
+fi
+echo "results: emulator $KIVO_E2E_PREFIX/drive_c/Winx68k, shortcut on its desktop, game $second_drive/KIVO," \
+  "music $(music_edition_dir); screenshots: $KIVO_SCREENSHOTS"
 exit "$status"

@@ -69,6 +69,12 @@ else
   ((++failed))
 fi
 
+echo "== CD image"
+bash tests/cd_image/run.sh build-host/tools/host/demo_cd/demo_cd build-win32/kivo68i.exe >"$log_dir/cd_image.log" 2>&1
+status=$?
+grep -E '^(ok|FAIL)' "$log_dir/cd_image.log"
+count_from "$log_dir/cd_image.log" "$status"
+
 # One X display for everything that runs under Wine, on a display number Xvfb picks.
 fifo=$(mktemp -u)
 mkfifo "$fifo"

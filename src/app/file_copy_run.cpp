@@ -1,5 +1,6 @@
 #include "app/file_copy_run.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -70,6 +71,48 @@ bool destination_is_usable(const CopyRunRequest& request, const std::vector<File
   return true;
 }
 
+// A copied file takes whole clusters of the usual 4 KiB on the destination.
+constexpr std::uint64_t kCluster = 4096;
+
+// What the files not yet at their destination will take there. A source whose
+// size cannot be read counts nothing: its copy reports the trouble.
+std::uint64_t bytes_to_copy(const std::vector<FilePaths>& paths, FileSystem& fs) {
+  std::uint64_t total = 0;
+  for (const FilePaths& file : paths) {
+    std::uint64_t size = 0;
+    if (fs.is_file(file.destination) || fs.file_size(file.source, size).failed()) continue;
+    total += (size + kCluster - 1) / kCluster * kCluster;
+  }
+  return total;
+}
+
+// The folder itself, or the nearest folder above it that exists: the volume
+// the new folder would be made on.
+std::optional<std::string> nearest_existing_folder(const std::string& folder, FileSystem& fs) {
+  for (std::string candidate = folder; !candidate.empty();) {
+    if (fs.is_directory(candidate)) return candidate;
+    const std::string parent = folder_part(candidate);
+    if (parent == candidate) break;
+    candidate = parent;
+  }
+  return std::nullopt;
+}
+
+// Refuses a run that would fill the disk part way. When the free space cannot
+// be read the run goes ahead as before. Returns false when the run must stop.
+bool destination_has_room(const std::string& folder, const std::vector<FilePaths>& paths, FileSystem& fs,
+                          Prompts& prompts) {
+  const std::optional<std::string> existing = nearest_existing_folder(folder, fs);
+  std::uint64_t free = 0;
+  if (!existing || fs.free_space(*existing, free).failed()) return true;
+  const std::uint64_t needed = bytes_to_copy(paths, fs);
+  if (needed <= free) return true;
+  prompts.error("インストール先（" + folder + "）のドライブの空き容量が足りません。\n必要な容量：" +
+                megabytes_text(needed, true) + "\n空き容量：" + megabytes_text(free, false) +
+                "\n不要なファイルを削除して空き容量を増やすか、別のドライブを選んでください。");
+  return false;
+}
+
 // Makes sure the destination folder exists. Returns false when the run must stop.
 bool destination_folder_ready(const std::string& folder, FileSystem& fs, Prompts& prompts) {
   if (fs.is_directory(folder)) return true;
@@ -93,11 +136,33 @@ Status put_in_place(const FilePaths& file, FileSystem& fs) {
 
 }  // namespace
 
+constexpr std::uint64_t kMegabyte = 1024 * 1024;
+
+// Needed space is rounded up and free space down, so that a run refused for
+// want of room never reads as fitting.
+std::string megabytes_text(std::uint64_t bytes, bool round_up) {
+  std::uint64_t whole = bytes / kMegabyte;
+  const std::uint64_t scaled = bytes % kMegabyte * 10;
+  std::uint64_t tenths = scaled / kMegabyte;
+  if (round_up && scaled % kMegabyte != 0 && ++tenths == 10) {
+    ++whole;
+    tenths = 0;
+  }
+  const std::string digits = std::to_string(whole);
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+    grouped += digits[i];
+  }
+  return grouped + "." + std::to_string(tenths) + " MB";
+}
+
 CopyRunOutcome run_file_copy(const CopyRunRequest& request, FileSystem& fs, Prompts& prompts,
                              CopyRunView& view) {
   view.show_opening_texts();
   const std::vector<FilePaths> paths = paths_of(request);
   if (!destination_is_usable(request, paths, prompts) ||
+      !destination_has_room(request.destination_base, paths, fs, prompts) ||
       !destination_folder_ready(request.destination_base, fs, prompts)) {
     view.request_close();
     return CopyRunOutcome::stopped;

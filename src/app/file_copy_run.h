@@ -4,6 +4,7 @@
 // entry of a file list that is not there yet, showing each destination path
 // as it goes. The progress window only hosts it, through CopyRunView.
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -48,6 +49,8 @@ enum class CopyRunOutcome {
   stopped    // the user was told why (or refused the folder); the window has been asked to close
 };
 
+// Before anything is made, a run whose new files would not fit in the free
+// space of the destination's volume is refused with both figures.
 // Files already at their destination are left untouched; a new copy never
 // shows under its final name until it is complete, and has its read-only
 // attribute cleared. Throws UserError "ディレクトリを作成できません" when the
@@ -55,5 +58,8 @@ enum class CopyRunOutcome {
 // stays open, not finished).
 CopyRunOutcome run_file_copy(const CopyRunRequest& request, FileSystem& fs, Prompts& prompts,
                              CopyRunView& view);
+
+// Bytes as the user reads them: "1,234.5 MB", tenths rounded up or down.
+std::string megabytes_text(std::uint64_t bytes, bool round_up);
 
 }  // namespace kivo

@@ -63,6 +63,10 @@ class FileSystem {
 
   // The system's message for an error code, in the user's language, untrimmed.
   virtual std::string error_text(std::uint32_t code) = 0;
+
+  // Bytes this user may still write on the volume that holds an existing
+  // folder (quotas counted).
+  virtual Status free_space(const std::string& folder, std::uint64_t& bytes) = 0;
 };
 
 }  // namespace kivo

@@ -424,4 +424,15 @@ std::string FakeFileSystem::error_text(std::uint32_t code) {
   }
 }
 
+Status FakeFileSystem::free_space(const std::string& folder, std::uint64_t& bytes) {
+  if (const Status f = injected(FsOp::free_space, folder); f.failed()) return f;
+  std::string key;
+  if (const Status s = key_of(folder, key); s.failed()) return s;
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end() || !it->second.directory) return Status::error(win_error::path_not_found);
+  const auto set = free_space_.find(key.substr(0, 2));
+  bytes = set == free_space_.end() ? std::uint64_t{1} << 40 : set->second;
+  return Status::success();
+}
+
 }  // namespace kivo::fake

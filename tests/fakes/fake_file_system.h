@@ -29,6 +29,7 @@ enum class FsOp {
   open_for_update,
   write_byte,
   list_subfolders,
+  free_space,
 };
 
 // Thrown when a simulated power cut stops the program between two calls.
@@ -85,6 +86,12 @@ class FakeFileSystem : public FileSystem {
   Status open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) override;
   Status list_subfolders(const std::string& folder, std::vector<std::string>& names) override;
   std::string error_text(std::uint32_t code) override;
+  // Answers for an existing folder only, as Windows does; a drive whose free
+  // space was never set has a terabyte free.
+  Status free_space(const std::string& folder, std::uint64_t& bytes) override;
+  void set_free_space(char upper_case_drive, std::uint64_t bytes) {
+    free_space_[std::string(1, upper_case_drive) + ":"] = bytes;
+  }
 
   // Used by the file handle the fake hands out.
   Status write_byte(const std::string& key, std::uint64_t position, std::uint8_t value);
@@ -118,6 +125,7 @@ class FakeFileSystem : public FileSystem {
   std::vector<Fault> faults_;
   std::map<FsOp, int> calls_;
   std::map<std::string, bool> open_;
+  std::map<std::string, std::uint64_t> free_space_;  // "D:" -> bytes
   bool partial_copies_ = false;
   int crash_after_ = -1;
   int changing_calls_ = 0;

@@ -177,6 +177,23 @@ TEST_F(Win32FileSystemTest, UpdatesBytesInPlaceWithoutExtendingOrSharing) {
   EXPECT_EQ(fs.open_for_update(dir / "none.d88", file).code, win_error::file_not_found);
 }
 
+// The run asks a folder that exists, with or without its final backslash, or
+// a drive root; a missing folder must fail rather than answer for some other place.
+TEST_F(Win32FileSystemTest, FreeSpaceOfAnExistingFolderOrItsDrive) {
+  std::uint64_t of_folder = 0;
+  std::uint64_t with_separator = 0;
+  std::uint64_t of_root = 0;
+  ASSERT_TRUE(fs.free_space(dir.path(), of_folder).ok());
+  ASSERT_TRUE(fs.free_space(dir.path() + "\\", with_separator).ok());
+  ASSERT_TRUE(fs.free_space("C:\\", of_root).ok());
+  EXPECT_GT(of_folder, 0u);
+  EXPECT_GT(with_separator, 0u);
+  EXPECT_GT(of_root, 0u);
+  std::uint64_t untouched = 7;
+  EXPECT_TRUE(fs.free_space(dir / "missing", untouched).failed());
+  EXPECT_EQ(untouched, 7u);
+}
+
 TEST_F(Win32FileSystemTest, ErrorTextComesFromTheSystem) {
   EXPECT_FALSE(fs.error_text(win_error::file_not_found).empty());
   EXPECT_FALSE(fs.error_text(win_error::access_denied).empty());

@@ -227,4 +227,16 @@ std::string Win32FileSystem::error_text(std::uint32_t code) {
   return narrow(std::wstring_view(buffer, length));
 }
 
+Status Win32FileSystem::free_space(const std::string& folder, std::uint64_t& bytes) {
+  // A share's root is named with its trailing backslash only.
+  const std::string named = folder.ends_with('\\') ? folder : folder + '\\';
+  ULARGE_INTEGER available{};
+  ScopedNoDrivePrompt no_prompt;
+  const Status s = on_path(named, [&available](const wchar_t* wide) {
+    return ::GetDiskFreeSpaceExW(wide, &available, nullptr, nullptr);
+  });
+  if (s.ok()) bytes = available.QuadPart;
+  return s;
+}
+
 }  // namespace kivo

@@ -24,6 +24,7 @@ class Win32FileSystem : public FileSystem {
   Status open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) override;
   Status list_subfolders(const std::string& folder, std::vector<std::string>& names) override;
   std::string error_text(std::uint32_t code) override;
+  Status free_space(const std::string& folder, std::uint64_t& bytes) override;
 };
 
 }  // namespace kivo

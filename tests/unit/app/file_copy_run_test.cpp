@@ -210,5 +210,79 @@ TEST_F(FileCopyRunTest, SourcePathTooLongIsRefusedToo) {
   EXPECT_EQ(fs.changing_calls(), 0);
 }
 
+// Each of the four small files takes one 4 KiB cluster: 16384 bytes in all.
+TEST_F(FileCopyRunTest, RunThatWouldNotFitIsRefusedBeforeAnythingIsMade) {
+  struct Case {
+    const char* what;
+    std::string destination;
+    std::vector<std::string> present;  // already installed, so not copied again
+    std::uint64_t free;
+    bool query_fails;
+    bool refused;
+    std::size_t top_size = 0;  // the first file's size when not its usual few bytes
+  };
+  const Case cases[] = {
+      {"fits exactly", "C:\\KIVO", {}, 16384, false, false},
+      {"a file of one whole cluster takes one", "C:\\KIVO", {}, 16384, false, false, 4096},
+      {"one byte short", "C:\\KIVO", {}, 16383, false, true},
+      {"files present count nothing", "C:\\KIVO", {"\\TOP.X", "\\A\\ONE.DAT"}, 8192, false, false},
+      {"too little for the rest", "C:\\KIVO", {"\\TOP.X"}, 8192, false, true},
+      {"free space unknown", "C:\\KIVO", {}, 0, true, false},
+      {"asked of the nearest existing folder", "C:\\games\\new\\KIVO", {}, 100, false, true},
+  };
+  for (const Case& c : cases) {
+    fake::FakeFileSystem disk;
+    disk.add_drive('Q');
+    for (const auto entry : kTree)
+      disk.add_file("Q:\\kivo" + std::string(entry), "data of " + std::string(entry));
+    if (c.top_size > 0) disk.add_file("Q:\\kivo\\TOP.X", std::string(c.top_size, 'x'));
+    disk.add_directory("C:\\games");
+    for (const std::string& entry : c.present) disk.add_file(c.destination + entry, "old");
+    disk.set_free_space('C', c.free);
+    if (c.query_fails) disk.fail(FsOp::free_space, win_error::not_ready);
+    const int changes_before = disk.changing_calls();
+    fake::FakePrompts answers;
+    answers.unscripted_answer = true;
+    testing_support::RecordingCopyView window;
+    const CopyRunOutcome outcome = run_file_copy(tree_into(c.destination), disk, answers, window);
+    EXPECT_EQ(outcome == CopyRunOutcome::stopped, c.refused) << c.what;
+    if (c.refused) {
+      ASSERT_EQ(answers.asked().size(), 1u) << c.what;
+      EXPECT_EQ(answers.asked()[0].kind, BoxKind::error) << c.what;
+      EXPECT_EQ(window.events, (std::vector<std::string>{"opening", "close"})) << c.what;
+      EXPECT_EQ(disk.changing_calls(), changes_before) << c.what;
+    }
+  }
+}
+
+TEST_F(FileCopyRunTest, RefusalNamesTheFolderBothFiguresAndWhatToDo) {
+  fs.set_free_space('C', 4096);
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::stopped);
+  EXPECT_EQ(
+      prompts.texts(),
+      std::vector<std::string>{"インストール先（C:\\KIVO）のドライブの空き容量が足りません。\n"
+                               "必要な容量：0.1 MB\n空き容量：0.0 MB\n"
+                               "不要なファイルを削除して空き容量を増やすか、別のドライブを選んでください。"});
+}
+
+TEST(MegabytesText, ReadsInTenthsWithThousandsSeparators) {
+  constexpr std::uint64_t kMiB = 1024 * 1024;
+  const struct {
+    std::uint64_t bytes;
+    bool round_up;
+    const char* text;
+  } cases[] = {
+      {0, true, "0.0 MB"},
+      {1, true, "0.1 MB"},
+      {1, false, "0.0 MB"},
+      {kMiB - 1, true, "1.0 MB"},
+      {kMiB * 999 + kMiB / 2, false, "999.5 MB"},
+      {kMiB * 1234 + 1, true, "1,234.1 MB"},
+      {kMiB * 1234 + 1, false, "1,234.0 MB"},
+      {kMiB * 1234567, false, "1,234,567.0 MB"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(megabytes_text(c.bytes, c.round_up), c.text) << c.bytes;
+}
+
 }  // namespace
 }  // namespace kivo

@@ -49,6 +49,7 @@ std::string below(std::string_view folder, std::string_view entry) {
 std::vector<CdFile> cd_files() {
   std::vector<CdFile> files;
   files.push_back({"index.htm", manual_page().size(), Content::manual_page});
+  files.push_back({"autorun.inf", autorun_inf().size(), Content::autorun});
   for (std::string_view entry : kivo::emulator_file_list()) files.push_back(file_for(below("tools", entry)));
   for (std::string_view entry : kivo::game_file_table()) files.push_back(file_for(below("kivo", entry)));
   files.push_back(file_for(below("kivo", kivo::kBootDiskImageEntry)));

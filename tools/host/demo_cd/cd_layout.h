@@ -9,9 +9,10 @@
 namespace demo_cd {
 
 enum class Content {
-  random,      // bytes from a generator seeded by the file's path
-  boot_disk,   // a 2HD D88 disk image whose drive-letter bytes are not yet a letter
-  manual_page  // the HTML manual in the CD's top folder
+  random,       // bytes from a generator seeded by the file's path
+  boot_disk,    // a 2HD D88 disk image whose drive-letter bytes are not yet a letter
+  manual_page,  // the HTML manual in the CD's top folder
+  autorun       // autorun.inf, which has Windows start the menu when the CD is put in
 };
 
 struct CdFile {
@@ -26,6 +27,9 @@ inline constexpr std::uint64_t kBootDiskSize = 1'262'256;
 inline constexpr std::uint64_t kDriveLetterPositions[] = {518'800, 661'104};
 // The value at those positions on the CD: the D88 fill byte, not a drive letter.
 inline constexpr std::uint8_t kUnpatchedByte = 0xE5;
+
+// The name Windows shows for the CD's drive; also the volume label of the CD image.
+inline constexpr const char* kVolumeLabel = "KIVO68";
 
 // Every generated file of the CD (the program itself is copied, not listed), in a fixed order.
 std::vector<CdFile> cd_files();

@@ -23,6 +23,7 @@ TEST(DemoCdLayout, HoldsEveryTableEntryOnceAndTheManual) {
   for (const CdFile& file : cd_files())
     EXPECT_TRUE(paths.insert(file.relative_path).second) << file.relative_path;
   EXPECT_TRUE(paths.count("index.htm"));
+  EXPECT_TRUE(paths.count("autorun.inf"));
   EXPECT_TRUE(paths.count("kivo\\tools\\emu\\kivokidou.d88"));
   for (std::string_view entry : kivo::emulator_file_list())
     EXPECT_TRUE(paths.count("tools" + std::string(entry)));
@@ -30,7 +31,7 @@ TEST(DemoCdLayout, HoldsEveryTableEntryOnceAndTheManual) {
     EXPECT_TRUE(paths.count("kivo" + std::string(entry)));
   for (std::string_view entry : kivo::replacement_list())
     EXPECT_TRUE(paths.count("sashikae\\" + std::string(entry)));
-  EXPECT_EQ(paths.size(), 2 + kivo::emulator_file_list().size() + kivo::game_file_table().size() +
+  EXPECT_EQ(paths.size(), 3 + kivo::emulator_file_list().size() + kivo::game_file_table().size() +
                               kivo::replacement_list().size());
 }
 
@@ -53,9 +54,16 @@ TEST(DemoCdLayout, SizesAreRealisticAndContentsReproducible) {
   for (const CdFile& file : cd_files()) {
     const std::vector<std::uint8_t> bytes = contents_of(file);
     EXPECT_EQ(bytes.size(), file.size) << file.relative_path;
-    EXPECT_GE(file.size, 1024u) << file.relative_path;
+    if (file.content != Content::autorun) {
+      EXPECT_GE(file.size, 1024u) << file.relative_path;
+    }
     EXPECT_EQ(bytes, contents_of(file)) << file.relative_path;
   }
+}
+
+// AutoPlay reads the section and keys of a CD's top folder only, line by line.
+TEST(DemoCdLayout, AutorunStartsTheProgramWithItsIconAndLabel) {
+  EXPECT_EQ(autorun_inf(), "[autorun]\r\nopen=kivo68i.exe\r\nicon=kivo68i.exe,0\r\nlabel=KIVO68\r\n");
 }
 
 TEST(DemoCdWriter, WritesReadOnlyFilesAndRefusesAFolderInUse) {

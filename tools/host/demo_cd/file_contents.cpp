@@ -67,6 +67,8 @@ std::vector<std::uint8_t> contents_of(const CdFile& file) {
   switch (file.content) {
     case Content::manual_page:
       return {manual_page().begin(), manual_page().end()};
+    case Content::autorun:
+      return {autorun_inf().begin(), autorun_inf().end()};
     case Content::boot_disk:
       return boot_disk(file);
     case Content::random:
@@ -75,6 +77,12 @@ std::vector<std::uint8_t> contents_of(const CdFile& file) {
   std::vector<std::uint8_t> bytes(file.size);
   fill_random(bytes, seed_for(file.relative_path));
   return bytes;
+}
+
+const std::string& autorun_inf() {
+  static const std::string text =
+      std::string("[autorun]\r\nopen=kivo68i.exe\r\nicon=kivo68i.exe,0\r\nlabel=") + kVolumeLabel + "\r\n";
+  return text;
 }
 
 const std::string& manual_page() {

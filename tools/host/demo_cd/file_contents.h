@@ -19,4 +19,8 @@ std::vector<std::uint8_t> contents_of(const CdFile& file);
 // The CD's own short manual page (Japanese and English, UTF-8).
 const std::string& manual_page();
 
+// The CD's autorun.inf: the program to start, its icon and the drive's label,
+// in the ANSI text with CR LF that Windows reads.
+const std::string& autorun_inf();
+
 }  // namespace demo_cd

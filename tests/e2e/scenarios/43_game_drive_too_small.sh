@@ -1,0 +1,63 @@
+# The game chosen onto a drive too small for it (a 2 MiB file system): the run
+# says how much it needs and how much is free, in MB, and what to do, before
+# it asks about or makes anything; the drive stays empty and the main window
+# is usable again.
+source "$E2E_DIR/game_lib.sh"
+small=$KIVO_E2E_PREFIX/small-d
+mkdir -p "$small"
+mountpoint -q "$small" || mount -t tmpfs -o size=2m tmpfs "$small" ||
+  scenario_fail "cannot mount a 2 MiB file system at $small (needs root)"
+map_drive d "$small"
+trap 'unmap_drive d; umount "$small"; rmdir "$small"' EXIT
+forget_installations
+
+# The figures as the program reads them: each game file in whole 4 KiB
+# clusters, the free space as the file system tells it.
+needed=0
+while IFS=$'\t' read -r path size; do
+  [[ $path == kivo\\* && $path != kivo\\tools\\* ]] && ((needed += (size + 4095) / 4096 * 4096))
+done < <("$KIVO_DEMO_CD_TOOL" --list)
+read -r blocks block_size < <(stat -f -c '%a %S' "$small")
+free=$((blocks * block_size))
+# "12.3 MB": tenths of 1,048,576 bytes, rounded up for the need, down for the free space.
+megabytes() {
+  local bytes=$1 up=$2 whole tenths scaled
+  whole=$((bytes / 1048576))
+  scaled=$((bytes % 1048576 * 10))
+  tenths=$((scaled / 1048576))
+  if ((up && scaled % 1048576 != 0 && ++tenths == 10)); then ((++whole, tenths = 0)); fi
+  printf '%d.%d MB' "$whole" "$tenths"
+}
+e2e_note "the game needs $needed bytes; the drive has $free free"
+
+start_program
+open_game_destination
+drv click foldersel3.Button1
+drv wait-window foldersel4
+drv idle foldersel4
+drv click foldersel4.DriveComboBox1
+drv idle foldersel4
+drv key Home Down Enter  # c:, then d:
+drv idle foldersel4
+drv expect-text foldersel4.DriveComboBox1 'd:'
+drv click foldersel4.Button1
+drv wait-gone foldersel4
+drv expect-text foldersel3.Label2 'd:\KIVO'
+drv click foldersel3.Button2
+drv wait-window progress2
+drv expect-msgbox エラー "インストール先（d:\\KIVO）のドライブの空き容量が足りません。
+必要な容量：$(megabytes "$needed" 1)
+空き容量：$(megabytes "$free" 0)
+不要なファイルを削除して空き容量を増やすか、別のドライブを選んでください。" OK
+shot game_drive_too_small
+drv msgbox-press OK 空き容量
+drv wait-gone progress2
+drv wait-gone foldersel3
+drv expect-no-msgbox Form1
+drv expect-enabled Form1
+
+[[ -z $(ls -A "$small") ]] || scenario_fail "the small drive holds: $(ls -A "$small")"
+e2e_note "ok: nothing was made on the small drive"
+expect_no_file 'C:\KIVO'
+drv close Form1
+expect_program_exit_code 0
