@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "music_scene.h"
 
 namespace kivo::music_test {
@@ -101,18 +103,62 @@ TEST_F(MusicOperations, AnyMarkerOtherThanZeroOrOneSwapsToTheFmVersions) {
   EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
 }
 
-TEST_F(MusicOperations, FirstInstallationKeepsBackupsAlreadyThere) {
-  scene.put(kEdition, Set::originals);
+TEST_F(MusicOperations, AFileInBackupCountsAsSavedOnlyWhenIdenticalToTheOneInUse) {
   const auto entries = replacement_list();
-  for (std::size_t i : {0u, 5u, 19u}) scene.fs.add_file(kBackup + std::string(entries[i]), "EARLIER BACKUP");
-  install();
-  EXPECT_TRUE(scene.prompts.asked().empty());
-  EXPECT_EQ(scene.holds(kEdition), Set::fm);
-  EXPECT_EQ(scene.marker(), 1);
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const bool earlier = i == 0 || i == 5 || i == 19;
-    EXPECT_EQ(scene.fs.read(kBackup + std::string(entries[i])),
-              earlier ? "EARLIER BACKUP" : original_of(entries[i]));
+  const std::string differing = kBackup + std::string(entries[5]);
+  struct Case {
+    const char* name;
+    std::function<void(MusicScene&)> in_backup;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"identical copies",
+       [&](MusicScene& s) {
+         for (std::size_t i : {0u, 5u, 19u})
+           s.fs.add_file(kBackup + std::string(entries[i]), original_of(entries[i]));
+       },
+       false},
+      {"a file of another tool", [&](MusicScene& s) { s.fs.add_file(differing, "EARLIER BACKUP"); }, true},
+  };
+  for (const Case& c : cases) {
+    MusicScene s;
+    s.put(kEdition, Set::originals);
+    c.in_backup(s);
+    const auto before = s.fs.read(differing);
+    const int changes = s.fs.changing_calls();
+    install_fm_versions(s.services);
+    if (!c.refused) {
+      EXPECT_TRUE(s.settled(Set::fm, Set::originals, 1)) << c.name;
+      EXPECT_TRUE(s.prompts.asked().empty()) << c.name;
+      continue;
+    }
+    ASSERT_EQ(s.prompts.asked().size(), 1u) << c.name;
+    EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::error) << c.name;
+    EXPECT_NE(s.prompts.asked()[0].text.find(differing + "\n"), std::string::npos) << c.name;
+    EXPECT_NE(s.prompts.asked()[0].text.find("ファイルは何も変更していません"), std::string::npos) << c.name;
+    EXPECT_EQ(s.fs.changing_calls(), changes) << c.name;
+    EXPECT_EQ(s.fs.read(differing), before) << c.name;
+    EXPECT_FALSE(s.fs.exists(kMarkerFile)) << c.name;
+  }
+}
+
+TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUserSaysSo) {
+  for (const bool yes : {false, true}) {
+    MusicScene s;
+    s.put(kEdition, Set::originals);
+    s.put(kBackup, Set::fm);
+    s.prompts.answer({yes});
+    const int changes = s.fs.changing_calls();
+    install_fm_versions(s.services);
+    ASSERT_EQ(s.prompts.asked().size(), 1u);
+    EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::confirm);
+    EXPECT_NE(s.prompts.asked()[0].text.find(kMarkerFile), std::string::npos);
+    if (yes) {
+      EXPECT_TRUE(s.settled(Set::fm, Set::originals, 1));
+    } else {
+      EXPECT_EQ(s.fs.changing_calls(), changes);
+      EXPECT_FALSE(s.fs.exists(kMarkerFile));
+    }
   }
 }
 
@@ -155,8 +201,17 @@ TEST_F(MusicOperations, AnOriginalTheEditionLacksStaysAbsentAfterARestoreButTheF
   install();
   EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
   EXPECT_FALSE(scene.fs.exists(kBackup + entry));
+  // The restore says which file in use has nothing to come back in its place,
+  // and goes on only when told to.
+  const int changes = scene.fs.changing_calls();
   restore();
-  EXPECT_TRUE(scene.prompts.asked().empty());
+  ASSERT_EQ(scene.prompts.asked().size(), 1u);
+  EXPECT_EQ(scene.prompts.asked()[0].kind, BoxKind::confirm);
+  EXPECT_NE(scene.prompts.asked()[0].text.find(kEdition + entry + "\n"), std::string::npos);
+  EXPECT_EQ(scene.fs.changing_calls(), changes);
+  scene.prompts.answer({true});
+  restore();
+  EXPECT_EQ(scene.prompts.asked().size(), 2u);
   EXPECT_FALSE(scene.fs.exists(kEdition + entry));
   EXPECT_EQ(scene.fs.read(kBackup + entry), fm_of(entry));
   EXPECT_EQ(scene.marker(), 2);
