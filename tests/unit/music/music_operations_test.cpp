@@ -269,13 +269,53 @@ TEST_F(MusicOperations, ALeftoverBackup2WithoutARecordIsNeverOverwritten) {
   EXPECT_TRUE(old.settled(Set::originals, Set::fm, 2));
 }
 
-TEST_F(MusicOperations, ASwapWithoutABackupFolderIsRefused) {
-  scene.put(kEdition, Set::originals);
-  scene.set_marker(2);
-  install();
-  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
-  EXPECT_EQ(scene.holds(kEdition), Set::originals);
-  EXPECT_FALSE(scene.fs.exists("C:\\Games\\KivoWin\\backup2"));
+// Each refusal says what is where and what the user can do, and none claims
+// more than is true; nothing changes.
+TEST_F(MusicOperations, RefusalsSayWhatIsWrongAndChangeNothing) {
+  struct Case {
+    const char* name;
+    std::function<void(MusicScene&)> set_up;
+    std::vector<std::string> says;
+    std::vector<std::string> never_says;
+  };
+  const Case cases[] = {
+      {"a swap without backup\\",
+       [](MusicScene& s) {
+         s.put(kEdition, Set::originals);
+         s.set_marker(2);
+       },
+       {"backupフォルダが見つかりません。\n" + std::string(kBackup), "ファイルは何も変更していません"},
+       {"FM音源版のファイルはbackupフォルダにあります"}},
+      {"an unreadable change record",
+       [](MusicScene& s) {
+         s.put(kEdition, Set::originals);
+         s.fs.add_file(kJournal, "\x82\xa0");
+       },
+       {kJournal, "この記録ファイルを削除して、もう一度ボタンを押して下さい"},
+       {}},
+      {"backup2\\ removed in the middle of a swap",
+       [](MusicScene& s) {
+         s.put(kEdition, Set::originals);
+         s.put(kBackup, Set::none);
+         s.set_marker(1);
+         s.profiles.write_string(kJournal, "KIVOSWAP", "STATE", "swap 2 clear");
+       },
+       {"backup2フォルダが見つかりません", "ファイルは何も変更していません"},
+       {"最後まで行いました"}},
+  };
+  for (const Case& c : cases) {
+    MusicScene s;
+    c.set_up(s);
+    const int changes = s.fs.changing_calls();
+    install_fm_versions(s.services);
+    ASSERT_EQ(s.prompts.asked().size(), 1u) << c.name;
+    const AskedBox& box = s.prompts.asked()[0];
+    EXPECT_EQ(box.kind, BoxKind::error) << c.name;
+    for (const std::string& text : c.says)
+      EXPECT_NE(box.text.find(text), std::string::npos) << c.name << text;
+    for (const std::string& text : c.never_says) EXPECT_EQ(box.text.find(text), std::string::npos) << c.name;
+    EXPECT_EQ(s.fs.changing_calls(), changes) << c.name;
+  }
 }
 
 TEST_F(MusicOperations, AMarkerThatCannotBeWrittenIsWrittenByTheNextRun) {
@@ -284,6 +324,7 @@ TEST_F(MusicOperations, AMarkerThatCannotBeWrittenIsWrittenByTheNextRun) {
   scene.profiles.fail_write(win_error::access_denied, "kivomus");
   restore();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(scene.prompts.asked().back().text.rfind(std::string(kMarkerFile) + " に書き込めません\n", 0), 0u);
   EXPECT_EQ(scene.marker(), 1);
   EXPECT_TRUE(scene.fs.exists(kJournal));
   restore();
@@ -299,6 +340,24 @@ TEST_F(MusicOperations, AnEditionPathTooLongIsRefusedBeforeAnythingChanges) {
   install();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
   EXPECT_EQ(scene.fs.changing_calls(), changes);
+}
+
+TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
+  const std::string deep = "Q:\\" + std::string(225, 'q') + "\\";
+  scene.environment.program = deep + "kivo68i.exe";
+  scene.fs.add_directory(deep);
+  scene.put(kEdition, Set::originals);
+  install();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_NE(scene.prompts.asked().back().text.find("長すぎる"), std::string::npos);
+  EXPECT_EQ(scene.holds(kEdition), Set::originals);
+
+  scene.put(kBackup, Set::fm);
+  scene.set_marker(2);
+  install();
+  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
+  install();
+  EXPECT_EQ(scene.prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
 }
 
 }  // namespace
