@@ -3,8 +3,8 @@
 // call, cut off after any change) and the states a user's own hands make
 // (marker lost or wrong, backup\ missing, partial, foreign or holding the other
 // set, a leftover backup2\, an old or garbled change record, read-only files,
-// files missing) — and presses both buttons from each, once cleanly, once with
-// every single call failing and once cut off after every change. After each run
+// files missing) — and presses both buttons from each, cleanly, with each
+// single call failing and cut off after each change (see picked). After each run
 // every file that existed must still exist somewhere in the edition folder (an
 // FM version may be on the CD), nothing may be reported as done that is not,
 // and the marker may never claim what the folders do not hold. The runs the
@@ -262,71 +262,47 @@ class Campaign {
 
 // ---- the states a user's disk reaches by hand
 
-enum class MarkerKind { missing, garbled, zero, one, two, seven };
-enum class BackupKind { absent, empty, partial_other, other, same, one_unrelated, unrelated };
-
 void put_content(MusicScene& s, const std::string& folder,
-                 const std::function<std::string(std::string_view)>& of, std::size_t count = 20,
-                 std::uint32_t attributes = file_attribute::archive) {
-  s.fs.add_directory(folder + "mp3");
-  s.fs.add_directory(folder + "movie");
-  const auto entries = replacement_list();
-  for (std::size_t i = 0; i < count && i < entries.size(); ++i)
-    s.fs.add_file(folder + std::string(entries[i]), of(entries[i]), attributes);
+                 const std::function<std::string(std::string_view)>& of, std::size_t count = 20) {
+  s.put(folder, Set::none);
+  for (std::size_t i = 0; i < count; ++i)
+    s.fs.add_file(folder + std::string(replacement_list()[i]), of(replacement_list()[i]));
 }
 
 std::function<std::string(std::string_view)> contents_of(Set set) {
   return set == Set::fm ? fm_of : original_of;
 }
+Set other_than(Set set) { return set == Set::fm ? Set::originals : Set::fm; }
 
-void set_marker_kind(MusicScene& s, MarkerKind kind) {
-  switch (kind) {
-    case MarkerKind::missing:
-      break;
-    case MarkerKind::garbled:
-      s.fs.add_file(kMarkerFile, "\x81\x40[KIVO\r\nKIVOMUS\r\n=\xff\r\n");
-      break;
-    case MarkerKind::zero:
-      s.set_marker(0);
-      break;
-    case MarkerKind::one:
-      s.set_marker(1);
-      break;
-    case MarkerKind::two:
-      s.set_marker(2);
-      break;
-    case MarkerKind::seven:
-      s.set_marker(7);
-      break;
-  }
-}
+struct Variant {
+  const char* name;
+  std::function<void(MusicScene&, Set in_use)> apply;
+};
 
-void put_backup(MusicScene& s, BackupKind kind, Set in_use) {
-  const Set other = in_use == Set::fm ? Set::originals : Set::fm;
-  switch (kind) {
-    case BackupKind::absent:
-      break;
-    case BackupKind::empty:
-      s.put(kBackup, Set::none);
-      break;
-    case BackupKind::partial_other:
-      put_content(s, kBackup, contents_of(other), 10);
-      break;
-    case BackupKind::other:
-      s.put(kBackup, other);
-      break;
-    case BackupKind::same:
-      s.put(kBackup, in_use);
-      break;
-    case BackupKind::one_unrelated:
-      s.put(kBackup, other);
-      s.fs.add_file(kBackup + std::string(replacement_list()[3]), unrelated_of(replacement_list()[3]));
-      break;
-    case BackupKind::unrelated:
-      put_content(s, kBackup, unrelated_of);
-      break;
-  }
-}
+const Variant kMarkers[] = {
+    {"no marker", [](MusicScene&, Set) {}},
+    {"garbled marker",
+     [](MusicScene& s, Set) { s.fs.add_file(kMarkerFile, "\x81\x40[KIVO\r\nKIVOMUS\r\n=\xff\r\n"); }},
+    {"marker 0", [](MusicScene& s, Set) { s.set_marker(0); }},
+    {"marker 1", [](MusicScene& s, Set) { s.set_marker(1); }},
+    {"marker 2", [](MusicScene& s, Set) { s.set_marker(2); }},
+    {"marker 7", [](MusicScene& s, Set) { s.set_marker(7); }},
+};
+
+const Variant kBackups[] = {
+    {"no backup", [](MusicScene&, Set) {}},
+    {"empty backup", [](MusicScene& s, Set) { s.put(kBackup, Set::none); }},
+    {"half the other set in backup",
+     [](MusicScene& s, Set in_use) { put_content(s, kBackup, contents_of(other_than(in_use)), 10); }},
+    {"other set in backup", [](MusicScene& s, Set in_use) { s.put(kBackup, other_than(in_use)); }},
+    {"same set in backup", [](MusicScene& s, Set in_use) { s.put(kBackup, in_use); }},
+    {"one unrelated file in backup",
+     [](MusicScene& s, Set in_use) {
+       s.put(kBackup, other_than(in_use));
+       s.fs.add_file(kBackup + std::string(replacement_list()[3]), unrelated_of(replacement_list()[3]));
+     }},
+    {"unrelated files in backup", [](MusicScene& s, Set) { put_content(s, kBackup, unrelated_of); }},
+};
 
 Start make_start(const std::string& name, const std::function<void(MusicScene&)>& set_up) {
   MusicScene s;
@@ -336,24 +312,15 @@ Start make_start(const std::string& name, const std::function<void(MusicScene&)>
 
 std::vector<Start> hand_made_states() {
   std::vector<Start> states;
-  const char* marker_names[] = {"no marker", "garbled marker", "marker 0",
-                                "marker 1",  "marker 2",       "marker 7"};
-  const char* backup_names[] = {"no backup",
-                                "empty backup",
-                                "half the other set in backup",
-                                "other set in backup",
-                                "same set in backup",
-                                "one unrelated file in backup",
-                                "unrelated files in backup"};
-  for (int m = 0; m < 6; ++m)
+  for (const Variant& marker : kMarkers)
     for (const Set in_use : {Set::originals, Set::fm})
-      for (int b = 0; b < 7; ++b)
+      for (const Variant& backup : kBackups)
         states.push_back(make_start(std::string(in_use == Set::fm ? "FM" : "originals") + " in use, " +
-                                        marker_names[m] + ", " + backup_names[b],
+                                        marker.name + ", " + backup.name,
                                     [&](MusicScene& s) {
                                       s.put(kEdition, in_use);
-                                      set_marker_kind(s, static_cast<MarkerKind>(m));
-                                      put_backup(s, static_cast<BackupKind>(b), in_use);
+                                      marker.apply(s, in_use);
+                                      backup.apply(s, in_use);
                                     }));
 
   // The three settled states, each with something more.
@@ -388,7 +355,6 @@ std::vector<Start> hand_made_states() {
         s.put(kTemporary, left);
       }));
     states.push_back(make_start(name + ", read-only files in use", [&](MusicScene& s) {
-      put_content(s, kEdition, contents_of(base.in_use), 20, file_attribute::read_only);
       settled(s);
       for (const std::string_view entry : replacement_list())
         s.fs.set_attributes(kEdition + std::string(entry), file_attribute::read_only);
