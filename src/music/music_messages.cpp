@@ -60,11 +60,9 @@ std::string first_installation_text(const ChangeReport& report, const std::strin
     case ChangeEnd::not_started:
       if (report.failure.code == music_error::backup_differs)
         return "backupフォルダに、使用中のファイルと内容の違うファイルがあります。\n" + report.failure.path +
-               "\n\nこのままインストールすると元のファイルが失われるおそれがあるため、FM音源版のインストール"
-               "を"
-               "中止しました。ファイルは何も変更していません。\nbackupフォルダのこのファイルを別の場所に移し"
-               "てから、"
-               "もう一度お試し下さい。";
+               "\n\nこのままインストールすると元のファイルが失われるおそれがあるため、"
+               "FM音源版のインストールを中止しました。ファイルは何も変更していません。\n"
+               "backupフォルダのこのファイルを別の場所に移してから、もう一度お試し下さい。";
       if (report.failure.code == music_error::source_missing)
         return "CD-ROMの「sashikae」フォルダにFM音源版のファイルがそろっていません。\n" +
                report.failure.path +
@@ -94,9 +92,8 @@ std::string swap_text(std::int32_t target, const ChangeReport& report, const std
   const std::string after = set_in_use_after(target);
   if (report.failure.code == music_error::no_backup_folder)
     return "backupフォルダが見つかりません。\n" + report.failure.path +
-           "\n\n入れ替えを行いませんでした。ファイルは何も変更していません（使用中のファイルはそのままです）"
-           "。"
-           "backupフォルダを元の場所に戻してから、もう一度お試し下さい。";
+           "\n\n入れ替えを行いませんでした。ファイルは何も変更していません"
+           "（使用中のファイルはそのままです）。backupフォルダを元の場所に戻してから、もう一度お試し下さい。";
   if (report.failure.code == music_error::temporary_missing)
     return "前回中断されたファイルの入れ替えを続けられません。\n入れ替えの途中でファイルを保存していた"
            "backup2フォルダが見つかりません。\n" +

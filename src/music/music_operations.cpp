@@ -197,9 +197,9 @@ void Operation::swap(std::int32_t target) {
     for (std::size_t i = 0; i < unsaved.size() && i < 5; ++i) list += unsaved[i] + "\n";
     if (unsaved.size() > 5) list += "ほか" + std::to_string(unsaved.size() - 5) + "個\n";
     if (!services_.prompts.confirm("backupフォルダに、次のファイルに代わるファイルがありません。\n" + list +
-                                   "\nこのまま入れ替えると、これらのファイルはbackupフォルダに移り、Kivoのフ"
-                                   "ォルダからはなくなります。"
-                                   "\n入れ替えますか？（「いいえ」を選ぶと、ファイルは何も変更しません。）"))
+                                   "\nこのまま入れ替えると、これらのファイルはbackupフォルダに移り、"
+                                   "Kivoのフォルダからはなくなります。\n"
+                                   "入れ替えますか？（「いいえ」を選ぶと、ファイルは何も変更しません。）"))
       return;
   }
   ChangeReport report;
