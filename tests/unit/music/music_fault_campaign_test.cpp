@@ -109,16 +109,23 @@ struct Figures {
   int unrecovered = 0;
 };
 
-// Every call and every kill point with KIVO_FULL_CAMPAIGN set (a few minutes);
-// otherwise the first, the last and some between of each kind, which reach
-// every branch in seconds.
-std::vector<int> picked(int first, int last) {
+// How many of the calls and kill points of a run to try: every one with
+// KIVO_FULL_CAMPAIGN set (a few minutes); otherwise the first, the middle and
+// the last of each kind from the states made by hand and the settled ones, and
+// the first of each kind from the states the runs leave, which keeps the
+// campaign within seconds even in a debug build.
+enum class Sweep { first, some };
+
+bool full_campaign() {
   static const bool full = std::getenv("KIVO_FULL_CAMPAIGN") != nullptr;
+  return full;
+}
+
+std::vector<int> picked(int first, int last, Sweep sweep) {
   std::set<int> picks;
-  const int n = last - first + 1;
-  for (int i = 0; i < n; ++i)
-    if (full || n <= 6 || i < 2 || i >= n - 2 || i == n / 3 || i == n / 2 || i == 2 * n / 3)
-      picks.insert(first + i);
+  for (int i = first; i <= last; ++i)
+    if (full_campaign() || i == first || (sweep == Sweep::some && (i == last || i == (first + last) / 2)))
+      picks.insert(i);
   return {picks.begin(), picks.end()};
 }
 
@@ -133,6 +140,12 @@ class Campaign {
  public:
   Figures figures;
 
+ private:
+  std::map<FsOp, int> last_calls_;  // what the last run did
+  int last_writes_ = 0;
+  int last_changes_ = 0;
+
+ public:
   // Counts a finding; the first few of each kind are spelled out.
   static void found(int& counter, const std::string& text) {
     if (++counter <= 3) ADD_FAILURE() << text;
@@ -159,12 +172,18 @@ class Campaign {
                                          : marker_claim_holds(s.fs, marker_before) && !s.fs.exists(kJournal);
     const std::string print_before = fingerprint(s.fs);
     const auto contents_before = listed_contents(s.fs);
+    std::map<FsOp, int> calls_before;
+    for (const FsOp op : kOps) calls_before[op] = s.fs.calls(op);
+    const int changes_before = s.fs.changing_calls();
     if (fault.inject) fault.inject(s);
     ++figures.runs;
     try {
       press(s, button);
     } catch (const fake::SimulatedCrash&) {
     }
+    for (const FsOp op : kOps) last_calls_[op] = s.fs.calls(op) - calls_before[op];
+    last_writes_ = s.profiles.writes();
+    last_changes_ = s.fs.changing_calls() - changes_before;
     s.fs.clear_faults();
     const std::string what = start.name + ", " + (button == Button::install ? "install" : "restore") +
                              (fault.what.empty() ? "" : ", " + fault.what) +
@@ -219,9 +238,10 @@ class Campaign {
     }
   }
 
-  // Every run from one state: clean (answering yes, then no), every single
-  // failure and every kill point. Calls `left` with each state a run leaves.
-  void run_all(const Start& start,
+  // The runs from one state: clean (answering no, then yes), and with single
+  // failures and kill points as `sweep` picks them. Calls `left` with each
+  // state a faulty run leaves.
+  void run_all(const Start& start, Sweep sweep,
                const std::function<void(Button, const std::string&, fake::FakeFileSystem)>& left) {
     ++figures.states;
     if (start.goal) {
@@ -229,28 +249,23 @@ class Campaign {
       check_recovery(start, true);
     }
     for (const Button button : {Button::install, Button::restore}) {
-      // A clean run tells how many calls of each kind there are to fail.
-      MusicScene clean;
-      clean.fs = start.fs;
-      clean.prompts.unscripted_answer = true;
-      std::map<FsOp, int> before;
-      for (const FsOp op : kOps) before[op] = clean.fs.calls(op);
-      const int changes_before = clean.fs.changing_calls();
-      press(clean, button);
-      run(start, button, {}, true);
       run(start, button, {}, false);
-
+      // The clean run tells how many calls of each kind there are to fail.
+      run(start, button, {}, true);
+      const std::map<FsOp, int> calls = last_calls_;
+      const int writes = last_writes_;
+      const int changes = last_changes_;
       std::vector<Fault> faults;
       for (const FsOp op : kOps)
-        for (const int nth : picked(1, clean.fs.calls(op) - before[op]))
+        for (const int nth : picked(1, calls.at(op), sweep))
           faults.push_back({[op, nth](MusicScene& s) { s.fs.fail(op, win_error::access_denied, "", nth, 1); },
                             "call " + std::to_string(nth) + " of operation " +
                                 std::to_string(static_cast<int>(op)) + " failing"});
-      for (const int nth : picked(1, clean.profiles.writes()))
+      for (const int nth : picked(1, writes, sweep))
         faults.push_back({[nth](MusicScene& s) { s.profiles.fail_write(win_error::access_denied, "", nth); },
                           "profile write " + std::to_string(nth) + " failing"});
       figures.operations_failed += static_cast<int>(faults.size());
-      for (const int k : picked(0, clean.fs.changing_calls() - changes_before - 1)) {
+      for (const int k : picked(0, changes - 1, sweep)) {
         ++figures.kill_points;
         faults.push_back({[k](MusicScene& s) { s.fs.crash_after(s.fs.changing_calls() + k); },
                           "killed after " + std::to_string(k) + " changes", true});
@@ -411,25 +426,26 @@ TEST(MusicStateCampaign, NoFileIsLostNoFailureLooksLikeSuccessAndTheMarkerNeverL
       if (origin.marker != 0) s.set_marker(origin.marker);
       if (!origin.cd_in) s.fs.add_drive('Q', false);
     });
-    campaign.run_all(settled, [&](Button button, const std::string& what, fake::FakeFileSystem fs) {
-      if (button != origin.goal.button || !seen.insert(fingerprint(fs)).second) return;
-      left_by_runs.push_back(Start{std::string(origin.name) + " left by " + what, fs, origin.goal, true});
-      // The user removes backup2\ before pressing again.
-      if (fs.exists(kTemporaryFolder) && fs.exists(kJournal)) {
-        MusicScene s;
-        s.fs = fs;
-        for (const std::string& path : s.fs.files_below(kTemporary)) s.remove(path);
-        for (const char* sub : {"mp3", "movie", ""}) s.fs.remove_directory(kTemporary + std::string(sub));
-        if (seen.insert(fingerprint(s.fs)).second)
-          left_by_runs.push_back(
-              Start{std::string(origin.name) + " left by " + what + ", backup2 then removed", s.fs,
-                    std::nullopt, true});
-      }
-    });
+    campaign.run_all(
+        settled, Sweep::some, [&](Button button, const std::string& what, fake::FakeFileSystem fs) {
+          if (button != origin.goal.button || !seen.insert(fingerprint(fs)).second) return;
+          left_by_runs.push_back(Start{std::string(origin.name) + " left by " + what, fs, origin.goal, true});
+          // The user removes backup2\ before pressing again.
+          if (fs.exists(kTemporaryFolder) && fs.exists(kJournal)) {
+            MusicScene s;
+            s.fs = fs;
+            for (const std::string& path : s.fs.files_below(kTemporary)) s.remove(path);
+            for (const char* sub : {"mp3", "movie", ""}) s.fs.remove_directory(kTemporary + std::string(sub));
+            if (seen.insert(fingerprint(s.fs)).second)
+              left_by_runs.push_back(
+                  Start{std::string(origin.name) + " left by " + what + ", backup2 then removed", s.fs,
+                        std::nullopt, true});
+          }
+        });
   }
   const auto ignore = [](Button, const std::string&, const fake::FakeFileSystem&) {};
-  for (const Start& start : states) campaign.run_all(start, ignore);
-  for (const Start& start : left_by_runs) campaign.run_all(start, ignore);
+  for (const Start& start : states) campaign.run_all(start, Sweep::some, ignore);
+  for (const Start& start : left_by_runs) campaign.run_all(start, Sweep::first, ignore);
 
   const Figures& f = campaign.figures;
   std::cout << "[campaign] states " << f.states << " (" << states.size() << " made by hand, "
