@@ -68,16 +68,70 @@ bool ExchangeSteps::fm_source_complete() {
   return true;
 }
 
+bool ExchangeSteps::backups_match_in_use() {
+  for (const std::string_view entry : replacement_list()) {
+    const std::string original = folders_.edition + std::string(entry);
+    const std::string saved = folders_.backup + std::string(entry);
+    if (!fs_.is_file(saved) || !fs_.is_file(original)) continue;
+    bool same = false;
+    if (!identical(original, saved, same, StepAction::verify)) return false;
+    bool fm = false;
+    if (!same && !check_fm_version(entry, original, fm)) return false;
+    if (!same && !fm) return fail(StepAction::back_up, saved, music_error::backup_differs);
+  }
+  return true;
+}
+
+bool ExchangeSteps::check_fm_version(std::string_view entry, const std::string& path, bool& fm) {
+  fm = false;
+  return !fs_.is_file(path) ||
+         identical(path, folders_.fm_source + std::string(entry), fm, StepAction::verify);
+}
+
+bool ExchangeSteps::survey_against_cd(Survey& survey) {
+  for (const std::string_view entry : replacement_list()) {
+    for (const bool saved : {false, true}) {
+      const std::string path = (saved ? folders_.backup : folders_.edition) + std::string(entry);
+      if (!fs_.is_file(path)) continue;
+      bool fm = false;
+      if (!check_fm_version(entry, path, fm)) return false;
+      ++(saved ? (fm ? survey.saved_fm : survey.saved_other) : (fm ? survey.in_use_fm : survey.in_use_other));
+    }
+  }
+  return true;
+}
+
+std::vector<std::string> ExchangeSteps::in_use_without_saved() {
+  std::vector<std::string> unsaved;
+  for (const std::string_view entry : replacement_list())
+    if (fs_.is_file(folders_.edition + std::string(entry)) &&
+        !fs_.is_file(folders_.backup + std::string(entry)))
+      unsaved.push_back(folders_.edition + std::string(entry));
+  return unsaved;
+}
+
+bool ExchangeSteps::temporary_present(bool rename_may_be_done) {
+  if (fs_.is_directory(without_trailing_backslash(folders_.temporary))) return true;
+  // Once backup2\ has become backup\, backup\ holds the set saved from the
+  // edition; with backup2\ gone and no such file there, that set is gone.
+  if (rename_may_be_done)
+    for (const std::string_view entry : replacement_list())
+      if (fs_.is_file(folders_.backup + std::string(entry))) return true;
+  return fail(StepAction::copy, folders_.temporary, music_error::temporary_missing);
+}
+
 bool ExchangeSteps::back_up_originals() {
   if (!make_media_folders(folders_.backup)) return false;
   for (const std::string_view entry : replacement_list()) {
     const std::string original = folders_.edition + std::string(entry);
     const std::string saved = folders_.backup + std::string(entry);
-    // A file already in backup\ is what an earlier installation saved there:
-    // it stays, and counts as the saved original. A file the edition does not
-    // have needs no saving.
+    // A file already in backup\ stays; backups_match_in_use has found it
+    // identical to the original. A file the edition does not have, or that is
+    // the FM version already, needs no saving.
+    bool fm = false;
     if (!fs_.is_file(saved) && fs_.is_file(original)) {
-      if (!verified_copy(original, saved, true, StepAction::back_up)) return false;
+      if (!check_fm_version(entry, original, fm)) return false;
+      if (!fm && !verified_copy(original, saved, true, StepAction::back_up)) return false;
     }
     progress_.step(original);
   }
@@ -93,8 +147,11 @@ bool ExchangeSteps::install_fm_versions() {
     if (fs_.is_file(target)) {
       if (!identical(target, source, already, StepAction::verify)) return false;
       if (!already) {
+        bool saved_same = false;
         if (!fs_.is_file(saved)) return fail(StepAction::copy, target, music_error::not_saved);
-        // The saved copy exists, so a read-only original may be replaced.
+        if (!identical(target, saved, saved_same, StepAction::verify)) return false;
+        if (!saved_same) return fail(StepAction::copy, target, music_error::not_saved);
+        // An identical copy is saved, so a read-only original may be replaced.
         if (const Status cleared = clear_read_only(fs_, target); cleared.failed())
           return fail(StepAction::copy, target, cleared.code);
       }
@@ -208,7 +265,14 @@ void ExchangeSteps::remove_interrupted_copies() {
 bool ExchangeSteps::discard_temporary() {
   for (const std::string_view entry : replacement_list()) {
     const std::string kept = folders_.temporary + std::string(entry);
-    if (fs_.is_file(kept) && !delete_our_file(kept)) return false;
+    if (!fs_.is_file(kept)) continue;
+    // A copy goes only while the file it was made from is still in use.
+    bool same = false;
+    const std::string in_use = folders_.edition + std::string(entry);
+    if (!fs_.is_file(in_use)) return fail(StepAction::delete_file, kept, music_error::not_saved);
+    if (!identical(kept, in_use, same, StepAction::verify)) return false;
+    if (!same) return fail(StepAction::delete_file, kept, music_error::not_saved);
+    if (!delete_our_file(kept)) return false;
   }
   for (const char* sub : {"mp3\\", "movie\\", ""})
     if (!remove_folder_if_present(folders_.temporary + sub)) return false;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "music/music_folders.h"
 #include "music/music_progress_view.h"
@@ -24,6 +25,9 @@ inline constexpr std::uint32_t contents_differ = 0x20000001;  // a copy is not i
 inline constexpr std::uint32_t not_saved = 0x20000002;        // no verified copy, so the file was left alone
 inline constexpr std::uint32_t source_missing = 0x20000003;   // an FM version is missing on the CD
 inline constexpr std::uint32_t no_backup_folder = 0x20000004;
+inline constexpr std::uint32_t backup_differs = 0x20000005;     // a file in backup\ is not the one in use
+inline constexpr std::uint32_t temporary_missing = 0x20000006;  // backup2\ went away in the middle of a swap
+inline constexpr std::uint32_t marker_unwritable = 0x20000007;
 }  // namespace music_error
 
 enum class StepAction {
@@ -54,10 +58,27 @@ class ExchangeSteps {
 
   // First installation.
   bool fm_source_complete();
+  // A file already in backup\ counts as the saved original only when it is
+  // identical to the file in use; any other is named as the failure.
+  bool backups_match_in_use();
+  // How many files in use and in backup\ are, or are not, the CD's FM versions.
+  struct Survey {
+    int in_use_fm = 0;
+    int in_use_other = 0;
+    int saved_fm = 0;
+    int saved_other = 0;
+  };
+  // False, with the failure recorded, when a file cannot be compared.
+  bool survey_against_cd(Survey& survey);
   bool back_up_originals();    // into backup\, keeping any backup already there
   bool install_fm_versions();  // over originals whose backup exists
 
   // Swap.
+  // Files in use that have no counterpart in backup\: a swap moves them to
+  // backup\ and leaves the edition without them.
+  std::vector<std::string> in_use_without_saved();
+  // Before a swap resumes past saving: backup2\ must still hold what was saved.
+  bool temporary_present(bool rename_may_be_done);
   bool save_files_in_use();  // edition -> backup2\ (a missing file is saved as missing)
   bool bring_back_saved();   // backup\ -> edition
   bool delete_saved();       // backup\ files now verified in the edition folder
@@ -73,6 +94,9 @@ class ExchangeSteps {
 
  private:
   bool identical(const std::string& a, const std::string& b, bool& same, StepAction action);
+  // Whether a file is already the FM version (it then needs no saving and is
+  // not replaced); false, with the failure recorded, when it cannot be compared.
+  bool check_fm_version(std::string_view entry, const std::string& path, bool& fm);
   bool verified_copy(const std::string& from, const std::string& to, bool keep_existing, StepAction action);
   bool delete_our_file(const std::string& path);
   bool remove_folder_if_present(const std::string& folder);

@@ -24,7 +24,7 @@ ChangeReport MusicChange::finish(ChangeKind kind, std::int32_t target) {
   try {
     marker_.write_integer(std::string(kMarkerSection), std::string(kMarkerKey), target);
   } catch (const UserError&) {
-    steps_.fail(StepAction::record, marker_.file(), win_error::write_fault);
+    steps_.fail(StepAction::record, marker_.file(), music_error::marker_unwritable);
     return failed(ChangeEnd::stopped, ChangePhase::marker);
   }
   // The marker must be on the disk before the journal that could rewrite it goes.
@@ -42,8 +42,9 @@ ChangeReport MusicChange::finish(ChangeKind kind, std::int32_t target) {
 ChangeReport MusicChange::first_installation(ChangePhase from) {
   ChangeReport report;
   if (from <= ChangePhase::install && !steps_.fm_source_complete())
-    return failed(ChangeEnd::not_started, from);
+    return failed(from <= ChangePhase::backup ? ChangeEnd::not_started : ChangeEnd::stopped, from);
   if (from <= ChangePhase::backup) {
+    if (!steps_.backups_match_in_use()) return failed(ChangeEnd::not_started, from);
     if (!enter(ChangeKind::first_installation, 1, ChangePhase::backup, report)) {
       report.end = ChangeEnd::not_started;
       return report;
@@ -79,6 +80,9 @@ ChangeReport MusicChange::undo_save() {
 
 ChangeReport MusicChange::swap(std::int32_t target, ChangePhase from) {
   ChangeReport report;
+  if (from > ChangePhase::save && from < ChangePhase::marker &&
+      !steps_.temporary_present(from == ChangePhase::rename))
+    return failed(ChangeEnd::stopped, from);
   if (from <= ChangePhase::save) {
     if (!enter(ChangeKind::swap, target, ChangePhase::save, report)) {
       report.end = ChangeEnd::not_started;
@@ -93,6 +97,8 @@ ChangeReport MusicChange::swap(std::int32_t target, ChangePhase from) {
   }
   if (from <= ChangePhase::restore) {
     if (!enter(ChangeKind::swap, target, ChangePhase::restore, report)) {
+      // Resumed here, the journal still says restore: files may be half exchanged.
+      if (from > ChangePhase::save) return report;
       // The journal still says save: nothing but backup2\ has changed yet.
       const StepFailure cause = report.failure;
       ChangeReport undone = undo_save();

@@ -17,10 +17,11 @@ MusicFolders make_music_folders(std::string_view edition_folder, std::string_vie
   return folders;
 }
 
-std::string longest_music_path(const MusicFolders& folders) {
+std::string longest_music_path(const MusicFolders& folders, bool reads_cd) {
   std::string longest;
   for (const std::string_view entry : replacement_list()) {
     for (const std::string* folder : {&folders.temporary, &folders.fm_source}) {
+      if (folder == &folders.fm_source && !reads_cd) continue;
       const std::string path = *folder + std::string(entry);
       // Every copy goes through a temporary name beside its destination first.
       for (std::string candidate : {path, temporary_name_for(path)})

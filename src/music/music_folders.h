@@ -19,8 +19,8 @@ struct MusicFolders {
 MusicFolders make_music_folders(std::string_view edition_folder, std::string_view program_path);
 
 // The longest path any step builds, so that it can be refused before anything
-// is changed rather than half way.
-std::string longest_music_path(const MusicFolders& folders);
+// is changed rather than half way. Only a first installation reads the CD.
+std::string longest_music_path(const MusicFolders& folders, bool reads_cd);
 
 inline constexpr std::string_view kMarkerEntry = "mp3\\kivomus.ini";
 inline constexpr std::string_view kMarkerSection = "KIVO";

@@ -45,6 +45,8 @@ std::string reason_text(FileSystem& fs, std::uint32_t code) {
       return "CD-ROMにこのファイルが見つかりません。";
     case music_error::no_backup_folder:
       return "backupフォルダが見つかりません。";
+    case music_error::backup_differs:
+      return "backupフォルダのこのファイルは、使用中のファイルと内容が違います。";
     default:
       return trimmed_error_text(fs, code);
   }
@@ -56,6 +58,11 @@ constexpr const char* kTryAgain =
 std::string first_installation_text(const ChangeReport& report, const std::string& cause) {
   switch (report.end) {
     case ChangeEnd::not_started:
+      if (report.failure.code == music_error::backup_differs)
+        return "backupフォルダに、使用中のファイルと内容の違うファイルがあります。\n" + report.failure.path +
+               "\n\nこのままインストールすると元のファイルが失われるおそれがあるため、"
+               "FM音源版のインストールを中止しました。ファイルは何も変更していません。\n"
+               "backupフォルダのこのファイルを別の場所に移してから、もう一度お試し下さい。";
       if (report.failure.code == music_error::source_missing)
         return "CD-ROMの「sashikae」フォルダにFM音源版のファイルがそろっていません。\n" +
                report.failure.path +
@@ -83,6 +90,16 @@ std::string first_installation_text(const ChangeReport& report, const std::strin
 std::string swap_text(std::int32_t target, const ChangeReport& report, const std::string& cause) {
   const std::string before = set_in_use_before(target);
   const std::string after = set_in_use_after(target);
+  if (report.failure.code == music_error::no_backup_folder)
+    return "backupフォルダが見つかりません。\n" + report.failure.path +
+           "\n\n入れ替えを行いませんでした。ファイルは何も変更していません"
+           "（使用中のファイルはそのままです）。backupフォルダを元の場所に戻してから、もう一度お試し下さい。";
+  if (report.failure.code == music_error::temporary_missing)
+    return "前回中断されたファイルの入れ替えを続けられません。\n入れ替えの途中でファイルを保存していた"
+           "backup2フォルダが見つかりません。\n" +
+           report.failure.path +
+           "\n\nファイルは何も変更していません。backup2フォルダを（ごみ箱などから）元の場所に戻してから、"
+           "もう一度どちらかのボタンを押して下さい。";
   switch (report.end) {
     case ChangeEnd::not_started:
     case ChangeEnd::undone:
@@ -121,6 +138,7 @@ std::string swap_text(std::int32_t target, const ChangeReport& report, const std
 }  // namespace
 
 std::string failure_text(FileSystem& fs, const StepFailure& failure) {
+  if (failure.code == music_error::marker_unwritable) return failure.path + " に書き込めません";
   return std::string(action_text(failure.action)) + "。\n" + failure.path + "\n" +
          reason_text(fs, failure.code);
 }

@@ -1,9 +1,11 @@
 #include "music/music_operations.h"
 
 #include <optional>
+#include <vector>
 
 #include "app/path_parts.h"
 #include "app/profile_accessor.h"
+#include "file_tables.h"
 #include "music/edition_locator.h"
 #include "music/music_change.h"
 #include "music/music_messages.h"
@@ -32,7 +34,7 @@ class Operation {
   void run(Button button);
 
  private:
-  bool paths_fit();
+  bool paths_fit(bool reads_cd);
   // True when the operation may go on to act on the marker.
   bool settle_unfinished_change();
   bool settle_leftover_temporary();
@@ -48,8 +50,8 @@ class Operation {
   MusicChange change_;
 };
 
-bool Operation::paths_fit() {
-  const std::string longest = longest_music_path(folders_);
+bool Operation::paths_fit(bool reads_cd) {
+  const std::string longest = longest_music_path(folders_, reads_cd);
   if (path_fits(longest)) return true;
   services_.prompts.error("Kivoのフォルダのパスが長すぎるため、ファイルを入れ替えられません。\n" + longest +
                           "\n\nファイルは何も変更していません。");
@@ -94,12 +96,17 @@ bool Operation::settle_unfinished_change() {
   if (!journal_.exists()) return settle_leftover_temporary();
   const std::optional<JournalState> state = journal_.read();
   if (!state) {
-    services_.prompts.error("前回の入れ替えの記録ファイルが読めません。\n" + journal_.path() +
-                            "\n\nKivoのフォルダ、backupフォルダ、backup2フォルダの中身を確認して下さい。"
-                            "ファイルは何も変更していません。");
+    services_.prompts.error(
+        "前回の入れ替えの記録ファイルが読めません。\n" + journal_.path() +
+        "\n\nファイルは何も変更していません。この記録ファイルは入れ替えの途中にだけ作られるものです。"
+        "Kivoのフォルダ、backupフォルダ、backup2フォルダのファイルを確認し、必要なファイルを別の場所に"
+        "控えてから、この記録ファイルを削除して、もう一度ボタンを押して下さい。");
     return false;
   }
   ChangeReport report;
+  if (state->kind == ChangeKind::first_installation && state->phase == ChangePhase::install &&
+      !paths_fit(true))
+    return false;
   if (state->kind == ChangeKind::first_installation && state->phase == ChangePhase::backup) {
     // Only backups were being made: the edition folder is as it was.
     steps_.remove_interrupted_copies();
@@ -141,6 +148,33 @@ void Operation::first_installation() {
                             "\n\nFM音源版のインストールを中止しました。ファイルは何も変更していません。");
     return;
   }
+  if (!paths_fit(true)) return;
+  // Without a marker, the FM versions saved in backup\ beside files that are
+  // not the FM versions are what a restore leaves: offer the swap, never
+  // decide it silently.
+  ExchangeSteps::Survey survey;
+  if (!steps_.fm_source_complete() || !steps_.survey_against_cd(survey)) {
+    tell(ChangeKind::first_installation, 1,
+         ChangeReport{ChangeEnd::not_started, ChangePhase::backup, steps_.failure()});
+    return;
+  }
+  const int entries = static_cast<int>(replacement_list().size());
+  if (survey.in_use_other == 0 && survey.in_use_fm > 0 && survey.saved_other == 0) {
+    services_.prompts.information(
+        "Kivoのフォルダでは、すでにFM音源版のファイルが使われています。\nbackupフォルダに元のファイルが"
+        "ないため、ファイルは何も変更していません。");
+    return;
+  }
+  if (survey.saved_fm == entries && survey.in_use_fm == 0 && survey.in_use_other > 0) {
+    if (services_.prompts.confirm(
+            "backupフォルダにFM音源版のファイルがそろっていて、Kivoのフォルダでは別のファイル（元のファイル）"
+            "が使われています。「オリジナルに戻す」の後で、状態の記録\n" +
+            folders_.marker +
+            "\nが失われたと考えられます。\n\nbackupフォルダのFM音源版と使用中のファイルを入れ替えますか？\n"
+            "（「いいえ」を選ぶと、ファイルは何も変更しません。）"))
+      swap(1);
+    return;
+  }
   ChangeReport report;
   {
     ProgressShown shown(services_.progress);
@@ -156,6 +190,18 @@ void Operation::swap(std::int32_t target) {
     tell(ChangeKind::swap, target, refused);
     return;
   }
+  // A file in use with nothing under its name in backup\ would leave the
+  // edition folder: say so first.
+  if (const std::vector<std::string> unsaved = steps_.in_use_without_saved(); !unsaved.empty()) {
+    std::string list;
+    for (std::size_t i = 0; i < unsaved.size() && i < 5; ++i) list += unsaved[i] + "\n";
+    if (unsaved.size() > 5) list += "ほか" + std::to_string(unsaved.size() - 5) + "個\n";
+    if (!services_.prompts.confirm("backupフォルダに、次のファイルに代わるファイルがありません。\n" + list +
+                                   "\nこのまま入れ替えると、これらのファイルはbackupフォルダに移り、"
+                                   "Kivoのフォルダからはなくなります。\n"
+                                   "入れ替えますか？（「いいえ」を選ぶと、ファイルは何も変更しません。）"))
+      return;
+  }
   ChangeReport report;
   {
     ProgressShown shown(services_.progress);
@@ -165,7 +211,7 @@ void Operation::swap(std::int32_t target) {
 }
 
 void Operation::run(Button button) {
-  if (!paths_fit() || !settle_unfinished_change()) return;
+  if (!paths_fit(false) || !settle_unfinished_change()) return;
   const std::int32_t marker = read_marker(services_.fs, services_.profiles, folders_.marker);
   if (button == Button::install) {
     if (marker == 0)

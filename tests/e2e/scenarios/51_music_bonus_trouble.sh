@@ -1,5 +1,6 @@
-# The music bonus when something is in the way: a read-only original, a file
-# of the user's own in backup\, and a Start menu without the edition's shortcut.
+# The music bonus when something is in the way: a file of another tool under a
+# listed name in backup\, a read-only original, a file of the user's own in
+# backup\, a lost marker, and a Start menu without the edition's shortcut.
 # shellcheck source=../music/edition.sh
 source "$E2E_DIR/music/edition.sh"
 
@@ -9,6 +10,19 @@ start_program
 drv wait-window Form1
 drv click Form1.BtnWinsasikae
 drv wait-window winsasi1
+
+# A file in backup\ that is not the original: the first installation names it
+# and changes nothing.
+mkdir -p "$(music_edition_dir)/backup/mp3"
+printf 'older tool\r\n' >"$(music_edition_dir)/backup/mp3/kv05_forest.mp3"
+drv click winsasi1.Button1
+drv msgbox $'backupフォルダに、使用中のファイルと内容の違うファイルがあります。\nC:\\Games\\KivoWin\\backup\\mp3\\kv05_forest.mp3'
+shot music_backup_differs
+drv msgbox-press OK
+music_expect_set "" originals
+[[ $(cat "$(music_edition_dir)/backup/mp3/kv05_forest.mp3") == $'older tool\r' ]] || scenario_fail "the other tool's file changed"
+[[ ! -e $(music_edition_dir)/mp3/kivomus.ini ]] || scenario_fail "a marker was written"
+rm -r "$(music_edition_dir)/backup"
 
 music_press Button1
 drv expect-no-msgbox winsasi1
@@ -44,13 +58,28 @@ rm "$(music_edition_dir)/backup/mp3/mine.txt"
 music_finish_interrupted_swap
 music_expect_originals_in_use
 
+# The marker lost after a restore: the install asks before it swaps, and a
+# "no" changes nothing.
+rm "$(music_edition_dir)/mp3/kivomus.ini"
+drv click winsasi1.Button1
+drv msgbox "backupフォルダにFM音源版のファイルがそろっていて"
+shot music_marker_lost
+drv msgbox-press "いいえ(&N)"
+music_expect_set "" originals
+music_expect_set backup fm
+drv click winsasi1.Button1
+drv msgbox "backupフォルダにFM音源版のファイルがそろっていて"
+drv msgbox-press "はい(&Y)"
+drv --timeout 120 idle winsasi1
+drv expect-no-msgbox winsasi1
+music_expect_fm_in_use
+
 # Without the shortcut the edition is not found and nothing changes.
 wine "$MUSIC_LINK_TOOL" --remove >/dev/null
 drv click winsasi1.Button1
 drv expect-msgbox 情報 "Kivoをこのマシン上に検出できませんでした。" OK
 drv msgbox-press OK
-music_expect_set "" originals
-music_expect_set backup fm
+music_expect_fm_in_use
 drv click winsasi1.Button3
 drv click Form1.BtnSyuuryou
 expect_program_exit_code 0

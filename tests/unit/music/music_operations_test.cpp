@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "music_scene.h"
 
 namespace kivo::music_test {
@@ -101,18 +103,66 @@ TEST_F(MusicOperations, AnyMarkerOtherThanZeroOrOneSwapsToTheFmVersions) {
   EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
 }
 
-TEST_F(MusicOperations, FirstInstallationKeepsBackupsAlreadyThere) {
-  scene.put(kEdition, Set::originals);
+TEST_F(MusicOperations, AFileInBackupCountsAsSavedOnlyWhenIdenticalToTheOneInUse) {
   const auto entries = replacement_list();
-  for (std::size_t i : {0u, 5u, 19u}) scene.fs.add_file(kBackup + std::string(entries[i]), "EARLIER BACKUP");
-  install();
-  EXPECT_TRUE(scene.prompts.asked().empty());
-  EXPECT_EQ(scene.holds(kEdition), Set::fm);
-  EXPECT_EQ(scene.marker(), 1);
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const bool earlier = i == 0 || i == 5 || i == 19;
-    EXPECT_EQ(scene.fs.read(kBackup + std::string(entries[i])),
-              earlier ? "EARLIER BACKUP" : original_of(entries[i]));
+  const std::string differing = kBackup + std::string(entries[5]);
+  struct Case {
+    const char* name;
+    std::function<void(MusicScene&)> in_backup;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"identical copies",
+       [&](MusicScene& s) {
+         for (std::size_t i : {0u, 5u, 19u})
+           s.fs.add_file(kBackup + std::string(entries[i]), original_of(entries[i]));
+       },
+       false},
+      {"a file of another tool", [&](MusicScene& s) { s.fs.add_file(differing, "EARLIER BACKUP"); }, true},
+  };
+  for (const Case& c : cases) {
+    MusicScene s;
+    s.put(kEdition, Set::originals);
+    c.in_backup(s);
+    const auto before = s.fs.read(differing);
+    const int changes = s.fs.changing_calls();
+    install_fm_versions(s.services);
+    if (!c.refused) {
+      EXPECT_TRUE(s.settled(Set::fm, Set::originals, 1)) << c.name;
+      EXPECT_TRUE(s.prompts.asked().empty()) << c.name;
+      continue;
+    }
+    ASSERT_EQ(s.prompts.asked().size(), 1u) << c.name;
+    EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::error) << c.name;
+    EXPECT_EQ(
+        s.prompts.asked()[0].text.rfind(
+            "backupフォルダに、使用中のファイルと内容の違うファイルがあります。\n" + differing + "\n", 0),
+        0u)
+        << c.name;
+    EXPECT_NE(s.prompts.asked()[0].text.find("ファイルは何も変更していません"), std::string::npos) << c.name;
+    EXPECT_EQ(s.fs.changing_calls(), changes) << c.name;
+    EXPECT_EQ(s.fs.read(differing), before) << c.name;
+    EXPECT_FALSE(s.fs.exists(kMarkerFile)) << c.name;
+  }
+}
+
+TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUserSaysSo) {
+  for (const bool yes : {false, true}) {
+    MusicScene s;
+    s.put(kEdition, Set::originals);
+    s.put(kBackup, Set::fm);
+    s.prompts.answer({yes});
+    const int changes = s.fs.changing_calls();
+    install_fm_versions(s.services);
+    ASSERT_EQ(s.prompts.asked().size(), 1u);
+    EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::confirm);
+    EXPECT_NE(s.prompts.asked()[0].text.find(kMarkerFile), std::string::npos);
+    if (yes) {
+      EXPECT_TRUE(s.settled(Set::fm, Set::originals, 1));
+    } else {
+      EXPECT_EQ(s.fs.changing_calls(), changes);
+      EXPECT_FALSE(s.fs.exists(kMarkerFile));
+    }
   }
 }
 
@@ -155,8 +205,17 @@ TEST_F(MusicOperations, AnOriginalTheEditionLacksStaysAbsentAfterARestoreButTheF
   install();
   EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
   EXPECT_FALSE(scene.fs.exists(kBackup + entry));
+  // The restore says which file in use has nothing to come back in its place,
+  // and goes on only when told to.
+  const int changes = scene.fs.changing_calls();
   restore();
-  EXPECT_TRUE(scene.prompts.asked().empty());
+  ASSERT_EQ(scene.prompts.asked().size(), 1u);
+  EXPECT_EQ(scene.prompts.asked()[0].kind, BoxKind::confirm);
+  EXPECT_NE(scene.prompts.asked()[0].text.find(kEdition + entry + "\n"), std::string::npos);
+  EXPECT_EQ(scene.fs.changing_calls(), changes);
+  scene.prompts.answer({true});
+  restore();
+  EXPECT_EQ(scene.prompts.asked().size(), 2u);
   EXPECT_FALSE(scene.fs.exists(kEdition + entry));
   EXPECT_EQ(scene.fs.read(kBackup + entry), fm_of(entry));
   EXPECT_EQ(scene.marker(), 2);
@@ -214,13 +273,53 @@ TEST_F(MusicOperations, ALeftoverBackup2WithoutARecordIsNeverOverwritten) {
   EXPECT_TRUE(old.settled(Set::originals, Set::fm, 2));
 }
 
-TEST_F(MusicOperations, ASwapWithoutABackupFolderIsRefused) {
-  scene.put(kEdition, Set::originals);
-  scene.set_marker(2);
-  install();
-  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
-  EXPECT_EQ(scene.holds(kEdition), Set::originals);
-  EXPECT_FALSE(scene.fs.exists("C:\\Games\\KivoWin\\backup2"));
+// Each refusal says what is where and what the user can do, and none claims
+// more than is true; nothing changes.
+TEST_F(MusicOperations, RefusalsSayWhatIsWrongAndChangeNothing) {
+  struct Case {
+    const char* name;
+    std::function<void(MusicScene&)> set_up;
+    std::vector<std::string> says;
+    std::vector<std::string> never_says;
+  };
+  const Case cases[] = {
+      {"a swap without backup\\",
+       [](MusicScene& s) {
+         s.put(kEdition, Set::originals);
+         s.set_marker(2);
+       },
+       {"backupフォルダが見つかりません。\n" + std::string(kBackup), "ファイルは何も変更していません"},
+       {"FM音源版のファイルはbackupフォルダにあります"}},
+      {"an unreadable change record",
+       [](MusicScene& s) {
+         s.put(kEdition, Set::originals);
+         s.fs.add_file(kJournal, "\x82\xa0");
+       },
+       {kJournal, "この記録ファイルを削除して、もう一度ボタンを押して下さい"},
+       {}},
+      {"backup2\\ removed in the middle of a swap",
+       [](MusicScene& s) {
+         s.put(kEdition, Set::originals);
+         s.put(kBackup, Set::none);
+         s.set_marker(1);
+         s.profiles.write_string(kJournal, "KIVOSWAP", "STATE", "swap 2 clear");
+       },
+       {"backup2フォルダが見つかりません", "ファイルは何も変更していません"},
+       {"最後まで行いました"}},
+  };
+  for (const Case& c : cases) {
+    MusicScene s;
+    c.set_up(s);
+    const int changes = s.fs.changing_calls();
+    install_fm_versions(s.services);
+    ASSERT_EQ(s.prompts.asked().size(), 1u) << c.name;
+    const AskedBox& box = s.prompts.asked()[0];
+    EXPECT_EQ(box.kind, BoxKind::error) << c.name;
+    for (const std::string& text : c.says)
+      EXPECT_NE(box.text.find(text), std::string::npos) << c.name << text;
+    for (const std::string& text : c.never_says) EXPECT_EQ(box.text.find(text), std::string::npos) << c.name;
+    EXPECT_EQ(s.fs.changing_calls(), changes) << c.name;
+  }
 }
 
 TEST_F(MusicOperations, AMarkerThatCannotBeWrittenIsWrittenByTheNextRun) {
@@ -229,6 +328,7 @@ TEST_F(MusicOperations, AMarkerThatCannotBeWrittenIsWrittenByTheNextRun) {
   scene.profiles.fail_write(win_error::access_denied, "kivomus");
   restore();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(scene.prompts.asked().back().text.rfind(std::string(kMarkerFile) + " に書き込めません\n", 0), 0u);
   EXPECT_EQ(scene.marker(), 1);
   EXPECT_TRUE(scene.fs.exists(kJournal));
   restore();
@@ -244,6 +344,24 @@ TEST_F(MusicOperations, AnEditionPathTooLongIsRefusedBeforeAnythingChanges) {
   install();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
   EXPECT_EQ(scene.fs.changing_calls(), changes);
+}
+
+TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
+  const std::string deep = "Q:\\" + std::string(225, 'q') + "\\";
+  scene.environment.program = deep + "kivo68i.exe";
+  scene.fs.add_directory(deep);
+  scene.put(kEdition, Set::originals);
+  install();
+  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  EXPECT_NE(scene.prompts.asked().back().text.find("長すぎる"), std::string::npos);
+  EXPECT_EQ(scene.holds(kEdition), Set::originals);
+
+  scene.put(kBackup, Set::fm);
+  scene.set_marker(2);
+  install();
+  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
+  install();
+  EXPECT_EQ(scene.prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
 }
 
 }  // namespace
