@@ -1,7 +1,7 @@
 #include "choosers/folder_browser_rules.h"
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/user_error.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -1,6 +1,6 @@
 #include "choosers/foldersel2_rules.h"
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -1,7 +1,7 @@
 #include "choosers/foldersel4_rules.h"
 
-#include "app/path_parts.h"
 #include "choosers/folder_browser_rules.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -1,8 +1,8 @@
 #include "emulator/emulator_install.h"
 
-#include "app/path_parts.h"
 #include "emulator/settings_record.h"
 #include "file_tables.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

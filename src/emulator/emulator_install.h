@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/profile_store.h"

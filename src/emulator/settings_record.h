@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 

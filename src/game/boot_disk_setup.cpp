@@ -1,11 +1,11 @@
 #include "game/boot_disk_setup.h"
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "emulator/settings_record.h"
 #include "file_tables.h"
 #include "game/boot_disk_image.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

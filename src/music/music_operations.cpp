@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "app/path_parts.h"
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "music/edition_locator.h"
 #include "music/music_change.h"
 #include "music/music_messages.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -1,6 +1,6 @@
 #include "platform/file_ops.h"
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"
 #include "fake_system.h"

@@ -2,7 +2,7 @@
 
 #include "app/manual.h"
 #include "app/ui/resource_ids.h"
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "emulator/ui/foldersel1.h"
 #include "game/ui/foldersel3.h"
 #include "music/ui/winsasi1.h"

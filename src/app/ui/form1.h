@@ -1,7 +1,7 @@
 #pragma once
 // The main window: the game's picture, a four-line notice and five buttons.
 
-#include "app/ui/app_context.h"
+#include "core/services.h"
 #include "platform/forms/form.h"
 
 namespace kivo {

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "app/shared_values.h"
-#include "app/ui/app_context.h"
 #include "app/ui/form1.h"
 #include "app/ui/system_services.h"
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
+#include "core/services.h"
 #include "platform/forms/application.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The platform services of the running program, each on the Windows API, and
 // the Services that hand them to the windows.
 
-#include "app/ui/app_context.h"
+#include "core/services.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_store.h"

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "app/path_parts.h"
-#include "app/ui/app_context.h"
 #include "choosers/chooser_services.h"
 #include "choosers/text_box.h"
+#include "core/services.h"
 #include "platform/forms/application.h"
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

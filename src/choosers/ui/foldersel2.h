@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "app/ui/app_context.h"
 #include "choosers/drive_selector_model.h"
 #include "choosers/folder_list_model.h"
 #include "choosers/foldersel2_rules.h"
 #include "choosers/text_box.h"
+#include "core/services.h"
 #include "platform/forms/form.h"
 #include "platform/win32/win32_drives.h"
 

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "app/ui/app_context.h"
 #include "choosers/drive_selector_model.h"
 #include "choosers/foldersel4_rules.h"
+#include "core/services.h"
 #include "platform/forms/form.h"
 #include "platform/win32/win32_drives.h"
 

@@ -3,7 +3,7 @@
 // the destination folder, lets the user change it through foldersel2, and on
 // OK hands over to progress1, which runs the installation.
 
-#include "app/ui/destination_form.h"
+#include "core/ui/destination_form.h"
 
 namespace kivo {
 

@@ -1,6 +1,6 @@
 #include "emulator/ui/progress1.h"
 
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "emulator/ui/foldersel1.h"
 
 namespace kivo {

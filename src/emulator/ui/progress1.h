@@ -3,7 +3,7 @@
 // folder, then the finish texts, the record for the game installation and the
 // offer of a desktop shortcut.
 
-#include "app/ui/copy_progress_form.h"
+#include "core/ui/copy_progress_form.h"
 #include "emulator/emulator_install.h"
 
 namespace kivo {

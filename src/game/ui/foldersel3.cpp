@@ -1,6 +1,6 @@
 #include "game/ui/foldersel3.h"
 
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "choosers/ui/foldersel4.h"
 #include "game/ui/progress2.h"
 

@@ -3,7 +3,7 @@
 // another drive through foldersel4, and on OK hands over to progress2, which
 // runs the installation. It copies and checks nothing itself.
 
-#include "app/ui/destination_form.h"
+#include "core/ui/destination_form.h"
 
 namespace kivo {
 

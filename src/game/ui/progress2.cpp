@@ -1,6 +1,6 @@
 #include "game/ui/progress2.h"
 
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "choosers/ui/winsasi2.h"
 #include "game/game_install_run.h"
 #include "game/ui/foldersel3.h"

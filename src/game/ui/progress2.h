@@ -2,7 +2,7 @@
 // The game copy progress window: the 410 files into the game folder, then the
 // emulator's boot disk.
 
-#include "app/ui/copy_progress_form.h"
+#include "core/ui/copy_progress_form.h"
 
 namespace kivo {
 

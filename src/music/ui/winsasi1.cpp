@@ -1,6 +1,6 @@
 #include "music/ui/winsasi1.h"
 
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "music/music_operations.h"
 #include "music/ui/winsasi3.h"
 

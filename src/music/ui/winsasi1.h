@@ -2,7 +2,7 @@
 // The music bonus window, shown modeless from the main window: install the FM
 // versions, return to the originals, or close (which only hides it).
 
-#include "app/ui/app_context.h"
+#include "core/services.h"
 #include "platform/forms/form.h"
 
 namespace kivo {

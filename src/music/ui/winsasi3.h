@@ -3,7 +3,7 @@
 // are copied, kept current by explicit repaints since the copy runs on the
 // window thread without servicing messages.
 
-#include "app/ui/app_context.h"
+#include "core/services.h"
 #include "music/music_progress_view.h"
 #include "platform/forms/form.h"
 

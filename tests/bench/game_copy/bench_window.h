@@ -2,7 +2,7 @@
 // The program's copy progress window itself, hosting the run the benchmark
 // times instead of an installation of its own.
 
-#include "app/ui/copy_progress_form.h"
+#include "core/ui/copy_progress_form.h"
 
 namespace bench {
 

@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "app/file_copy_run.h"
 #include "app/shared_values.h"
 #include "app/ui/system_services.h"
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "bare_loops.h"
 #include "bench_support.h"
 #include "bench_window.h"
+#include "core/file_copy_run.h"
 #include "file_tables.h"
 #include "platform/forms/application.h"
 #include "platform/win32/text.h"

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "../app/recording_copy_view.h"
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "../core/recording_copy_view.h"
+#include "core/user_error.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"
 #include "fake_prompts.h"
 #include "fake_system.h"
 #include "file_tables.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 namespace {

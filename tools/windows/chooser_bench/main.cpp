@@ -7,12 +7,12 @@
 #include <string>
 
 #include "app/shared_values.h"
-#include "app/ui/app_context.h"
 #include "app/ui/system_services.h"
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "choosers/ui/foldersel2.h"
 #include "choosers/ui/foldersel4.h"
 #include "choosers/ui/winsasi2.h"
+#include "core/services.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 

@@ -1,4 +1,4 @@
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -1,4 +1,4 @@
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 
 #include "app/ui/form1.h"
 #include "choosers/ui/foldersel2.h"

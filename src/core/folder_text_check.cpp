@@ -1,8 +1,8 @@
-#include "app/folder_text_check.h"
+#include "core/folder_text_check.h"
 
 #include <array>
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -1,4 +1,4 @@
-#include "app/ui/destination_form.h"
+#include "core/ui/destination_form.h"
 
 namespace kivo {
 

@@ -1,6 +1,6 @@
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 
-#include "app/user_error.h"
+#include "core/user_error.h"
 
 namespace kivo {
 

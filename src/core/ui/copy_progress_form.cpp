@@ -1,4 +1,4 @@
-#include "app/ui/copy_progress_form.h"
+#include "core/ui/copy_progress_form.h"
 
 namespace kivo {
 

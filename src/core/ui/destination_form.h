@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/ui/app_context.h"
+#include "core/services.h"
 #include "platform/forms/form.h"
 
 namespace kivo {

@@ -1,12 +1,12 @@
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 
 #include <optional>
 #include <vector>
 
-#include "app/folder_text_check.h"
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/folder_text_check.h"
+#include "core/user_error.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

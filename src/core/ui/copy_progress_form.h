@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "app/file_copy_run.h"
-#include "app/ui/app_context.h"
-#include "app/ui/progress_painter.h"
-#include "app/ui/prompts_after.h"
+#include "core/file_copy_run.h"
+#include "core/services.h"
+#include "core/ui/progress_painter.h"
+#include "core/ui/prompts_before_each_box.h"
 #include "platform/forms/form.h"
 
 namespace kivo {
