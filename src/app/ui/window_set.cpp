@@ -1,5 +1,6 @@
 #include "app/ui/window_set.h"
 
+#include "app/shared_values.h"
 #include "app/ui/form1.h"
 #include "choosers/ui/foldersel2.h"
 #include "choosers/ui/foldersel4.h"
@@ -13,9 +14,9 @@
 
 namespace kivo {
 
-Windows::Windows() = default;
+WindowSet::WindowSet() = default;
 
-Windows::~Windows() {
+WindowSet::~WindowSet() {
   // The main window last, as it was created first.
   winsasi2.reset();
   winsasi3.reset();
@@ -29,17 +30,24 @@ Windows::~Windows() {
   Form1.reset();
 }
 
-void Windows::create_all(AppContext& context) {
-  Form1 = std::make_unique<TForm1>(context);
-  foldersel1 = std::make_unique<Tfoldersel1>(context);
-  foldersel2 = std::make_unique<Tfoldersel2>(context);
-  foldersel3 = std::make_unique<Tfoldersel3>(context);
-  foldersel4 = std::make_unique<Tfoldersel4>(context);
-  progress1 = std::make_unique<Tprogress1>(context);
-  progress2 = std::make_unique<Tprogress2>(context);
-  winsasi1 = std::make_unique<Twinsasi1>(context);
-  winsasi3 = std::make_unique<Twinsasi3>(context);
-  winsasi2 = std::make_unique<Twinsasi2>(context);
+void WindowSet::create_all(Services& services, SharedValues& shared) {
+  Form1 = std::make_unique<TForm1>(services, shared);
+  foldersel1 = std::make_unique<Tfoldersel1>(shared.Win68instFolder);
+  foldersel2 = std::make_unique<Tfoldersel2>(services, shared.Win68instFolder);
+  foldersel3 = std::make_unique<Tfoldersel3>(shared.KivoinstFolder);
+  foldersel4 = std::make_unique<Tfoldersel4>(services, shared.KivoinstFolder);
+  progress1 = std::make_unique<Tprogress1>(services, shared.Win68instFolder);
+  progress2 = std::make_unique<Tprogress2>(services, shared.KivoinstFolder, shared.PickedDrive);
+  winsasi1 = std::make_unique<Twinsasi1>(services);
+  winsasi3 = std::make_unique<Twinsasi3>();
+  winsasi2 = std::make_unique<Twinsasi2>(services, shared.PickedDrive);
+
+  // Who opens whom.
+  Form1->connect(*foldersel1, *foldersel3, *winsasi1);
+  foldersel1->connect(*foldersel2, *progress1);
+  foldersel3->connect(*foldersel4, *progress2);
+  progress2->connect(*winsasi2);
+  winsasi1->connect(*winsasi3);
 }
 
 }  // namespace kivo

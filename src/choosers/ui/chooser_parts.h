@@ -24,8 +24,8 @@ class EditTextBox : public TextBox {
   forms::Edit& edit_;
 };
 
-inline ChooserServices chooser_services(AppContext& context, forms::Form& form) {
-  return ChooserServices{context.services.files, context.services.environment, context.shared,
+inline ChooserServices chooser_services(Services& services, forms::Form& form) {
+  return ChooserServices{services.files, services.environment,
                          [](const std::string& message) { forms::Application::show_exception(message); },
                          [&form] { form.close(); }};
 }

@@ -11,7 +11,7 @@ using forms::Button;
 using forms::Edit;
 using forms::Label;
 
-Tfoldersel2::Tfoldersel2(AppContext& context)
+Tfoldersel2::Tfoldersel2(Services& services, std::string& folder)
     : Form({.name = "foldersel2",
             .caption = "kivo68i / WinX68kフォルダ選択画面",
             .left = 259,
@@ -20,9 +20,9 @@ Tfoldersel2::Tfoldersel2(AppContext& context)
             .height = 265,
             .size_is_client = true,
             .border = forms::Border::dialog}),
-      context_(context),
-      selector_(drive_letter(drives_.process_current_folder())),
-      folders_(context.services.files, drives_, drives_.process_current_folder()) {
+      services_(services),
+      selector_(drive_letter(services.drives.process_current_folder())),
+      folders_(services.files, services.drives, services.drives.process_current_folder()) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "WinX68kをインストールするフォルダを選択して下さい。");
   add<Label>(nullptr, "Label2", Bounds{8, 24}, "パス：");
   auto& edit = add<Edit>(nullptr, "Edit1", Bounds{8, 40, 225, 20}, 2);
@@ -36,7 +36,7 @@ Tfoldersel2::Tfoldersel2(AppContext& context)
 
   path_field_ = std::make_unique<EditTextBox>(edit);
   rules_ = std::make_unique<Foldersel2Rules>(FolderBrowserControls{selector_, folders_, *path_field_},
-                                             chooser_services(context_, *this));
+                                             chooser_services(services_, *this), folder);
   edit.OnKeyDown = [this](WORD key, unsigned) { rules_->Edit1KeyDown(key); };
   ok.OnClick = [this] { rules_->Button1Click(); };
   cancel.OnClick = [this] { rules_->Button2Click(); };
@@ -44,7 +44,7 @@ Tfoldersel2::Tfoldersel2(AppContext& context)
 
 void Tfoldersel2::FormShow() {
   // A drive plugged in or a folder made since the last showing shows up now.
-  selector_.replace_entries(drives_.list());
+  selector_.replace_entries(services_.drives.list());
   folders_.refresh();
   rules_->OnShow();
 }

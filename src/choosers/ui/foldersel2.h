@@ -10,20 +10,19 @@
 #include "choosers/text_box.h"
 #include "core/services.h"
 #include "platform/forms/form.h"
-#include "platform/win32/win32_drives.h"
 
 namespace kivo {
 
 class Tfoldersel2 : public forms::Form {
  public:
-  explicit Tfoldersel2(AppContext& context);
+  // `folder` is Win68instFolder.
+  Tfoldersel2(Services& services, std::string& folder);
 
  protected:
   void FormShow() override;
 
  private:
-  AppContext& context_;
-  Win32Drives drives_;
+  Services& services_;
   DriveSelectorModel selector_;
   FolderListModel folders_;
   std::unique_ptr<TextBox> path_field_;

@@ -11,7 +11,7 @@ using forms::Button;
 using forms::Edit;
 using forms::Label;
 
-Twinsasi2::Twinsasi2(AppContext& context)
+Twinsasi2::Twinsasi2(Services& services, char& picked_drive)
     : Form({.name = "winsasi2",
             .caption = "kivo68i / Kivo68版おまけ　選択画面",
             .left = 205,
@@ -20,9 +20,9 @@ Twinsasi2::Twinsasi2(AppContext& context)
             .height = 289,
             .size_is_client = false,
             .border = forms::Border::sizeable}),
-      context_(context),
-      selector_(drive_letter(drives_.process_current_folder())),
-      folders_(context.services.files, drives_, drives_.process_current_folder()) {
+      services_(services),
+      selector_(drive_letter(services.drives.process_current_folder())),
+      folders_(services.files, services.drives, services.drives.process_current_folder()) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "Windows版「Kivo」がインストールされている");
   add<Label>(nullptr, "Label2", Bounds{8, 24}, "フォルダを選択して下さい。");
   add<Label>(nullptr, "Label3", Bounds{8, 40}, "パス：");
@@ -37,14 +37,14 @@ Twinsasi2::Twinsasi2(AppContext& context)
 
   path_field_ = std::make_unique<EditTextBox>(edit);
   rules_ = std::make_unique<Winsasi2Rules>(FolderBrowserControls{selector_, folders_, *path_field_},
-                                           chooser_services(context_, *this));
+                                           chooser_services(services_, *this), picked_drive);
   edit.OnKeyDown = [this](WORD key, unsigned) { rules_->Edit1KeyDown(key); };
   ok.OnClick = [this] { rules_->Button1Click(); };
   cancel.OnClick = [this] { rules_->Button2Click(); };
 }
 
 void Twinsasi2::FormShow() {
-  selector_.replace_entries(drives_.list());
+  selector_.replace_entries(services_.drives.list());
   folders_.refresh();
   rules_->FormShow();
 }

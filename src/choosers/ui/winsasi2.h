@@ -11,20 +11,19 @@
 #include "choosers/winsasi2_rules.h"
 #include "core/services.h"
 #include "platform/forms/form.h"
-#include "platform/win32/win32_drives.h"
 
 namespace kivo {
 
 class Twinsasi2 : public forms::Form {
  public:
-  explicit Twinsasi2(AppContext& context);
+  // `picked_drive` is PickedDrive.
+  Twinsasi2(Services& services, char& picked_drive);
 
  protected:
   void FormShow() override;
 
  private:
-  AppContext& context_;
-  Win32Drives drives_;
+  Services& services_;
   DriveSelectorModel selector_;
   FolderListModel folders_;
   std::unique_ptr<TextBox> path_field_;

@@ -9,9 +9,8 @@ namespace kivo {
 
 class Tfoldersel1 : public DestinationForm {
  public:
-  explicit Tfoldersel1(AppContext& context);
-
-  bool EmulatorCopyRequested() const { return copy_requested(); }
+  // `folder` is Win68instFolder.
+  explicit Tfoldersel1(std::string& folder);
 
   forms::Label& Label1;
   forms::GroupBox& GroupBox1;

@@ -10,17 +10,19 @@ namespace kivo {
 
 class Tprogress1 : public CopyProgressForm, private EmulatorProgressView {
  public:
-  explicit Tprogress1(AppContext& context);
+  // Installs into `folder`, Win68instFolder.
+  Tprogress1(Services& services, const std::string& folder);
 
   forms::Label& Label3;
 
  private:
-  bool run_requested() override;
   void run_installation() override;
 
   // EmulatorProgressView
   void show_opening_texts() override;
   void show_finish_texts() override;
+
+  const std::string& folder_;
 };
 
 }  // namespace kivo

@@ -9,9 +9,8 @@ namespace kivo {
 
 class Tfoldersel3 : public DestinationForm {
  public:
-  explicit Tfoldersel3(AppContext& context);
-
-  bool GameCopyRequested() const { return copy_requested(); }
+  // `folder` is KivoinstFolder.
+  explicit Tfoldersel3(std::string& folder);
 
   forms::Label& Label1;
   forms::GroupBox& GroupBox1;

@@ -8,13 +8,22 @@ namespace kivo {
 
 class Tprogress2 : public CopyProgressForm {
  public:
-  explicit Tprogress2(AppContext& context);
+  // Installs into `folder`, KivoinstFolder; `picked_drive` (PickedDrive) is
+  // where the drive browser answers.
+  Tprogress2(Services& services, const std::string& folder, char& picked_drive);
+
+  // The drive browser (winsasi2) the boot disk setup asks when the emulator
+  // left no record.
+  void connect(forms::Form& drive_browser) { drive_browser_ = &drive_browser; }
 
  private:
-  bool run_requested() override;
   void run_installation() override;
-  // Shows winsasi2 over this window and returns the drive it answered.
+  // Shows the drive browser over this window and returns the drive it answered.
   char AskDrive();
+
+  const std::string& folder_;
+  char& picked_drive_;
+  forms::Form* drive_browser_ = nullptr;
 };
 
 }  // namespace kivo

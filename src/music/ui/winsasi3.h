@@ -3,7 +3,6 @@
 // are copied, kept current by explicit repaints since the copy runs on the
 // window thread without servicing messages.
 
-#include "core/services.h"
 #include "music/music_progress_view.h"
 #include "platform/forms/form.h"
 
@@ -11,7 +10,7 @@ namespace kivo {
 
 class Twinsasi3 : public forms::Form, public MusicProgressView {
  public:
-  explicit Twinsasi3(AppContext& context);
+  Twinsasi3();
 
   void begin() override;
   void step(const std::string& path) override;

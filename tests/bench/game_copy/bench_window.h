@@ -8,14 +8,13 @@ namespace bench {
 
 class BenchWindow : public kivo::CopyProgressForm {
  public:
-  explicit BenchWindow(kivo::AppContext& context);
+  explicit BenchWindow(kivo::Services& services);
 
   kivo::CopyRunView& view() { return *this; }
   // As the window does when the run returns.
   void flush() { bring_up_to_date(); }
 
  private:
-  bool run_requested() override { return false; }
   void run_installation() override {}
 };
 
