@@ -50,6 +50,12 @@ else
 fi
 ((status != 0)) && grep -E 'Failed|\*\*\*' "$log_dir/unit.log" | head -20
 
+echo "== include layers"
+bash scripts/check_includes.sh >"$log_dir/includes.log" 2>&1
+status=$?
+cat "$log_dir/includes.log"
+count_from "$log_dir/includes.log" "$status"
+
 # One X display for everything that runs under Wine, on a display number Xvfb picks.
 fifo=$(mktemp -u)
 mkfifo "$fifo"
