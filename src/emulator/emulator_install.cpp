@@ -39,12 +39,12 @@ ShellLinkSpec emulator_shortcut(const std::string& program_path) {
 }
 
 void run_emulator_install(const std::string& emulator_folder, const EmulatorInstallServices& services,
-                          EmulatorProgressView& view) {
+                          CopyRunView& view, const std::function<void()>& show_finish_texts) {
   const CopyRunRequest request{emulator_file_list(),
                                emulator_source_base(services.environment.program_path()), emulator_folder,
                                flattened_name};
   if (run_file_copy(request, services.fs, services.prompts, view) != CopyRunOutcome::finished) return;
-  view.show_finish_texts();
+  show_finish_texts();
   write_emulator_record(services.profiles, emulator_folder);
   offer_shortcut(emulator_program_path(emulator_folder), services);
 }

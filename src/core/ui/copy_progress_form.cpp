@@ -33,12 +33,6 @@ CopyProgressForm::CopyProgressForm(Services& services, CopyProgressLayout layout
   close_message_window();
   ProgressBar1.set_range(0, 100);
   Button1.OnClick = [this] { Button1Click(); };
-  FormCreate();
-}
-
-void CopyProgressForm::FormCreate() {
-  Button1.set_text(kCancel);
-  finished_ = false;
 }
 
 void CopyProgressForm::show_with_run() {
@@ -65,13 +59,13 @@ void CopyProgressForm::FormActivate() {
   }
   running_ = false;
   painter_.flush();
-  ServiceDeferredPress();
+  service_deferred_press();
 }
 
 // A press that reached the button while a box of the run had the message loop
 // is taken up now, with the finished flag as it stands after the run; a run
 // that asked for the window to close has already said why.
-void CopyProgressForm::ServiceDeferredPress() {
+void CopyProgressForm::service_deferred_press() {
   const bool pressed = pressed_while_running_;
   pressed_while_running_ = false;
   if (pressed && !close_requested_) Button1Click();

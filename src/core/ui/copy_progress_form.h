@@ -10,7 +10,7 @@
 #include "core/file_copy_run.h"
 #include "core/services.h"
 #include "core/ui/progress_painter.h"
-#include "core/ui/prompts_before_each_box.h"
+#include "core/ui/prompts_with_step_before.h"
 #include "platform/forms/form.h"
 
 namespace kivo {
@@ -22,7 +22,7 @@ struct CopyProgressLayout {
   forms::Bounds button;  // Button1
 };
 
-class CopyProgressForm : public forms::Form, protected virtual CopyRunView {
+class CopyProgressForm : public forms::Form, protected CopyRunView {
  public:
   bool finished() const { return finished_; }
   // Shows the window modally with the run requested: the installation runs
@@ -57,14 +57,13 @@ class CopyProgressForm : public forms::Form, protected virtual CopyRunView {
   Services& services_;
 
  private:
-  void FormCreate();
   void FormActivate() final;
   void FormPaint() final;
   void Button1Click();
-  void ServiceDeferredPress();
+  void service_deferred_press();
 
   ProgressPainter painter_;
-  PromptsAfter prompts_;
+  PromptsWithStepBefore prompts_;
   bool run_requested_ = false;
   bool finished_ = false;
   bool running_ = false;

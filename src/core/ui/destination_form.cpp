@@ -2,7 +2,7 @@
 
 namespace kivo {
 
-void DestinationForm::ShowFolder() {
+void DestinationForm::show_folder() {
   // Only when it changed: a label's new text repaints the dialog again.
   if (folder_label_ != nullptr && folder_label_->text() != folder_) folder_label_->set_text(folder_);
 }

@@ -34,11 +34,11 @@ class DestinationForm : public forms::Form {
   // dialog however the progress window ended.
   void hand_over();
 
-  void FormShow() override { ShowFolder(); }
-  void FormPaint() override { ShowFolder(); }
+  void FormShow() override { show_folder(); }
+  void FormPaint() override { show_folder(); }
 
  private:
-  void ShowFolder();
+  void show_folder();
 
   std::string& folder_;
   forms::Label* folder_label_ = nullptr;

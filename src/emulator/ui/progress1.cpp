@@ -21,7 +21,7 @@ void Tprogress1::run_installation() {
   run_emulator_install(folder_,
                        EmulatorInstallServices{services_.files, run_prompts(), services_.profiles,
                                                services_.shell, services_.environment},
-                       *this);
+                       *this, [this] { show_finish_texts(); });
 }
 
 void Tprogress1::show_opening_texts() {

@@ -8,7 +8,7 @@
 
 namespace kivo {
 
-class Tprogress1 : public CopyProgressForm, private EmulatorProgressView {
+class Tprogress1 : public CopyProgressForm {
  public:
   // Installs into `folder`, Win68instFolder.
   Tprogress1(Services& services, const std::string& folder);
@@ -18,9 +18,8 @@ class Tprogress1 : public CopyProgressForm, private EmulatorProgressView {
  private:
   void run_installation() override;
 
-  // EmulatorProgressView
   void show_opening_texts() override;
-  void show_finish_texts() override;
+  void show_finish_texts();
 
   const std::string& folder_;
 };

@@ -24,7 +24,6 @@ Tfoldersel3::Tfoldersel3(std::string& folder)
   Button1.OnClick = [this] { Button1Click(); };
   Button2.OnClick = [this] { Button2Click(); };
   Button3.OnClick = [this] { Button3Click(); };
-  FormCreate();
 }
 
 void Tfoldersel3::Button1Click() { choose_folder(); }

@@ -20,7 +20,6 @@ class Tfoldersel3 : public DestinationForm {
   forms::Button& Button3;
 
  private:
-  void FormCreate() {}
   void Button1Click();
   void Button2Click();
   void Button3Click();

@@ -28,7 +28,7 @@ void Tprogress2::run_installation() {
                             services_.profiles,
                             services_.environment,
                             run_prompts(),
-                            [this] { return AskDrive(); },
+                            [this] { return ask_drive(); },
                             ""};
   if (run_game_install(setup, folder_, *this) == GameRunOutcome::finished) {
     show_finished();
@@ -36,7 +36,7 @@ void Tprogress2::run_installation() {
   }
 }
 
-char Tprogress2::AskDrive() {
+char Tprogress2::ask_drive() {
   bring_up_to_date();
   // Closing the browser by its close box leaves no answer of this showing.
   picked_drive_ = 0;

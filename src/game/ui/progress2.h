@@ -19,7 +19,7 @@ class Tprogress2 : public CopyProgressForm {
  private:
   void run_installation() override;
   // Shows the drive browser over this window and returns the drive it answered.
-  char AskDrive();
+  char ask_drive();
 
   const std::string& folder_;
   char& picked_drive_;
