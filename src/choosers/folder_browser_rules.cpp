@@ -5,10 +5,6 @@
 
 namespace kivo {
 
-namespace {
-bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-}  // namespace
-
 char first_character(const std::string& text) { return text.empty() ? '\0' : text[0]; }
 
 FolderBrowserRules::FolderBrowserRules(const FolderBrowserControls& controls, const ChooserServices& services)

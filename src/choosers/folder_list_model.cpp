@@ -7,8 +7,6 @@ namespace kivo {
 
 namespace {
 
-bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
 bool has_drive_letter(const std::string& path) {
   return path.size() >= 2 && path[1] == ':' && is_ascii_letter(path[0]);
 }

@@ -5,10 +5,6 @@
 
 namespace kivo {
 
-namespace {
-bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-}  // namespace
-
 std::string on_drive(const std::string& folder, char letter) {
   std::string moved =
       folder.size() >= 2 && folder[1] == ':' && is_ascii_letter(folder[0]) ? folder : "?:\\KIVO";

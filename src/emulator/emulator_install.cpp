@@ -10,8 +10,6 @@ namespace {
 
 constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
 constexpr const char* kShortcutName = "\\winx68k.lnk";
-// A shortcut path must fit MAX_PATH with its terminator.
-constexpr std::size_t kLongestShortcutPath = 259;
 
 // Without a desktop folder or a shell link object there is simply no shortcut:
 // the installation itself is complete, so nothing is reported.
@@ -20,7 +18,8 @@ void offer_shortcut(const std::string& program_path, const EmulatorInstallServic
   std::string desktop;
   if (services.shell.desktop_folder(desktop).failed() || desktop.empty()) return;
   const std::string link_path = desktop + kShortcutName;
-  if (utf16_length(link_path) > kLongestShortcutPath) return;
+  // A shortcut path must fit MAX_PATH with its terminator.
+  if (utf16_length(link_path) > kLongestSystemPath) return;
   services.shell.create_link(link_path, emulator_shortcut(program_path));
 }
 
