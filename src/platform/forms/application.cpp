@@ -53,8 +53,6 @@ void Application::set_title(const std::string& title) {
   if (g_owner) SetWindowTextW(g_owner, widen(title).c_str());
 }
 
-const std::string& Application::title() { return g_title; }
-
 bool Application::preprocess_key(MSG& message) {
   if (message.message != WM_KEYDOWN && message.message != WM_CHAR) return false;
   const HWND top = GetAncestor(message.hwnd, GA_ROOT);

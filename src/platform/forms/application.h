@@ -17,7 +17,6 @@ class Application {
   static void initialize(HINSTANCE instance);
   static HINSTANCE instance();
   static void set_title(const std::string& title);
-  static const std::string& title();
   // The hidden window that owns every form and carries the taskbar button.
   static HWND owner_window();
 

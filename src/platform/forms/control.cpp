@@ -224,8 +224,6 @@ void ProgressBar::set_range(int minimum, int maximum) {
   SendMessageW(handle(), PBM_SETRANGE32, minimum, maximum);
 }
 void ProgressBar::set_position(int position) { SendMessageW(handle(), PBM_SETPOS, position, 0); }
-int ProgressBar::position() const { return static_cast<int>(SendMessageW(handle(), PBM_GETPOS, 0, 0)); }
-int ProgressBar::maximum() const { return static_cast<int>(SendMessageW(handle(), PBM_GETRANGE, FALSE, 0)); }
 
 void ProgressBar::set_smooth(bool smooth) {
   const LONG_PTR current = GetWindowLongPtrW(handle(), GWL_STYLE);

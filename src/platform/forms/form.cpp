@@ -234,16 +234,6 @@ bool Form::route_to_control(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
       result = TRUE;
       return true;
     }
-    case WM_MEASUREITEM: {
-      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
-      for (const auto& control : controls_)
-        if (GetDlgCtrlID(control->handle()) == static_cast<int>(item->CtlID) &&
-            control->on_measure_item(*item)) {
-          result = TRUE;
-          return true;
-        }
-      return false;
-    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       const auto dc = reinterpret_cast<HDC>(w);

@@ -54,7 +54,6 @@ class Form {
   void close();
   void hide();
   bool visible() const;
-  bool showing_modally() const { return modal_depth_ > 0; }
 
   void invalidate();
   // Invalidates the form and its controls and repaints them now.
@@ -69,7 +68,6 @@ class Form {
   void make_main_window() { main_window_ = true; }
 
   Control* control_from_handle(HWND window) const;
-  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
  protected:
   // Creates a control of any kind, owned by the form.
