@@ -14,10 +14,6 @@ namespace {
 
 enum class Button { install, restore };
 
-std::string without_trailing_backslash(const std::string& folder) {
-  return folder.substr(0, folder.size() - 1);
-}
-
 // Everything one operation works with, bound once the edition is found.
 class Operation {
  public:

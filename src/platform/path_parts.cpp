@@ -35,6 +35,11 @@ std::string folder_with_separator(std::string_view path) {
   return std::string(path.substr(0, last + 1));
 }
 
+std::string without_trailing_backslash(std::string_view path) {
+  if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+  return std::string(path);
+}
+
 std::string up_to_last_backslash(std::string_view path) {
   const auto last = path.rfind('\\');
   if (last == std::string_view::npos) return {};

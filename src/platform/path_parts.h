@@ -19,6 +19,8 @@ char drive_letter(std::string_view path);
 std::string folder_part(std::string_view path);
 // Everything up to and including the last backslash or colon ("D:\a\b.exe" -> "D:\a\").
 std::string folder_with_separator(std::string_view path);
+// The path without its one trailing backslash, when it has one ("C:\a\" -> "C:\a").
+std::string without_trailing_backslash(std::string_view path);
 // Everything up to and including the last backslash; empty when there is none.
 std::string up_to_last_backslash(std::string_view path);
 // An entry "\winx68k\WinX68kHighSpeed.exe" without its first character and

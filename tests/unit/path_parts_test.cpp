@@ -48,5 +48,11 @@ TEST(PathParts, LengthIsCountedAsWindowsCountsIt) {
   EXPECT_FALSE(path_fits(std::string(256, 'a')));
 }
 
+TEST(PathParts, WithoutTrailingBackslashDropsOneAtMost) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\a\\", "C:\\a"}, {"C:\\a", "C:\\a"}, {"C:\\a\\\\", "C:\\a\\"}, {"", ""}, {"表\\", "表"}};
+  for (const auto& [path, expected] : cases) EXPECT_EQ(without_trailing_backslash(path), expected) << path;
+}
+
 }  // namespace
 }  // namespace kivo
