@@ -2,12 +2,8 @@
 // The folder browser for the emulator destination (Tfoldersel2): path field,
 // drive selector and folder list; the answer goes into Win68instFolder.
 
-#include <memory>
-
-#include "choosers/drive_selector_model.h"
-#include "choosers/folder_list_model.h"
 #include "choosers/foldersel2_rules.h"
-#include "choosers/text_box.h"
+#include "choosers/ui/chooser_parts.h"
 #include "core/services.h"
 #include "platform/forms/form.h"
 
@@ -22,11 +18,7 @@ class Tfoldersel2 : public forms::Form {
   void FormShow() override;
 
  private:
-  Services& services_;
-  DriveSelectorModel selector_;
-  FolderListModel folders_;
-  std::unique_ptr<TextBox> path_field_;
-  std::unique_ptr<Foldersel2Rules> rules_;
+  FolderBrowserParts<Foldersel2Rules> parts_;
 };
 
 }  // namespace kivo

@@ -3,11 +3,7 @@
 // started from the program's own path; the answer is the first character of
 // the path field, in PickedDrive.
 
-#include <memory>
-
-#include "choosers/drive_selector_model.h"
-#include "choosers/folder_list_model.h"
-#include "choosers/text_box.h"
+#include "choosers/ui/chooser_parts.h"
 #include "choosers/winsasi2_rules.h"
 #include "core/services.h"
 #include "platform/forms/form.h"
@@ -23,11 +19,7 @@ class Twinsasi2 : public forms::Form {
   void FormShow() override;
 
  private:
-  Services& services_;
-  DriveSelectorModel selector_;
-  FolderListModel folders_;
-  std::unique_ptr<TextBox> path_field_;
-  std::unique_ptr<Winsasi2Rules> rules_;
+  FolderBrowserParts<Winsasi2Rules> parts_;
 };
 
 }  // namespace kivo
