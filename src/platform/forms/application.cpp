@@ -16,7 +16,7 @@ HINSTANCE g_instance = nullptr;
 std::string g_title;
 HWND g_owner = nullptr;
 
-LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   if (message == WM_CLOSE) {
     // Closing the taskbar button closes the main window.
     const HWND main = GetWindow(window, GW_ENABLEDPOPUP);
@@ -24,6 +24,9 @@ LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
     return 0;
   }
   return DefWindowProcW(window, message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
 }  // namespace
@@ -109,6 +112,14 @@ void Application::show_exception(const std::string& message) {
 void Application::guarded(const std::function<void()>& handler) {
   try {
     handler();
+  } catch (...) {
+    show_current_exception();
+  }
+}
+
+void Application::show_current_exception() noexcept {
+  try {
+    throw;
   } catch (const std::exception& error) {
     show_exception(error.what());
   } catch (...) {

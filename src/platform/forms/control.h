@@ -130,7 +130,7 @@ class Edit : public Control {
   void after_create() override;
 
  private:
-  static LRESULT CALLBACK subclass_proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK subclass_proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
 };
 
 // A group box that is a real container: its controls are its children,

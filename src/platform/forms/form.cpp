@@ -25,19 +25,25 @@ DWORD ex_style_for(Border border) {
   return (border == Border::dialog ? WS_EX_DLGMODALFRAME : 0) | WS_EX_CONTROLPARENT;
 }
 
-LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   if (message == WM_CLOSE) {
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (form) Application::guarded([form] { form->close(); });
     return 0;
   }
   return DefWindowProcW(window, message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
-BOOL CALLBACK collect_enabled_window(HWND window, LPARAM windows) {
+BOOL CALLBACK collect_enabled_window(HWND window, LPARAM windows) noexcept try {
   if (IsWindowVisible(window) && IsWindowEnabled(window))
     reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
   return TRUE;
+} catch (...) {
+  Application::show_current_exception();
+  return FALSE;
 }
 
 void register_classes(WNDPROC form_proc) {
@@ -248,7 +254,7 @@ bool Form::route_to_control(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
   return false;
 }
 
-LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
     form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
@@ -262,6 +268,9 @@ LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l
     return DefWindowProcW(window, message, w, l);
   }
   return form->handle_message(message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
 LRESULT Form::handle_message(UINT message, WPARAM w, LPARAM l) {

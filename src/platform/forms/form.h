@@ -94,7 +94,7 @@ class Form {
  private:
   friend class Control;
   friend class Application;
-  static LRESULT CALLBACK window_proc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK window_proc(HWND, UINT, WPARAM, LPARAM) noexcept;
   LRESULT handle_message(UINT message, WPARAM w, LPARAM l);
   void adopt(std::unique_ptr<Control> control);
   void prepare_showing();
