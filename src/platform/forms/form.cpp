@@ -28,7 +28,7 @@ DWORD ex_style_for(Border border) {
 LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   if (message == WM_CLOSE) {
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form) Application::guarded([form] { form->close(); });
+    if (form) form->close();
     return 0;
   }
   return DefWindowProcW(window, message, w, l);
