@@ -10,7 +10,7 @@ target_link_libraries(kivo_fakes PUBLIC kivo_core)
 
 file(GLOB_RECURSE KIVO_UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(kivo_unit_tests ${KIVO_UNIT_TEST_SOURCES})
-target_link_libraries(kivo_unit_tests PRIVATE kivo_fakes GTest::gtest GTest::gtest_main)
+target_link_libraries(kivo_unit_tests PRIVATE kivo_app kivo_fakes GTest::gtest GTest::gtest_main)
 gtest_discover_tests(kivo_unit_tests DISCOVERY_TIMEOUT 60)
 
 file(GLOB KIVO_HOST_TOOL_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tools/host/*)

@@ -5,18 +5,30 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 set(KIVO_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 set(KIVO_WINDOWS_LIBS comctl32 ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32 kernel32)
 
-file(GLOB_RECURSE KIVO_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/platform/forms/*.cpp)
-add_library(kivo_platform STATIC ${KIVO_PLATFORM_SOURCES})
-target_link_libraries(kivo_platform PUBLIC kivo_core ${KIVO_WINDOWS_LIBS})
+# The Windows half of the platform: the system services and the form layer.
+file(GLOB KIVO_PLATFORM_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/platform/forms/*.cpp)
+add_library(kivo_platform_win32 STATIC ${KIVO_PLATFORM_WIN32_SOURCES})
+target_link_libraries(kivo_platform_win32 PUBLIC kivo_platform ${KIVO_WINDOWS_LIBS})
 
-# The windows, built once for the program and the Windows-side tools that
-# show them; the program adds its entry point and resources.
-file(GLOB_RECURSE KIVO_UI_SOURCES CONFIGURE_DEPENDS src/*/ui/*.cpp)
-list(FILTER KIVO_UI_SOURCES EXCLUDE REGEX "/src/app/ui/main\\.cpp$")
-add_library(kivo_ui STATIC ${KIVO_UI_SOURCES})
-target_link_libraries(kivo_ui PUBLIC kivo_platform)
+# kivo_<layer>_ui: the windows of a layer, on its portable half and on the
+# window halves of the layers below.
+function(kivo_ui_layer layer)
+  file(GLOB sources CONFIGURE_DEPENDS src/${layer}/ui/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/src/app/ui/main\\.cpp$")
+  add_library(kivo_${layer}_ui STATIC ${sources})
+  target_link_libraries(kivo_${layer}_ui PUBLIC kivo_${layer} ${ARGN})
+endfunction()
+
+kivo_ui_layer(core kivo_platform_win32)
+kivo_ui_layer(choosers kivo_core_ui)
+kivo_ui_layer(emulator kivo_core_ui)
+kivo_ui_layer(music kivo_core_ui)
+kivo_ui_layer(game kivo_core_ui)
+# The program's windows, built once for the program and the Windows-side
+# tools that show them; the program adds its entry point and resources.
+kivo_ui_layer(app kivo_game_ui kivo_music_ui kivo_choosers_ui kivo_emulator_ui)
 add_executable(kivo68i WIN32 src/app/ui/main.cpp src/app/ui/kivo68i.rc)
-target_link_libraries(kivo68i PRIVATE kivo_ui)
+target_link_libraries(kivo68i PRIVATE kivo_app_ui)
 target_link_options(kivo68i PRIVATE -municode -mwindows ${KIVO_STATIC_LINK})
 # The CD carries the 32-bit build: without an execution level in its manifest,
 # UAC file virtualization lets a standard user's settings file in the Windows
@@ -40,7 +52,7 @@ target_compile_options(gtest PUBLIC -include ${CMAKE_SOURCE_DIR}/tests/platform/
 file(GLOB KIVO_PLATFORM_TEST_SOURCES CONFIGURE_DEPENDS tests/platform/*.cpp)
 if(KIVO_PLATFORM_TEST_SOURCES)
   add_executable(kivo_platform_tests ${KIVO_PLATFORM_TEST_SOURCES})
-  target_link_libraries(kivo_platform_tests PRIVATE kivo_platform gtest gtest_main)
+  target_link_libraries(kivo_platform_tests PRIVATE kivo_game kivo_platform_win32 gtest gtest_main)
   # The header-only fakes (scripted prompts) serve here too.
   target_include_directories(kivo_platform_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/fakes)
   target_link_options(kivo_platform_tests PRIVATE -municode ${KIVO_STATIC_LINK})

@@ -52,6 +52,12 @@ else
 fi
 ((status != 0)) && grep -E 'Failed|\*\*\*' "$log_dir/unit.log" | head -20
 
+echo "== include layers"
+bash scripts/check_includes.sh >"$log_dir/includes.log" 2>&1
+status=$?
+cat "$log_dir/includes.log"
+count_from "$log_dir/includes.log" "$status"
+
 echo "== host unit tests and fuzz harnesses under the sanitizers"
 if build_sanitized >"$log_dir/sanitize-build.log" 2>&1; then
   # One result for the whole sanitized unit run: its cases are counted above.

@@ -1,6 +1,6 @@
 #include "app/manual.h"
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -4,7 +4,6 @@
 #include <functional>
 #include <string>
 
-#include "app/shared_values.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 
@@ -13,7 +12,6 @@ namespace kivo {
 struct ChooserServices {
   FileSystem& fs;
   Environment& env;
-  SharedValues& shared;
   // Shows a failure in the standard error box and returns; the step goes on.
   std::function<void(const std::string& message)> report_error;
   // Hides the dialog and ends its modal showing.

@@ -1,6 +1,6 @@
 #include "choosers/drive_selector_model.h"
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -1,13 +1,9 @@
 #include "choosers/folder_browser_rules.h"
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/user_error.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
-
-namespace {
-bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-}  // namespace
 
 char first_character(const std::string& text) { return text.empty() ? '\0' : text[0]; }
 

@@ -1,13 +1,11 @@
 #include "choosers/folder_list_model.h"
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/user_error.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
 namespace {
-
-bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 bool has_drive_letter(const std::string& path) {
   return path.size() >= 2 && path[1] == ':' && is_ascii_letter(path[0]);

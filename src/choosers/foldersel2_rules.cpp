@@ -1,18 +1,19 @@
 #include "choosers/foldersel2_rules.h"
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
-Foldersel2Rules::Foldersel2Rules(const FolderBrowserControls& controls, const ChooserServices& services)
-    : FolderBrowserRules(controls, services) {
+Foldersel2Rules::Foldersel2Rules(const FolderBrowserControls& controls, const ChooserServices& services,
+                                 std::string& folder)
+    : FolderBrowserRules(controls, services), folder_(folder) {
   selector_.on_change = [this] { dcbOnChange(); };
   list_.on_change = [this] { dlbOnChange(); };
 }
 
 void Foldersel2Rules::OnShow() {
-  SavedFolder = services_.shared.Win68instFolder;
-  const std::string start = services_.shared.Win68instFolder;
+  SavedFolder = folder_;
+  const std::string start = folder_;
   const char drive = start_drive(start);
   if (drive != 0) last_good_drive_ = drive;
   show_start(start, drive);
@@ -40,12 +41,12 @@ void Foldersel2Rules::Edit1KeyDown(int key) {
 }
 
 void Foldersel2Rules::Button1Click() {
-  services_.shared.Win68instFolder = edit_.text();
+  folder_ = edit_.text();
   services_.close();
 }
 
 void Foldersel2Rules::Button2Click() {
-  services_.shared.Win68instFolder = SavedFolder;
+  folder_ = SavedFolder;
   services_.close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The emulator's destination folder browser: starts from Win68instFolder and
-// answers in it; Cancel puts back the value it was opened with.
+// The emulator's destination folder browser: starts from the folder its opener
+// hands it (Win68instFolder) and answers in it; Cancel puts back the value it
+// was opened with.
 
 #include "choosers/folder_browser_rules.h"
 
@@ -8,7 +9,8 @@ namespace kivo {
 
 class Foldersel2Rules : public FolderBrowserRules {
  public:
-  Foldersel2Rules(const FolderBrowserControls& controls, const ChooserServices& services);
+  Foldersel2Rules(const FolderBrowserControls& controls, const ChooserServices& services,
+                  std::string& folder);
 
   void OnShow();
   void dcbOnChange();
@@ -20,6 +22,7 @@ class Foldersel2Rules : public FolderBrowserRules {
   const std::string& saved_folder() const { return SavedFolder; }
 
  private:
+  std::string& folder_;
   std::string SavedFolder;
 };
 

@@ -1,13 +1,9 @@
 #include "choosers/foldersel4_rules.h"
 
-#include "app/path_parts.h"
 #include "choosers/folder_browser_rules.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
-
-namespace {
-bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-}  // namespace
 
 std::string on_drive(const std::string& folder, char letter) {
   std::string moved =
@@ -16,16 +12,17 @@ std::string on_drive(const std::string& folder, char letter) {
   return moved;
 }
 
-Foldersel4Rules::Foldersel4Rules(DriveSelectorModel& DriveComboBox1, const ChooserServices& services)
-    : selector_(DriveComboBox1), services_(services), fallback_(DriveComboBox1) {
+Foldersel4Rules::Foldersel4Rules(DriveSelectorModel& DriveComboBox1, const ChooserServices& services,
+                                 std::string& folder)
+    : selector_(DriveComboBox1), services_(services), folder_(folder), fallback_(DriveComboBox1) {
   selector_.on_change = [this] { DriveComboBox1Change(); };
 }
 
 Foldersel4Rules::~Foldersel4Rules() { selector_.on_change = nullptr; }
 
 void Foldersel4Rules::FormShow() {
-  CancelFolder = services_.shared.KivoinstFolder;
-  WorkFolder = services_.shared.KivoinstFolder;
+  CancelFolder = folder_;
+  WorkFolder = folder_;
   const char program = drive_letter(services_.env.program_path());
   const char drive = fallback_.first_usable({drive_letter(WorkFolder), selector_.shown_letter(), program});
   if (drive != 0) selector_.set_letter(drive);
@@ -43,12 +40,12 @@ void Foldersel4Rules::DriveComboBox1Change() {
 }
 
 void Foldersel4Rules::Button1Click() {
-  services_.shared.KivoinstFolder = WorkFolder;
+  folder_ = WorkFolder;
   services_.close();
 }
 
 void Foldersel4Rules::Button2Click() {
-  services_.shared.KivoinstFolder = CancelFolder;
+  folder_ = CancelFolder;
   services_.close();
 }
 

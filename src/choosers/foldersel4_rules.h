@@ -1,6 +1,6 @@
 #pragma once
-// The game's destination chooser: only the drive of KivoinstFolder changes,
-// the rest of the path (":\KIVO") passes through.
+// The game's destination chooser: only the drive of the folder its opener
+// hands it (KivoinstFolder) changes, the rest of the path (":\KIVO") passes through.
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace kivo {
 
 class Foldersel4Rules {
  public:
-  Foldersel4Rules(DriveSelectorModel& DriveComboBox1, const ChooserServices& services);
+  Foldersel4Rules(DriveSelectorModel& DriveComboBox1, const ChooserServices& services, std::string& folder);
   ~Foldersel4Rules();
   Foldersel4Rules(const Foldersel4Rules&) = delete;
   Foldersel4Rules& operator=(const Foldersel4Rules&) = delete;
@@ -28,6 +28,7 @@ class Foldersel4Rules {
  private:
   DriveSelectorModel& selector_;
   ChooserServices services_;
+  std::string& folder_;
   DriveFallback fallback_;
   std::string CancelFolder;
   std::string WorkFolder;

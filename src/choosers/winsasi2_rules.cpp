@@ -2,8 +2,9 @@
 
 namespace kivo {
 
-Winsasi2Rules::Winsasi2Rules(const FolderBrowserControls& controls, const ChooserServices& services)
-    : FolderBrowserRules(controls, services) {
+Winsasi2Rules::Winsasi2Rules(const FolderBrowserControls& controls, const ChooserServices& services,
+                             char& drive)
+    : FolderBrowserRules(controls, services), drive_(drive) {
   selector_.on_change = [this] { DriveComboBox1Change(); };
   list_.on_change = [this] { DirectoryListBox1Change(); };
 }
@@ -40,6 +41,6 @@ void Winsasi2Rules::Button2Click() {
   services_.close();
 }
 
-void Winsasi2Rules::answer() { services_.shared.PickedDrive = first_character(edit_.text()); }
+void Winsasi2Rules::answer() { drive_ = first_character(edit_.text()); }
 
 }  // namespace kivo

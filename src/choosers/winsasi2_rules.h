@@ -1,7 +1,7 @@
 #pragma once
 // The drive question of the boot disk setup: the folder browser started from
 // the program's own path, answering only with the first character of the path
-// field in PickedDrive.
+// field, in the drive its opener hands it (PickedDrive).
 
 #include "choosers/folder_browser_rules.h"
 
@@ -9,7 +9,7 @@ namespace kivo {
 
 class Winsasi2Rules : public FolderBrowserRules {
  public:
-  Winsasi2Rules(const FolderBrowserControls& controls, const ChooserServices& services);
+  Winsasi2Rules(const FolderBrowserControls& controls, const ChooserServices& services, char& drive);
 
   void FormShow();
   void DriveComboBox1Change();
@@ -22,6 +22,8 @@ class Winsasi2Rules : public FolderBrowserRules {
 
  private:
   void answer();
+
+  char& drive_;
 };
 
 }  // namespace kivo

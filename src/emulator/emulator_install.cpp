@@ -1,9 +1,9 @@
 #include "emulator/emulator_install.h"
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "emulator/settings_record.h"
 #include "file_tables.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
@@ -11,8 +11,6 @@ namespace {
 
 constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
 constexpr const char* kShortcutName = "\\winx68k.lnk";
-// A shortcut path must fit MAX_PATH with its terminator.
-constexpr std::size_t kLongestShortcutPath = 259;
 
 // Without a desktop folder or a shell link object there is simply no shortcut:
 // the installation itself is complete, so nothing is reported.
@@ -21,7 +19,8 @@ void offer_shortcut(const std::string& program_path, const EmulatorInstallServic
   std::string desktop;
   if (services.shell.desktop_folder(desktop).failed() || desktop.empty()) return;
   const std::string link_path = desktop + kShortcutName;
-  if (utf16_length(link_path) > kLongestShortcutPath) return;
+  // A shortcut path must fit MAX_PATH with its terminator.
+  if (utf16_length(link_path) > kLongestSystemPath) return;
   services.shell.create_link(link_path, emulator_shortcut(program_path));
 }
 
@@ -40,12 +39,12 @@ ShellLinkSpec emulator_shortcut(const std::string& program_path) {
 }
 
 void run_emulator_install(const std::string& emulator_folder, const EmulatorInstallServices& services,
-                          EmulatorProgressView& view) {
+                          CopyRunView& view, const std::function<void()>& show_finish_texts) {
   const CopyRunRequest request{emulator_file_list(),
                                emulator_source_base(services.environment.program_path()), emulator_folder,
                                flattened_name};
   if (run_file_copy(request, services.fs, services.prompts, view) != CopyRunOutcome::finished) return;
-  view.show_finish_texts();
+  show_finish_texts();
   if (!settings_file_path(services.environment)) throw UserError(kNoWindowsFolderForRecord);
   write_emulator_record(services.profiles, emulator_folder);
   offer_shortcut(emulator_program_path(emulator_folder), services);

@@ -3,10 +3,11 @@
 // into one folder, the finish texts, the record for the game installation and
 // the offer of a desktop shortcut.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/profile_store.h"
@@ -14,13 +15,6 @@
 #include "platform/shell.h"
 
 namespace kivo {
-
-class EmulatorProgressView : public virtual CopyRunView {
- public:
-  // "インストールが終了しました。" and the two hints, the button turned to "OK",
-  // the window marked finished.
-  virtual void show_finish_texts() = 0;
-};
 
 struct EmulatorInstallServices {
   FileSystem& fs;
@@ -38,9 +32,11 @@ std::string emulator_program_path(const std::string& emulator_folder);
 ShellLinkSpec emulator_shortcut(const std::string& program_path);
 
 // Runs the whole installation into `emulator_folder` (the text as the user
-// chose it). Throws UserError from the folder creation (empty text) and from
+// chose it). After the last file, `show_finish_texts` puts up
+// "インストールが終了しました。" and the two hints, turns the button to "OK" and
+// marks the window finished. Throws UserError from the folder creation (empty text) and from
 // the record (the finish texts are then shown already and no shortcut is offered).
 void run_emulator_install(const std::string& emulator_folder, const EmulatorInstallServices& services,
-                          EmulatorProgressView& view);
+                          CopyRunView& view, const std::function<void()>& show_finish_texts);
 
 }  // namespace kivo

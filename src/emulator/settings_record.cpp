@@ -1,6 +1,6 @@
 #include "emulator/settings_record.h"
 
-#include "app/folder_text_check.h"
+#include "core/folder_text_check.h"
 
 namespace kivo {
 

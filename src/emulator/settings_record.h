@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 

@@ -16,12 +16,6 @@ std::string too_short(const std::string& path) {
   return "ファイル " + path + " は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません";
 }
 
-void remove_quietly(FileSystem& fs, const std::string& path) {
-  if (!fs.is_file(path)) return;
-  clear_read_only(fs, path);
-  fs.delete_file(path);
-}
-
 // The CD's image, or failing that the one already installed, under the temporary name.
 Status make_working_copy(FileSystem& fs, const std::string& source, const std::string& destination,
                          const std::string& working) {

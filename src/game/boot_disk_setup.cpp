@@ -1,11 +1,12 @@
 #include "game/boot_disk_setup.h"
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/file_copy_run.h"
+#include "core/user_error.h"
 #include "emulator/settings_record.h"
 #include "file_tables.h"
 #include "game/boot_disk_image.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
@@ -18,14 +19,6 @@ constexpr const char* kAskAgain =
 constexpr const char* kNoDrive =
     "ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\n"
     "インストールは完了していません。";
-
-// What the Windows path functions accept without the long-path prefix,
-// terminator excluded; the temporary copy beside the image must fit it too.
-constexpr std::size_t kLongestSystemPath = 259;
-
-std::string too_long(const std::string& path) {
-  return "パスが長すぎるためインストールできません（" + std::to_string(kMaxPathLength) + "文字まで）:" + path;
-}
 
 std::string no_drive_in_folder(const std::string& folder) {
   return "エミュレータのフォルダがドライブ名で始まっていないため、起動ディスクを設定できません:" + folder;
@@ -43,31 +36,27 @@ ImagePaths image_paths(const BootDiskSetup& setup, const std::string& folder) {
 }
 
 void refuse_paths_that_do_not_fit(const ImagePaths& paths) {
-  if (!path_fits(paths.source)) throw UserError(too_long(paths.source));
-  if (!path_fits(paths.destination) ||
-      utf16_length(temporary_name_for(paths.destination)) > kLongestSystemPath)
-    throw UserError(too_long(paths.destination));
+  if (!path_fits(paths.source)) throw UserError(path_too_long_message(paths.source));
+  if (!copy_destination_fits(paths.destination)) throw UserError(path_too_long_message(paths.destination));
 }
 
 // Asks through the drive browser until it answers with a letter or the user gives up.
 char asked_drive_letter(const BootDiskSetup& setup) {
   for (;;) {
     const char answer = setup.ask_drive();
-    if (is_drive_letter(answer)) return answer;
+    if (is_ascii_letter(answer)) return answer;
     if (!setup.prompts.confirm(kAskAgain)) throw UserError(kNoDrive);
   }
 }
 
 }  // namespace
 
-bool is_drive_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
 std::string absolute_emulator_folder(const std::string& folder) {
   const std::string drive = drive_part(folder);
   if (drive.empty()) return {};
-  if (drive.size() == 2 && is_drive_letter(drive[0]) && (folder.size() == 2 || folder[2] != '\\'))
+  if (drive.size() == 2 && is_ascii_letter(drive[0]) && (folder.size() == 2 || folder[2] != '\\'))
     return drive + "\\" + folder.substr(2);
-  if (drive.size() == 2 && !is_drive_letter(drive[0])) return {};
+  if (drive.size() == 2 && !is_ascii_letter(drive[0])) return {};
   return folder;
 }
 
@@ -87,7 +76,7 @@ void set_up_boot_disk(const BootDiskSetup& setup) {
 
   // A record whose drive is not a letter (empty, or a network folder) is no
   // better than none: the user is asked.
-  const char letter = is_drive_letter(recorded_drive) ? recorded_drive : asked_drive_letter(setup);
+  const char letter = is_ascii_letter(recorded_drive) ? recorded_drive : asked_drive_letter(setup);
 
   if (const auto failure = install_boot_disk_image(setup.fs, paths.source, paths.destination, letter))
     throw UserError(*failure);

@@ -29,9 +29,6 @@ struct BootDiskSetup {
 // Throws UserError with the user's message otherwise; the record then stays.
 void set_up_boot_disk(const BootDiskSetup& setup);
 
-// Only a letter may name a drive inside the image.
-bool is_drive_letter(char c);
-
 // The emulator folder as it is to be used: a drive-relative "C:WINX68K" is
 // taken from the drive's root ("C:\WINX68K"), since the current folder of a
 // drive is not something the user chose. Empty when the text names no drive.

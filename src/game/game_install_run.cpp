@@ -1,7 +1,7 @@
 #include "game/game_install_run.h"
 
-#include "app/path_parts.h"
 #include "file_tables.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 #include "game/boot_disk_setup.h"
 
 namespace kivo {

@@ -1,9 +1,9 @@
 #include "music/edition_locator.h"
 
-#include "app/path_parts.h"
-#include "app/profile_accessor.h"
-#include "app/user_error.h"
+#include "core/profile_accessor.h"
+#include "core/user_error.h"
 #include "music/music_folders.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

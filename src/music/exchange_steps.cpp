@@ -2,16 +2,9 @@
 
 #include "file_tables.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
-
-namespace {
-
-std::string without_trailing_backslash(const std::string& folder) {
-  return folder.empty() || folder.back() != '\\' ? folder : folder.substr(0, folder.size() - 1);
-}
-
-}  // namespace
 
 bool ExchangeSteps::fail(StepAction action, const std::string& path, std::uint32_t code) {
   failure_ = StepFailure{action, path, code};

@@ -1,6 +1,6 @@
 #include "music/music_change.h"
 
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "music/music_folders.h"
 
 namespace kivo {

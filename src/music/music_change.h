@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "music/exchange_steps.h"
 #include "music/swap_journal.h"
 

@@ -1,8 +1,8 @@
 #include "music/music_folders.h"
 
-#include "app/path_parts.h"
 #include "file_tables.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 

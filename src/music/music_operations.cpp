@@ -3,22 +3,19 @@
 #include <optional>
 #include <vector>
 
-#include "app/path_parts.h"
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "file_tables.h"
+#include "platform/path_parts.h"
 #include "music/edition_locator.h"
 #include "music/music_change.h"
 #include "music/music_messages.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
 namespace {
 
 enum class Button { install, restore };
-
-std::string without_trailing_backslash(const std::string& folder) {
-  return folder.substr(0, folder.size() - 1);
-}
 
 // Everything one operation works with, bound once the edition is found.
 class Operation {

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <utility>
 
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "platform/file_ops.h"
 
 namespace kivo {

@@ -1,6 +1,6 @@
 #include "platform/file_ops.h"
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
@@ -51,13 +51,17 @@ std::string temporary_name_for(std::string_view destination) {
   return up_to_last_backslash(destination) + "~k68cpy.tmp";
 }
 
-namespace {
+bool copy_destination_fits(std::string_view destination) {
+  return path_fits(destination) && utf16_length(temporary_name_for(destination)) <= kLongestSystemPath;
+}
 
 void remove_quietly(FileSystem& fs, const std::string& path) {
   if (!fs.is_file(path)) return;
   clear_read_only(fs, path);
   fs.delete_file(path);
 }
+
+namespace {
 
 bool is_there_already(const Status& copied) {
   return copied.code == win_error::file_exists || copied.code == win_error::already_exists;
@@ -90,7 +94,7 @@ Status copy_into_place(FileSystem& fs, const std::string& source, const std::str
   if (overwrite != Overwrite::replace && fs.is_file(destination))
     return overwrite == Overwrite::keep_existing ? Status::success() : Status::error(win_error::file_exists);
   const std::string temporary = temporary_name_for(destination);
-  if (utf16_length(temporary) >= 260) return Status::error(win_error::filename_too_long);
+  if (utf16_length(temporary) > kLongestSystemPath) return Status::error(win_error::filename_too_long);
   Status result = copy_to_temporary(fs, source, temporary);
   if (result.ok()) {
     const MoveMode mode =

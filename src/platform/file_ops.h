@@ -19,6 +19,12 @@ Status clear_read_only(FileSystem& fs, const std::string& path);
 
 // The temporary name a copy into `destination` is written under first.
 std::string temporary_name_for(std::string_view destination);
+// Whether a copy can be made into `destination` without cutting a path short:
+// the path fits the installers' buffers and its temporary name the system's limit.
+bool copy_destination_fits(std::string_view destination);
+
+// Deletes a file when it is there, read-only or not; a failure is ignored.
+void remove_quietly(FileSystem& fs, const std::string& path);
 
 enum class Overwrite {
   never,          // an existing destination is left alone and file_exists returned

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 #include "platform/prompts.h"
 
 namespace bench {

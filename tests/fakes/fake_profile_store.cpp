@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo::fake {
 

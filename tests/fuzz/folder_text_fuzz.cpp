@@ -1,8 +1,8 @@
 // The destination folder text as typed: a text the check lets through is a
 // full path with a drive or a share, and no name in it is one Windows would
 // change or refuse.
-#include "app/folder_text_check.h"
-#include "app/path_parts.h"
+#include "core/folder_text_check.h"
+#include "platform/path_parts.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,7 +1,7 @@
 // The marker file mp3\kivomus.ini as it may lie on a user's disk: any bytes.
 // Reading it gives the number its KIVOMUS line holds under the integer rules,
 // or 0, and a marker written back reads as the same number.
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"
 #include "fuzz_check.h"

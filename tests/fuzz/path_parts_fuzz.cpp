@@ -1,8 +1,8 @@
 // Path parts of anything the user may type or a record may hold: each part is
 // a piece of the path it came from, and creating the folder walks up at most
 // once per name and, for a usable folder text, ends with that folder there.
-#include "app/folder_text_check.h"
-#include "app/path_parts.h"
+#include "core/folder_text_check.h"
+#include "platform/path_parts.h"
 #include "fake_file_system.h"
 #include "fuzz_check.h"
 #include "platform/file_ops.h"

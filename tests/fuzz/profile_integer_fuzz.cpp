@@ -3,7 +3,7 @@
 // overflow; every value comes back from each of the forms it can be written in.
 #include <cstring>
 
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -8,14 +8,14 @@
 
 #include <string>
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "emulator/settings_record.h"
 #include "fake_prompts.h"
 #include "file_tables.h"
 #include "game/boot_disk_image.h"
 #include "game/game_install_run.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"

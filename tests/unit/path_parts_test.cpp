@@ -1,4 +1,4 @@
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +46,12 @@ TEST(PathParts, LengthIsCountedAsWindowsCountsIt) {
   EXPECT_EQ(utf16_length("\xF0\x9F\x8E\xB5"), 2u);  // outside the BMP: a surrogate pair
   EXPECT_TRUE(path_fits(std::string(255, 'a')));
   EXPECT_FALSE(path_fits(std::string(256, 'a')));
+}
+
+TEST(PathParts, WithoutTrailingBackslashDropsOneAtMost) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\a\\", "C:\\a"}, {"C:\\a", "C:\\a"}, {"C:\\a\\\\", "C:\\a\\"}, {"", ""}, {"表\\", "表"}};
+  for (const auto& [path, expected] : cases) EXPECT_EQ(without_trailing_backslash(path), expected) << path;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"
 #include "fake_system.h"
@@ -65,6 +65,7 @@ TEST_F(SettingsRecordTest, AFailedWriteNamesTheFileAndStopsTheRemainingKeys) {
     FAIL() << "no error";
   } catch (const UserError& e) {
     EXPECT_STREQ(e.what(), "kivo68i.ini に書き込めません");
+    EXPECT_EQ(e.code(), win_error::access_denied);
   }
   EXPECT_EQ(read_record_folder(store), "D:\\emu");
   EXPECT_EQ(read_record_marker(store), 99);

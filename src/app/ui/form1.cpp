@@ -2,10 +2,6 @@
 
 #include "app/manual.h"
 #include "app/ui/resource_ids.h"
-#include "app/ui/windows.h"
-#include "emulator/ui/foldersel1.h"
-#include "game/ui/foldersel3.h"
-#include "music/ui/winsasi1.h"
 
 namespace kivo {
 
@@ -14,7 +10,7 @@ using forms::Button;
 using forms::Label;
 using forms::Picture;
 
-TForm1::TForm1(AppContext& context)
+TForm1::TForm1(Services& services, SharedValues& shared)
     : Form({.name = "Form1",
             .caption = "Kivorana X68000版",
             .left = 193,
@@ -24,7 +20,8 @@ TForm1::TForm1(AppContext& context)
             .size_is_client = false,
             .border = forms::Border::sizeable,
             .icon_resource = IDI_KIVO68I}),
-      context_(context) {
+      services_(services),
+      shared_(shared) {
   add<Picture>(nullptr, "Image1", Bounds{8, 16, 185, 265}, IDB_ARTWORK);
   add<Label>(nullptr, "Label1", Bounds{208, 16}, "注意：このゲームをWindows上でプレイ");
   add<Label>(nullptr, "Label2", Bounds{208, 32}, "するためには、X68000エミュレータ");
@@ -45,22 +42,19 @@ TForm1::TForm1(AppContext& context)
   make_main_window();
 }
 
-void TForm1::BtnManualClick() {
-  const Services& s = context_.services;
-  open_manual(s.files, s.shell, s.environment);
-}
+void TForm1::BtnManualClick() { open_manual(services_.files, services_.shell, services_.environment); }
 
 void TForm1::BtnWin68instClick() {
-  context_.shared.Win68instFolder = kDefaultEmulatorFolder;
-  context_.windows.foldersel1->show_modal();
+  shared_.Win68instFolder = kDefaultEmulatorFolder;
+  foldersel1_->show_modal();
 }
 
 void TForm1::BtnKivoinstClick() {
-  context_.shared.KivoinstFolder = kDefaultGameFolder;
-  context_.windows.foldersel3->show_modal();
+  shared_.KivoinstFolder = kDefaultGameFolder;
+  foldersel3_->show_modal();
 }
 
-void TForm1::BtnWinsasikaeClick() { context_.windows.winsasi1->show(); }
+void TForm1::BtnWinsasikaeClick() { winsasi1_->show(); }
 
 void TForm1::BtnSyuuryouClick() { close(); }
 

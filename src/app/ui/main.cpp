@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include "app/shared_values.h"
-#include "app/ui/app_context.h"
 #include "app/ui/form1.h"
 #include "app/ui/system_services.h"
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "platform/forms/application.h"
 
 namespace {
@@ -14,9 +13,8 @@ namespace {
 void run_program() {
   kivo::SystemServices system;
   kivo::SharedValues shared;
-  kivo::Windows windows;
-  kivo::AppContext context{shared, system.services, windows};
-  windows.create_all(context);
+  kivo::WindowSet windows;
+  windows.create_all(system.services, shared);
   windows.Form1->show();
   kivo::forms::Application::run();
 }

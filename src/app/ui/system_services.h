@@ -2,7 +2,8 @@
 // The platform services of the running program, each on the Windows API, and
 // the Services that hand them to the windows.
 
-#include "app/ui/app_context.h"
+#include "core/services.h"
+#include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_store.h"
@@ -19,7 +20,8 @@ struct SystemServices {
   Win32Shell shell;
   Win32Prompts prompts;
   Win32Environment environment;
-  Services services{files, profiles, registry, shell, prompts, environment};
+  Win32Drives drives;
+  Services services{files, profiles, registry, shell, prompts, environment, drives};
 };
 
 }  // namespace kivo

@@ -57,7 +57,7 @@ bool DirectoryListBox::on_command(WORD code) {
 }
 
 LRESULT CALLBACK DirectoryListBox::subclass_proc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                                 DWORD_PTR data) {
+                                                 DWORD_PTR data) noexcept try {
   switch (message) {
     case WM_KEYDOWN:
       if (w == VK_RETURN) {
@@ -73,6 +73,9 @@ LRESULT CALLBACK DirectoryListBox::subclass_proc(HWND window, UINT message, WPAR
       break;
   }
   return ::DefSubclassProc(window, message, w, l);
+} catch (...) {
+  forms::Application::show_current_exception();
+  return 0;
 }
 
 bool DirectoryListBox::on_draw_item(DRAWITEMSTRUCT& item) {

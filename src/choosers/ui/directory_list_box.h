@@ -28,7 +28,7 @@ class DirectoryListBox : public forms::Control {
 
  private:
   static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
-                                        DWORD_PTR data);
+                                        DWORD_PTR data) noexcept;
   void fill();
   void open_selected();
 

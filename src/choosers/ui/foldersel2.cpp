@@ -1,6 +1,5 @@
 #include "choosers/ui/foldersel2.h"
 
-#include "choosers/ui/chooser_parts.h"
 #include "choosers/ui/directory_list_box.h"
 #include "choosers/ui/drive_combo_box.h"
 
@@ -11,7 +10,7 @@ using forms::Button;
 using forms::Edit;
 using forms::Label;
 
-Tfoldersel2::Tfoldersel2(AppContext& context)
+Tfoldersel2::Tfoldersel2(Services& services, std::string& folder)
     : Form({.name = "foldersel2",
             .caption = "kivo68i / WinX68kフォルダ選択画面",
             .left = 259,
@@ -20,33 +19,25 @@ Tfoldersel2::Tfoldersel2(AppContext& context)
             .height = 265,
             .size_is_client = true,
             .border = forms::Border::dialog}),
-      context_(context),
-      selector_(drive_letter(drives_.process_current_folder())),
-      folders_(context.services.files, drives_, drives_.process_current_folder()) {
+      parts_(services) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "WinX68kをインストールするフォルダを選択して下さい。");
   add<Label>(nullptr, "Label2", Bounds{8, 24}, "パス：");
   auto& edit = add<Edit>(nullptr, "Edit1", Bounds{8, 40, 225, 20}, 2);
   add<Label>(nullptr, "Label3", Bounds{8, 64}, "ドライブ：");
-  auto& drives = add<DriveComboBox>(nullptr, "DriveComboBox1", Bounds{8, 80, 225, 18}, 0, selector_);
+  auto& drives = add<DriveComboBox>(nullptr, "DriveComboBox1", Bounds{8, 80, 225, 18}, 0, parts_.selector);
   add<Label>(nullptr, "Label4", Bounds{8, 104}, "フォルダ：");
-  add<DirectoryListBox>(nullptr, "DirectoryListBox1", Bounds{8, 120, 225, 97}, 1, folders_);
+  add<DirectoryListBox>(nullptr, "DirectoryListBox1", Bounds{8, 120, 225, 97}, 1, parts_.folders);
   auto& ok = add<Button>(nullptr, "Button1", Bounds{128, 232, 73, 25}, "OK", 3);
   auto& cancel = add<Button>(nullptr, "Button2", Bounds{216, 232, 73, 25}, "キャンセル", 4);
   set_initial_focus(drives);
 
-  path_field_ = std::make_unique<EditTextBox>(edit);
-  rules_ = std::make_unique<Foldersel2Rules>(FolderBrowserControls{selector_, folders_, *path_field_},
-                                             chooser_services(context_, *this));
-  edit.OnKeyDown = [this](WORD key, unsigned) { rules_->Edit1KeyDown(key); };
-  ok.OnClick = [this] { rules_->Button1Click(); };
-  cancel.OnClick = [this] { rules_->Button2Click(); };
+  parts_.connect(*this, edit, ok, cancel, folder);
 }
 
 void Tfoldersel2::FormShow() {
   // A drive plugged in or a folder made since the last showing shows up now.
-  selector_.replace_entries(drives_.list());
-  folders_.refresh();
-  rules_->OnShow();
+  parts_.refresh();
+  parts_.rules().OnShow();
 }
 
 }  // namespace kivo

@@ -2,32 +2,23 @@
 // The folder browser for the emulator destination (Tfoldersel2): path field,
 // drive selector and folder list; the answer goes into Win68instFolder.
 
-#include <memory>
-
-#include "app/ui/app_context.h"
-#include "choosers/drive_selector_model.h"
-#include "choosers/folder_list_model.h"
 #include "choosers/foldersel2_rules.h"
-#include "choosers/text_box.h"
+#include "choosers/ui/chooser_parts.h"
+#include "core/services.h"
 #include "platform/forms/form.h"
-#include "platform/win32/win32_drives.h"
 
 namespace kivo {
 
 class Tfoldersel2 : public forms::Form {
  public:
-  explicit Tfoldersel2(AppContext& context);
+  // `folder` is Win68instFolder.
+  Tfoldersel2(Services& services, std::string& folder);
 
  protected:
   void FormShow() override;
 
  private:
-  AppContext& context_;
-  Win32Drives drives_;
-  DriveSelectorModel selector_;
-  FolderListModel folders_;
-  std::unique_ptr<TextBox> path_field_;
-  std::unique_ptr<Foldersel2Rules> rules_;
+  FolderBrowserParts<Foldersel2Rules> parts_;
 };
 
 }  // namespace kivo

@@ -9,7 +9,7 @@ using forms::Bounds;
 using forms::Button;
 using forms::Label;
 
-Tfoldersel4::Tfoldersel4(AppContext& context)
+Tfoldersel4::Tfoldersel4(Services& services, std::string& folder)
     : Form({.name = "foldersel4",
             .caption = "kivo68i / Kivo68フォルダ選択画面",
             .left = 230,
@@ -18,8 +18,8 @@ Tfoldersel4::Tfoldersel4(AppContext& context)
             .height = 215,
             .size_is_client = true,
             .border = forms::Border::dialog}),
-      context_(context),
-      selector_(drive_letter(drives_.process_current_folder())) {
+      services_(services),
+      selector_(drive_letter(services.drives.process_current_folder())) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "Kivo68版をインストールする");
   add<Label>(nullptr, "Label5", Bounds{8, 24}, "ドライブを選択して下さい。");
   add<Label>(nullptr, "Label2", Bounds{8, 48}, "ご注意：諸々の事情により、インストールできるフォルダは");
@@ -30,13 +30,13 @@ Tfoldersel4::Tfoldersel4(AppContext& context)
   auto& cancel = add<Button>(nullptr, "Button2", Bounds{216, 144, 65, 25}, "キャンセル", 2);
   set_initial_focus(drives);
 
-  rules_ = std::make_unique<Foldersel4Rules>(selector_, chooser_services(context_, *this));
+  rules_ = std::make_unique<Foldersel4Rules>(selector_, chooser_services(services_, *this), folder);
   ok.OnClick = [this] { rules_->Button1Click(); };
   cancel.OnClick = [this] { rules_->Button2Click(); };
 }
 
 void Tfoldersel4::FormShow() {
-  selector_.replace_entries(drives_.list());
+  selector_.replace_entries(services_.drives.list());
   rules_->FormShow();
 }
 

@@ -4,24 +4,23 @@
 
 #include <memory>
 
-#include "app/ui/app_context.h"
 #include "choosers/drive_selector_model.h"
 #include "choosers/foldersel4_rules.h"
+#include "core/services.h"
 #include "platform/forms/form.h"
-#include "platform/win32/win32_drives.h"
 
 namespace kivo {
 
 class Tfoldersel4 : public forms::Form {
  public:
-  explicit Tfoldersel4(AppContext& context);
+  // `folder` is KivoinstFolder.
+  Tfoldersel4(Services& services, std::string& folder);
 
  protected:
   void FormShow() override;
 
  private:
-  AppContext& context_;
-  Win32Drives drives_;
+  Services& services_;
   DriveSelectorModel selector_;
   std::unique_ptr<Foldersel4Rules> rules_;
 };

@@ -1,6 +1,5 @@
 #include "choosers/ui/winsasi2.h"
 
-#include "choosers/ui/chooser_parts.h"
 #include "choosers/ui/directory_list_box.h"
 #include "choosers/ui/drive_combo_box.h"
 
@@ -11,7 +10,7 @@ using forms::Button;
 using forms::Edit;
 using forms::Label;
 
-Twinsasi2::Twinsasi2(AppContext& context)
+Twinsasi2::Twinsasi2(Services& services, char& picked_drive)
     : Form({.name = "winsasi2",
             .caption = "kivo68i / Kivo68版おまけ　選択画面",
             .left = 205,
@@ -20,33 +19,25 @@ Twinsasi2::Twinsasi2(AppContext& context)
             .height = 289,
             .size_is_client = false,
             .border = forms::Border::sizeable}),
-      context_(context),
-      selector_(drive_letter(drives_.process_current_folder())),
-      folders_(context.services.files, drives_, drives_.process_current_folder()) {
+      parts_(services) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "Windows版「Kivo」がインストールされている");
   add<Label>(nullptr, "Label2", Bounds{8, 24}, "フォルダを選択して下さい。");
   add<Label>(nullptr, "Label3", Bounds{8, 40}, "パス：");
   auto& edit = add<Edit>(nullptr, "Edit1", Bounds{8, 56, 225, 20}, 1);
   add<Label>(nullptr, "Label4", Bounds{8, 80}, "ドライブ：");
-  add<DriveComboBox>(nullptr, "DriveComboBox1", Bounds{8, 96, 225, 18}, 2, selector_);
+  add<DriveComboBox>(nullptr, "DriveComboBox1", Bounds{8, 96, 225, 18}, 2, parts_.selector);
   add<Label>(nullptr, "Label5", Bounds{8, 120}, "フォルダ：");
-  add<DirectoryListBox>(nullptr, "DirectoryListBox1", Bounds{8, 136, 225, 89}, 3, folders_);
+  add<DirectoryListBox>(nullptr, "DirectoryListBox1", Bounds{8, 136, 225, 89}, 3, parts_.folders);
   auto& ok = add<Button>(nullptr, "Button1", Bounds{128, 232, 73, 25}, "OK", 0);
   auto& cancel = add<Button>(nullptr, "Button2", Bounds{216, 232, 73, 25}, "キャンセル", 4);
   set_initial_focus(ok);
 
-  path_field_ = std::make_unique<EditTextBox>(edit);
-  rules_ = std::make_unique<Winsasi2Rules>(FolderBrowserControls{selector_, folders_, *path_field_},
-                                           chooser_services(context_, *this));
-  edit.OnKeyDown = [this](WORD key, unsigned) { rules_->Edit1KeyDown(key); };
-  ok.OnClick = [this] { rules_->Button1Click(); };
-  cancel.OnClick = [this] { rules_->Button2Click(); };
+  parts_.connect(*this, edit, ok, cancel, picked_drive);
 }
 
 void Twinsasi2::FormShow() {
-  selector_.replace_entries(drives_.list());
-  folders_.refresh();
-  rules_->FormShow();
+  parts_.refresh();
+  parts_.rules().FormShow();
 }
 
 }  // namespace kivo

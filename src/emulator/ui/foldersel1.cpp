@@ -1,12 +1,8 @@
 #include "emulator/ui/foldersel1.h"
 
-#include "app/ui/windows.h"
-#include "choosers/ui/foldersel2.h"
-#include "emulator/ui/progress1.h"
-
 namespace kivo {
 
-Tfoldersel1::Tfoldersel1(AppContext& context)
+Tfoldersel1::Tfoldersel1(std::string& folder)
     : DestinationForm({.name = "foldersel1",
                        .caption = "kivo68i / WinX68kのインストール",
                        .left = 193,
@@ -15,7 +11,7 @@ Tfoldersel1::Tfoldersel1(AppContext& context)
                        .height = 147,
                        .size_is_client = true,
                        .border = forms::Border::dialog},
-                      context, context.shared.Win68instFolder),
+                      folder),
       Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{8, 16, 0, 0},
                                "Windows用X68000エミュレータ「WinX68k高速版」をインストールします。")),
       GroupBox1(add<forms::GroupBox>(nullptr, "GroupBox1", forms::Bounds{8, 40, 465, 49},
@@ -31,9 +27,9 @@ Tfoldersel1::Tfoldersel1(AppContext& context)
   set_initial_focus(BtnOk);
 }
 
-void Tfoldersel1::BtnSansyouClick() { choose_folder(*context_.windows.foldersel2); }
+void Tfoldersel1::BtnSansyouClick() { choose_folder(); }
 
-void Tfoldersel1::BtnOkClick() { hand_over_to(*context_.windows.progress1); }
+void Tfoldersel1::BtnOkClick() { hand_over(); }
 
 void Tfoldersel1::BtnCancelClick() { close(); }
 

@@ -3,15 +3,14 @@
 // the destination folder, lets the user change it through foldersel2, and on
 // OK hands over to progress1, which runs the installation.
 
-#include "app/ui/destination_form.h"
+#include "core/ui/destination_form.h"
 
 namespace kivo {
 
 class Tfoldersel1 : public DestinationForm {
  public:
-  explicit Tfoldersel1(AppContext& context);
-
-  bool EmulatorCopyRequested() const { return copy_requested(); }
+  // `folder` is Win68instFolder.
+  explicit Tfoldersel1(std::string& folder);
 
   forms::Label& Label1;
   forms::GroupBox& GroupBox1;

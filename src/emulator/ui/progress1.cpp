@@ -1,32 +1,27 @@
 #include "emulator/ui/progress1.h"
 
-#include "app/ui/windows.h"
-#include "emulator/ui/foldersel1.h"
-
 namespace kivo {
 
-Tprogress1::Tprogress1(AppContext& context)
-    : CopyProgressForm(context, {.window = {.name = "progress1",
-                                            .caption = "kivo68i / WinX68kインストール中",
-                                            .left = 251,
-                                            .top = 368,
-                                            .width = 316,
-                                            .height = 131,
-                                            .size_is_client = true,
-                                            .border = forms::Border::dialog},
-                                 .path_label = {26, 32, 0, 0},
-                                 .path_label_text = ".",
-                                 .button = {120, 96, 81, 25}}),
-      Label3(add<forms::Label>(nullptr, "Label3", forms::Bounds{26, 48, 0, 0}, ".")) {}
-
-bool Tprogress1::run_requested() { return context_.windows.foldersel1->EmulatorCopyRequested(); }
+Tprogress1::Tprogress1(Services& services, const std::string& folder)
+    : CopyProgressForm(services, {.window = {.name = "progress1",
+                                             .caption = "kivo68i / WinX68kインストール中",
+                                             .left = 251,
+                                             .top = 368,
+                                             .width = 316,
+                                             .height = 131,
+                                             .size_is_client = true,
+                                             .border = forms::Border::dialog},
+                                  .path_label = {26, 32, 0, 0},
+                                  .path_label_text = ".",
+                                  .button = {120, 96, 81, 25}}),
+      Label3(add<forms::Label>(nullptr, "Label3", forms::Bounds{26, 48, 0, 0}, ".")),
+      folder_(folder) {}
 
 void Tprogress1::run_installation() {
-  const Services& services = context_.services;
-  run_emulator_install(context_.shared.Win68instFolder,
-                       EmulatorInstallServices{services.files, run_prompts(), services.profiles,
-                                               services.shell, services.environment},
-                       *this);
+  run_emulator_install(folder_,
+                       EmulatorInstallServices{services_.files, run_prompts(), services_.profiles,
+                                               services_.shell, services_.environment},
+                       *this, [this] { show_finish_texts(); });
 }
 
 void Tprogress1::show_opening_texts() {

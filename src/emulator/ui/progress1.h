@@ -3,24 +3,25 @@
 // folder, then the finish texts, the record for the game installation and the
 // offer of a desktop shortcut.
 
-#include "app/ui/copy_progress_form.h"
+#include "core/ui/copy_progress_form.h"
 #include "emulator/emulator_install.h"
 
 namespace kivo {
 
-class Tprogress1 : public CopyProgressForm, private EmulatorProgressView {
+class Tprogress1 : public CopyProgressForm {
  public:
-  explicit Tprogress1(AppContext& context);
+  // Installs into `folder`, Win68instFolder.
+  Tprogress1(Services& services, const std::string& folder);
 
   forms::Label& Label3;
 
  private:
-  bool run_requested() override;
   void run_installation() override;
 
-  // EmulatorProgressView
   void show_opening_texts() override;
-  void show_finish_texts() override;
+  void show_finish_texts();
+
+  const std::string& folder_;
 };
 
 }  // namespace kivo

@@ -1,12 +1,8 @@
 #include "game/ui/foldersel3.h"
 
-#include "app/ui/windows.h"
-#include "choosers/ui/foldersel4.h"
-#include "game/ui/progress2.h"
-
 namespace kivo {
 
-Tfoldersel3::Tfoldersel3(AppContext& context)
+Tfoldersel3::Tfoldersel3(std::string& folder)
     : DestinationForm({.name = "foldersel3",
                        .caption = "kivo68i / Kivo68のインストール",
                        .left = 188,
@@ -15,7 +11,7 @@ Tfoldersel3::Tfoldersel3(AppContext& context)
                        .height = 151,
                        .size_is_client = true,
                        .border = forms::Border::dialog},
-                      context, context.shared.KivoinstFolder),
+                      folder),
       Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{16, 8, 327, 12},
                                "「Kivorana」X68000版をインストールします。")),
       GroupBox1(add<forms::GroupBox>(nullptr, "GroupBox1", forms::Bounds{16, 32, 457, 49},
@@ -28,12 +24,11 @@ Tfoldersel3::Tfoldersel3(AppContext& context)
   Button1.OnClick = [this] { Button1Click(); };
   Button2.OnClick = [this] { Button2Click(); };
   Button3.OnClick = [this] { Button3Click(); };
-  FormCreate();
 }
 
-void Tfoldersel3::Button1Click() { choose_folder(*context_.windows.foldersel4); }
+void Tfoldersel3::Button1Click() { choose_folder(); }
 
-void Tfoldersel3::Button2Click() { hand_over_to(*context_.windows.progress2); }
+void Tfoldersel3::Button2Click() { hand_over(); }
 
 void Tfoldersel3::Button3Click() { close(); }
 

@@ -3,15 +3,14 @@
 // another drive through foldersel4, and on OK hands over to progress2, which
 // runs the installation. It copies and checks nothing itself.
 
-#include "app/ui/destination_form.h"
+#include "core/ui/destination_form.h"
 
 namespace kivo {
 
 class Tfoldersel3 : public DestinationForm {
  public:
-  explicit Tfoldersel3(AppContext& context);
-
-  bool GameCopyRequested() const { return copy_requested(); }
+  // `folder` is KivoinstFolder.
+  explicit Tfoldersel3(std::string& folder);
 
   forms::Label& Label1;
   forms::GroupBox& GroupBox1;
@@ -21,7 +20,6 @@ class Tfoldersel3 : public DestinationForm {
   forms::Button& Button3;
 
  private:
-  void FormCreate() {}
   void Button1Click();
   void Button2Click();
   void Button3Click();

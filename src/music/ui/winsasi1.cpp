@@ -1,8 +1,6 @@
 #include "music/ui/winsasi1.h"
 
-#include "app/ui/windows.h"
 #include "music/music_operations.h"
-#include "music/ui/winsasi3.h"
 
 namespace kivo {
 
@@ -10,17 +8,7 @@ using forms::Bounds;
 using forms::Button;
 using forms::Label;
 
-namespace {
-
-MusicServices music_services(AppContext& context) {
-  Services& s = context.services;
-  return MusicServices{
-      s.files, s.profiles, s.registry, s.shell, s.environment, s.prompts, *context.windows.winsasi3};
-}
-
-}  // namespace
-
-Twinsasi1::Twinsasi1(AppContext& context)
+Twinsasi1::Twinsasi1(Services& services)
     : Form({.name = "winsasi1",
             .caption = "kivo68i / KivoWin用おまけ",
             .left = 246,
@@ -29,7 +17,7 @@ Twinsasi1::Twinsasi1(AppContext& context)
             .height = 253,
             .size_is_client = true,
             .border = forms::Border::dialog}),
-      context_(context) {
+      services_(services) {
   add<Label>(nullptr, "Label1", Bounds{8, 8}, "おまけモード：Windows版「Kivo」をお持ちの方へ")
       .set_font_pixels(13);
   add<Label>(nullptr, "Label2", Bounds{8, 32}, "このツールでは、お手持ちの「KivoWin」の音楽を、");
@@ -46,13 +34,18 @@ Twinsasi1::Twinsasi1(AppContext& context)
   quit.OnClick = [this] { Button3Click(); };
 }
 
+MusicServices Twinsasi1::music_services() {
+  const Services& s = services_;
+  return MusicServices{s.files, s.profiles, s.registry, s.shell, s.environment, s.prompts, *progress_};
+}
+
 void Twinsasi1::Button1Click() {
-  MusicServices services = music_services(context_);
+  MusicServices services = music_services();
   install_fm_versions(services);
 }
 
 void Twinsasi1::Button2Click() {
-  MusicServices services = music_services(context_);
+  MusicServices services = music_services();
   restore_originals(services);
 }
 

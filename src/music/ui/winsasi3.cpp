@@ -12,7 +12,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 
 }  // namespace
 
-Twinsasi3::Twinsasi3(AppContext& /*context*/)
+Twinsasi3::Twinsasi3()
     : Form({.name = "winsasi3",
             .caption = "kivo68i / Kivo68版おまけ　ファイルコピー",
             .left = 262,

@@ -5,7 +5,6 @@
 
 #include <optional>
 
-#include "app/ui/app_context.h"
 #include "music/music_progress_view.h"
 #include "platform/forms/form.h"
 #include "platform/win32/message_box.h"
@@ -14,7 +13,7 @@ namespace kivo {
 
 class Twinsasi3 : public forms::Form, public MusicProgressView {
  public:
-  explicit Twinsasi3(AppContext& context);
+  Twinsasi3();
 
   void begin() override;
   void step(const std::string& path) override;

@@ -32,7 +32,7 @@ void activate_front_window() {
 // hides every window of the program, restoring it brings them back, and
 // whenever it is activated (a click on the button, Alt+Tab) the window the
 // user was working in takes over, so the keys always reach a control.
-LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   switch (message) {
     case WM_CLOSE:
       // As the main window's close box; behind a modal window it only comes forward.
@@ -60,6 +60,9 @@ LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
       return 0;
   }
   return DefWindowProcW(window, message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
 }  // namespace
@@ -92,8 +95,6 @@ void Application::set_title(const std::string& title) {
   g_title = title;
   if (g_owner) SetWindowTextW(g_owner, widen(title).c_str());
 }
-
-const std::string& Application::title() { return g_title; }
 
 bool Application::preprocess_key(MSG& message) {
   if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSKEYDOWN)
@@ -159,6 +160,14 @@ void Application::show_exception(const std::string& message) {
 void Application::guarded(const std::function<void()>& handler) {
   try {
     handler();
+  } catch (...) {
+    show_current_exception();
+  }
+}
+
+void Application::show_current_exception() noexcept {
+  try {
+    throw;
   } catch (const std::exception& error) {
     show_exception(error.what());
   } catch (...) {

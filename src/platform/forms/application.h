@@ -17,7 +17,6 @@ class Application {
   static void initialize(HINSTANCE instance);
   static HINSTANCE instance();
   static void set_title(const std::string& title);
-  static const std::string& title();
   // The hidden window that owns every form and carries the taskbar button.
   static HWND owner_window();
   // The window that closing the taskbar button closes.
@@ -34,6 +33,11 @@ class Application {
   static void show_exception(const std::string& message);
   // Runs a handler, turning an escaped exception into the standard error box.
   static void guarded(const std::function<void()>& handler);
+  // The one catch of every C callback (window, subclass and enumeration
+  // procedures), called from its catch (...): an exception must never unwind
+  // through the system's frames, so the one in flight is shown in the
+  // standard error box and the callback returns its neutral value.
+  static void show_current_exception() noexcept;
 
   // Lets the system see that the program is alive during a long run without
   // handing control to anything else (no message is removed or dispatched).

@@ -131,7 +131,7 @@ void Edit::after_create() {
 void Edit::select_all() { SendMessageW(handle(), EM_SETSEL, 0, -1); }
 
 LRESULT CALLBACK Edit::subclass_proc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                     DWORD_PTR data) {
+                                     DWORD_PTR data) noexcept try {
   auto* edit = reinterpret_cast<Edit*>(data);
   switch (message) {
     case WM_KEYDOWN:
@@ -152,13 +152,16 @@ LRESULT CALLBACK Edit::subclass_proc(HWND window, UINT message, WPARAM w, LPARAM
       break;
   }
   return DefSubclassProc(window, message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
 // ---- GroupBox
 
 namespace {
 
-LRESULT CALLBACK group_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK group_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -175,6 +178,9 @@ LRESULT CALLBACK group_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
       return SendMessageW(GetAncestor(window, GA_ROOT), message, w, l);
   }
   return DefWindowProcW(window, message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
 const wchar_t* group_class() {
@@ -224,8 +230,6 @@ void ProgressBar::set_range(int minimum, int maximum) {
   SendMessageW(handle(), PBM_SETRANGE32, minimum, maximum);
 }
 void ProgressBar::set_position(int position) { SendMessageW(handle(), PBM_SETPOS, position, 0); }
-int ProgressBar::position() const { return static_cast<int>(SendMessageW(handle(), PBM_GETPOS, 0, 0)); }
-int ProgressBar::maximum() const { return static_cast<int>(SendMessageW(handle(), PBM_GETRANGE, FALSE, 0)); }
 
 void ProgressBar::set_smooth(bool smooth) {
   const LONG_PTR current = GetWindowLongPtrW(handle(), GWL_STYLE);

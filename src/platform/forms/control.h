@@ -61,7 +61,6 @@ class Control {
   // Notifications routed by the form. Return true when handled.
   virtual bool on_command(WORD /*code*/) { return false; }
   virtual bool on_draw_item(DRAWITEMSTRUCT& /*item*/) { return false; }
-  virtual bool on_measure_item(MEASUREITEMSTRUCT& /*item*/) { return false; }
   // Enter pressed while the control has the focus; true when it acted.
   virtual bool on_enter() { return false; }
 
@@ -131,7 +130,7 @@ class Edit : public Control {
   void after_create() override;
 
  private:
-  static LRESULT CALLBACK subclass_proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK subclass_proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
 };
 
 // A group box that is a real container: its controls are its children,
@@ -156,8 +155,6 @@ class ProgressBar : public Control {
   ProgressBar(Form& form, Control* parent, std::string name, Bounds bounds);
   void set_range(int minimum, int maximum);
   void set_position(int position);
-  int position() const;
-  int maximum() const;
   void set_smooth(bool smooth);
 
  protected:

@@ -26,13 +26,16 @@ DWORD ex_style_for(Border border) {
   return (border == Border::dialog ? WS_EX_DLGMODALFRAME : 0) | WS_EX_CONTROLPARENT;
 }
 
-LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK closer_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   if (message == WM_CLOSE) {
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form) Application::guarded([form] { form->close(); });
+    if (form) form->close();
     return 0;
   }
   return DefWindowProcW(window, message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
 void register_classes(WNDPROC form_proc) {
@@ -259,16 +262,6 @@ bool Form::route_to_control(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
       result = TRUE;
       return true;
     }
-    case WM_MEASUREITEM: {
-      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
-      for (const auto& control : controls_)
-        if (GetDlgCtrlID(control->handle()) == static_cast<int>(item->CtlID) &&
-            control->on_measure_item(*item)) {
-          result = TRUE;
-          return true;
-        }
-      return false;
-    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       const auto dc = reinterpret_cast<HDC>(w);
@@ -283,7 +276,7 @@ bool Form::route_to_control(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
   return false;
 }
 
-LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
     form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
@@ -297,6 +290,9 @@ LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l
     return DefWindowProcW(window, message, w, l);
   }
   return form->handle_message(message, w, l);
+} catch (...) {
+  Application::show_current_exception();
+  return 0;
 }
 
 LRESULT Form::handle_message(UINT message, WPARAM w, LPARAM l) {

@@ -54,7 +54,6 @@ class Form {
   void close();
   void hide();
   bool visible() const;
-  bool showing_modally() const { return modal_depth_ > 0; }
 
   void invalidate();
   // Invalidates the form and its controls and repaints them now.
@@ -69,7 +68,6 @@ class Form {
   void make_main_window();
 
   Control* control_from_handle(HWND window) const;
-  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
  protected:
   // Creates a control of any kind, owned by the form.
@@ -96,7 +94,7 @@ class Form {
  private:
   friend class Control;
   friend class Application;
-  static LRESULT CALLBACK window_proc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK window_proc(HWND, UINT, WPARAM, LPARAM) noexcept;
   LRESULT handle_message(UINT message, WPARAM w, LPARAM l);
   void adopt(std::unique_ptr<Control> control);
   void prepare_showing();

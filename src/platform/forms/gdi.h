@@ -12,7 +12,6 @@ struct GdiObjectDeleter {
   void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
 };
 using unique_font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using unique_brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 
 // "ＭＳ Ｐゴシック" in the Shift-JIS character set, `pixels` high at 96 DPI.
 unique_font make_dialog_font(int pixels, UINT dpi);

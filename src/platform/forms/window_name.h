@@ -9,6 +9,9 @@
 
 namespace kivo::forms {
 
+// The property's name; the test tools read and set it too.
+inline constexpr wchar_t kWindowNameProperty[] = L"kivo.name";
+
 void set_window_name(HWND window, const std::string& name);
 void clear_window_name(HWND window);
 

@@ -25,12 +25,17 @@ void rename_buttons(HWND box, const ButtonTexts& buttons) {
   rename_button(box, lone_cancel ? IDCANCEL : IDOK, buttons.ok);
 }
 
-LRESULT CALLBACK on_cbt_event(int code, WPARAM wparam, LPARAM lparam) {
+// No box can be shown while a box is being made: a failure to rename its
+// buttons leaves them as the system named them.
+LRESULT CALLBACK on_cbt_event(int code, WPARAM wparam, LPARAM lparam) noexcept {
   if (code == HCBT_ACTIVATE && t_buttons != nullptr) {
-    const auto box = reinterpret_cast<HWND>(wparam);
-    wchar_t class_name[16] = {};
-    ::GetClassNameW(box, class_name, static_cast<int>(std::size(class_name)));
-    if (std::wcscmp(class_name, L"#32770") == 0) rename_buttons(box, *t_buttons);
+    try {
+      const auto box = reinterpret_cast<HWND>(wparam);
+      wchar_t class_name[16] = {};
+      ::GetClassNameW(box, class_name, static_cast<int>(std::size(class_name)));
+      if (std::wcscmp(class_name, L"#32770") == 0) rename_buttons(box, *t_buttons);
+    } catch (...) {
+    }
   }
   return ::CallNextHookEx(nullptr, code, wparam, lparam);
 }

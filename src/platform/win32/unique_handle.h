@@ -59,8 +59,6 @@ namespace handle_closers {
 inline void close_handle(HANDLE h) noexcept { ::CloseHandle(h); }
 inline void find_close(HANDLE h) noexcept { ::FindClose(h); }
 inline void reg_close_key(HKEY k) noexcept { ::RegCloseKey(k); }
-inline void destroy_icon(HICON i) noexcept { ::DestroyIcon(i); }
-inline void delete_object(HGDIOBJ o) noexcept { ::DeleteObject(o); }
 inline void co_task_mem_free(void* p) noexcept { ::CoTaskMemFree(p); }
 inline void unhook(HHOOK h) noexcept { ::UnhookWindowsHookEx(h); }
 }  // namespace handle_closers
@@ -69,10 +67,6 @@ using unique_handle = unique_any<HANDLE, null_handle_traits<HANDLE, handle_close
 using unique_file_handle = unique_any<HANDLE, file_handle_traits<handle_closers::close_handle>>;
 using unique_find_handle = unique_any<HANDLE, file_handle_traits<handle_closers::find_close>>;
 using unique_hkey = unique_any<HKEY, null_handle_traits<HKEY, handle_closers::reg_close_key>>;
-using unique_hicon = unique_any<HICON, null_handle_traits<HICON, handle_closers::destroy_icon>>;
-using unique_hfont = unique_any<HFONT, null_handle_traits<HFONT, handle_closers::delete_object>>;
-using unique_hbitmap = unique_any<HBITMAP, null_handle_traits<HBITMAP, handle_closers::delete_object>>;
-using unique_gdi_object = unique_any<HGDIOBJ, null_handle_traits<HGDIOBJ, handle_closers::delete_object>>;
 using unique_hhook = unique_any<HHOOK, null_handle_traits<HHOOK, handle_closers::unhook>>;
 template <typename T>
 using unique_cotaskmem = unique_any<T*, null_handle_traits<T*, handle_closers::co_task_mem_free>>;

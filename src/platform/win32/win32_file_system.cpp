@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 #include "platform/win32/read_only_file.h"
 #include "platform/win32/scoped_no_drive_prompt.h"
 #include "platform/win32/text.h"

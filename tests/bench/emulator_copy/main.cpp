@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/file_copy_run.h"
-#include "app/path_parts.h"
 #include "bench_support.h"
+#include "core/file_copy_run.h"
 #include "file_tables.h"
+#include "platform/path_parts.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
 

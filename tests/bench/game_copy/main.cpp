@@ -17,13 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "app/file_copy_run.h"
-#include "app/shared_values.h"
 #include "app/ui/system_services.h"
-#include "app/ui/windows.h"
 #include "bare_loops.h"
 #include "bench_support.h"
 #include "bench_window.h"
+#include "core/file_copy_run.h"
 #include "file_tables.h"
 #include "platform/forms/application.h"
 #include "platform/win32/text.h"
@@ -84,12 +82,9 @@ int wmain(int argc, wchar_t** argv) {
   const std::string source_base = kivo::narrow(argv[1]) + "\\kivo";
   const int rounds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 15;
   kivo::forms::Application::initialize(GetModuleHandleW(nullptr));
-  // The window needs the program's context; it opens no other window.
+  // The window needs the program's services; it opens no other window.
   kivo::SystemServices system;
-  kivo::SharedValues shared;
-  kivo::Windows windows;
-  kivo::AppContext context{shared, system.services, windows};
-  bench::BenchWindow window(context);
+  bench::BenchWindow window(system.services);
   window.show();
 
   wchar_t temp[MAX_PATH] = {};

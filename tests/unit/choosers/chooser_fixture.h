@@ -1,6 +1,7 @@
 #pragma once
 // A machine for the chooser tests: drives C (with C:\Winx68k), D (with a few
-// folders), an empty CD drive E and the program's drive Q; the shared values,
+// folders), an empty CD drive E and the program's drive Q; the values the
+// openers hand the choosers,
 // the error boxes shown and the number of times a dialog closed.
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_values.h"
 #include "choosers/chooser_services.h"
 #include "choosers/drive_selector_model.h"
 #include "choosers/folder_list_model.h"
@@ -18,6 +18,13 @@
 #include "fake_system.h"
 
 namespace kivo {
+
+// Named as the program names the values the choosers answer in.
+struct Answers {
+  std::string Win68instFolder;
+  std::string KivoinstFolder;
+  char PickedDrive = 0;
+};
 
 class ChooserTest : public ::testing::Test {
  protected:
@@ -39,14 +46,14 @@ class ChooserTest : public ::testing::Test {
   }
 
   ChooserServices services() {
-    return ChooserServices{fs, env, shared, [this](const std::string& m) { errors.push_back(m); },
+    return ChooserServices{fs, env, [this](const std::string& m) { errors.push_back(m); },
                            [this] { ++closes; }};
   }
 
   fake::FakeFileSystem fs;
   fake::FakeDrives drives;
   fake::FakeEnvironment env;  // the program runs as Q:\kivo68i.exe
-  SharedValues shared;
+  Answers shared;
   std::vector<std::string> errors;
   int closes = 0;
 };

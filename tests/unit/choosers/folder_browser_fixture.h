@@ -7,7 +7,8 @@
 
 namespace kivo {
 
-template <class Rules>
+// `Answer` is the value the browser starts from and answers in.
+template <class Rules, auto Answer>
 class FolderBrowserTest : public ChooserTest {
  protected:
   // Picks the selector entry of a drive letter, as the user does.
@@ -26,7 +27,7 @@ class FolderBrowserTest : public ChooserTest {
   DriveSelectorModel selector{drives.list(), drive_letter_of(drives.process_folder)};
   FolderListModel list{fs, drives, drives.process_folder};
   PlainTextBox edit;
-  Rules rules{FolderBrowserControls{selector, list, edit}, services()};
+  Rules rules{FolderBrowserControls{selector, list, edit}, services(), shared.*Answer};
 
  private:
   static char drive_letter_of(const std::string& path) { return path.empty() ? '\0' : path[0]; }

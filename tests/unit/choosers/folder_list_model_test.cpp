@@ -1,7 +1,7 @@
 #include "choosers/folder_list_model.h"
 
-#include "app/user_error.h"
 #include "chooser_fixture.h"
+#include "core/user_error.h"
 
 namespace kivo {
 namespace {

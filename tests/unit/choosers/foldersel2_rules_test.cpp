@@ -5,7 +5,7 @@
 namespace kivo {
 namespace {
 
-using Foldersel2Test = FolderBrowserTest<Foldersel2Rules>;
+using Foldersel2Test = FolderBrowserTest<Foldersel2Rules, &Answers::Win68instFolder>;
 
 TEST_F(Foldersel2Test, DefaultFolderRoundTripLosesOneLevelPerOk) {
   shared.Win68instFolder = "C:\\Winx68k\\";

@@ -19,7 +19,7 @@ class Foldersel4Test : public ChooserTest {
   }
 
   DriveSelectorModel selector{drives.list(), 'q'};
-  Foldersel4Rules rules{selector, services()};
+  Foldersel4Rules rules{selector, services(), shared.KivoinstFolder};
 };
 
 TEST_F(Foldersel4Test, ShowFromAnotherDriveLowersTheLetterOkKeepsItCancelDoesNot) {

@@ -5,7 +5,7 @@
 namespace kivo {
 namespace {
 
-using Winsasi2Test = FolderBrowserTest<Winsasi2Rules>;
+using Winsasi2Test = FolderBrowserTest<Winsasi2Rules, &Answers::PickedDrive>;
 
 TEST_F(Winsasi2Test, ConfirmedAtOnceAnswersTheProgramsDriveAsTheFieldShowsIt) {
   rules.FormShow();  // selector and list already on Q:\, so neither moves

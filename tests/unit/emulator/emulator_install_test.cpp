@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "../app/recording_copy_view.h"
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "../core/recording_copy_view.h"
+#include "core/user_error.h"
 #include "emulator/settings_record.h"
+#include "platform/path_parts.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"
 #include "fake_prompts.h"
 #include "fake_system.h"
 #include "file_tables.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 namespace {
@@ -28,18 +29,12 @@ const std::vector<std::string> kInstalledNames = {
     "CONFIG.SYS",           "FD1.XDF",      "WINDRV.O", "WINDRV.S", "WINDRV.SYS", "WinX68kHighSpeed.exe",
     "WinX68kHighSpeed.txt", "kivokidou.d88"};
 
-class RecordingEmulatorView : public EmulatorProgressView {
- public:
+struct RecordingEmulatorView {
   testing_support::RecordingCopyView copy;
   bool finished = false;
   int copy_events_at_finish = -1;
 
-  void show_opening_texts() override { copy.show_opening_texts(); }
-  void set_bar_range(int maximum) override { copy.set_bar_range(maximum); }
-  void set_bar_position(int position) override { copy.set_bar_position(position); }
-  void show_path(const std::string& path) override { copy.show_path(path); }
-  void request_close() override { copy.request_close(); }
-  void show_finish_texts() override {
+  void show_finish_texts() {
     finished = true;
     copy_events_at_finish = static_cast<int>(copy.events.size());
   }
@@ -63,7 +58,8 @@ class EmulatorInstallTest : public ::testing::Test {
       fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
   }
   void run(const std::string& folder) {
-    run_emulator_install(folder, EmulatorInstallServices{fs, prompts, profiles, shell, environment}, view);
+    run_emulator_install(folder, EmulatorInstallServices{fs, prompts, profiles, shell, environment},
+                         view.copy, [this] { view.show_finish_texts(); });
   }
   std::vector<std::string> installed_names(const std::string& folder) const {
     std::vector<std::string> names;

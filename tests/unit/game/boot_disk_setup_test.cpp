@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "emulator/settings_record.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"

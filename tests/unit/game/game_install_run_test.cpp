@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../app/recording_copy_view.h"
-#include "app/user_error.h"
+#include "../core/recording_copy_view.h"
+#include "core/user_error.h"
 #include "emulator/settings_record.h"
 #include "fake_file_system.h"
 #include "fake_profile_store.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "music_scene.h"
 
 namespace kivo::music_test {

@@ -7,9 +7,8 @@
 #include <string>
 
 #include "app/shared_values.h"
-#include "app/ui/app_context.h"
 #include "app/ui/system_services.h"
-#include "app/ui/windows.h"
+#include "app/ui/window_set.h"
 #include "choosers/ui/foldersel2.h"
 #include "choosers/ui/foldersel4.h"
 #include "choosers/ui/winsasi2.h"
@@ -25,14 +24,15 @@ using kivo::forms::Label;
 
 class Bench : public kivo::forms::Form {
  public:
-  explicit Bench(kivo::AppContext& context)
+  Bench(kivo::SharedValues& shared, kivo::WindowSet& windows)
       : Form({.name = "bench",
               .caption = "chooser bench",
               .left = 700,
               .top = 20,
               .width = 400,
               .height = 150}),
-        context_(context) {
+        shared_(shared),
+        windows_(windows) {
     win68_ = &add<Edit>(nullptr, "Win68", Bounds{8, 8, 380, 20}, 0);
     kivo_ = &add<Edit>(nullptr, "Kivo", Bounds{8, 32, 380, 20}, 1);
     auto& open2 = add<Button>(nullptr, "Open2", Bounds{8, 60, 120, 25}, "foldersel2", 2);
@@ -41,23 +41,24 @@ class Bench : public kivo::forms::Form {
     answer_ = &add<Label>(nullptr, "Answer", Bounds{8, 100}, "");
     win68_->set_text(kivo::kDefaultEmulatorFolder);
     kivo_->set_text(kivo::kDefaultGameFolder);
-    open2.OnClick = [this] { open(*context_.windows.foldersel2); };
-    open_w.OnClick = [this] { open(*context_.windows.winsasi2); };
-    open4.OnClick = [this] { open(*context_.windows.foldersel4); };
+    open2.OnClick = [this] { open(*windows_.foldersel2); };
+    open_w.OnClick = [this] { open(*windows_.winsasi2); };
+    open4.OnClick = [this] { open(*windows_.foldersel4); };
     make_main_window();
   }
 
  private:
   void open(kivo::forms::Form& chooser) {
-    context_.shared.Win68instFolder = win68_->text();
-    context_.shared.KivoinstFolder = kivo_->text();
+    shared_.Win68instFolder = win68_->text();
+    shared_.KivoinstFolder = kivo_->text();
     chooser.show_modal();
-    const char picked = context_.shared.PickedDrive;
-    answer_->set_text("W=[" + context_.shared.Win68instFolder + "] K=[" + context_.shared.KivoinstFolder +
-                      "] P=[" + (picked == 0 ? std::string("0") : std::string(1, picked)) + "]");
+    const char picked = shared_.PickedDrive;
+    answer_->set_text("W=[" + shared_.Win68instFolder + "] K=[" + shared_.KivoinstFolder + "] P=[" +
+                      (picked == 0 ? std::string("0") : std::string(1, picked)) + "]");
   }
 
-  kivo::AppContext& context_;
+  kivo::SharedValues& shared_;
+  kivo::WindowSet& windows_;
   Edit* win68_ = nullptr;
   Edit* kivo_ = nullptr;
   Label* answer_ = nullptr;
@@ -66,10 +67,9 @@ class Bench : public kivo::forms::Form {
 void run_bench() {
   kivo::SystemServices system;
   kivo::SharedValues shared;
-  kivo::Windows windows;
-  kivo::AppContext context{shared, system.services, windows};
-  windows.create_all(context);
-  Bench bench(context);
+  kivo::WindowSet windows;
+  windows.create_all(system.services, shared);
+  Bench bench(shared, windows);
   bench.show();
   kivo::forms::Application::run();
 }

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/forms/window_name.h"
 #include "text.h"
 
 namespace kivodrv {
 
 namespace {
 
-constexpr wchar_t kNameProperty[] = L"kivo.name";
+using kivo::forms::kWindowNameProperty;
 
 BOOL CALLBACK collect(HWND window, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
@@ -18,7 +19,7 @@ BOOL CALLBACK collect(HWND window, LPARAM list) {
 }  // namespace
 
 std::wstring name_of(HWND window) {
-  const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, kNameProperty)));
+  const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, kWindowNameProperty)));
   if (atom == 0) return {};
   wchar_t name[256] = {};
   const UINT length = GlobalGetAtomNameW(atom, name, 256);

@@ -5,13 +5,16 @@
 
 #include <string>
 
+#include "platform/forms/window_name.h"
+
 namespace {
 
 constexpr int kHello = 101, kAsk = 102, kQuit = 103, kEdit = 104, kLabel = 105;
 HFONT g_font = nullptr;
 
 void name_window(HWND window, const wchar_t* name) {
-  SetPropW(window, L"kivo.name", reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomW(name))));
+  SetPropW(window, kivo::forms::kWindowNameProperty,
+           reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomW(name))));
 }
 
 HWND add_control(HWND parent, const wchar_t* name, const wchar_t* window_class, const wchar_t* text,

@@ -15,6 +15,8 @@
 #include <cwchar>
 #include <string>
 
+#include "platform/forms/window_name.h"
+
 namespace {
 
 void print(const std::wstring& line) {
@@ -68,7 +70,8 @@ int attrs(const wchar_t* path) {
 }
 
 std::wstring name_of(HWND window) {
-  const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, L"kivo.name")));
+  const auto atom =
+      static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, kivo::forms::kWindowNameProperty)));
   wchar_t name[256] = {};
   if (atom) GlobalGetAtomNameW(atom, name, 256);
   return name;

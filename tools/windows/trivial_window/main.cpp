@@ -3,6 +3,8 @@
 // Built with the program's flags (static, -municode -mwindows).
 #include <windows.h>
 
+#include "platform/forms/window_name.h"
+
 namespace {
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -24,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   RegisterClassW(&window_class);
   HWND window = CreateWindowExW(0, L"TrivialWindow", L"trivial", WS_OVERLAPPEDWINDOW, 193, 109, 438, 325,
                                 nullptr, nullptr, instance, nullptr);
-  SetPropW(window, L"kivo.name",
+  SetPropW(window, kivo::forms::kWindowNameProperty,
            reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomW(L"TrivialForm"))));
   ShowWindow(window, SW_SHOW);
   MSG message;

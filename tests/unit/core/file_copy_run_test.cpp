@@ -1,13 +1,13 @@
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/user_error.h"
 #include "fake_file_system.h"
 #include "fake_prompts.h"
+#include "platform/path_parts.h"
 #include "recording_copy_view.h"
 
 namespace kivo {

@@ -10,9 +10,9 @@
 
 namespace kivo {
 
-class PromptsAfter : public Prompts {
+class PromptsWithStepBefore : public Prompts {
  public:
-  PromptsAfter(Prompts& boxes, std::function<void()> before_each_box)
+  PromptsWithStepBefore(Prompts& boxes, std::function<void()> before_each_box)
       : boxes_(boxes), before_(std::move(before_each_box)) {}
 
   bool confirm(const std::string& text) override {

@@ -1,14 +1,12 @@
-#include "app/folder_text_check.h"
+#include "core/folder_text_check.h"
 
 #include <array>
 
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
 namespace {
-
-bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 bool has_forbidden_character(std::string_view component) {
   for (const char c : component) {
@@ -54,7 +52,7 @@ bool is_device_name(std::string_view component) {
 
 FolderTextProblem check_folder_text(std::string_view folder) {
   if (folder.empty()) return FolderTextProblem::empty;
-  if (folder.size() >= 3 && is_letter(folder[0]) && folder[1] == ':' && folder[2] == '\\')
+  if (folder.size() >= 3 && is_ascii_letter(folder[0]) && folder[1] == ':' && folder[2] == '\\')
     return are_usable_components(folder.substr(3)) ? FolderTextProblem::none
                                                    : FolderTextProblem::forbidden_name;
   if (folder.size() >= 2 && folder[0] == '\\' && folder[1] == '\\') {

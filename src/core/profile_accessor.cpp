@@ -1,6 +1,6 @@
-#include "app/profile_accessor.h"
+#include "core/profile_accessor.h"
 
-#include "app/user_error.h"
+#include "core/user_error.h"
 
 namespace kivo {
 
@@ -52,7 +52,8 @@ std::optional<std::int32_t> parse_profile_integer(std::string_view text) {
 
 void ProfileAccessor::write_text(const std::string& section, const std::string& key,
                                  const std::string& value) {
-  if (store_.write_string(file_, section, key, value).failed()) throw UserError(file_ + " に書き込めません");
+  if (const Status written = store_.write_string(file_, section, key, value); written.failed())
+    throw UserError(file_ + " に書き込めません", written.code);
 }
 
 void ProfileAccessor::write_integer(const std::string& section, const std::string& key, std::int32_t value) {

@@ -1,8 +1,8 @@
 #pragma once
-// What every window of the program reaches: the shared values, the platform
-// services and the other windows (by their instance names).
+// The platform services every window of the program reaches, each behind its
+// interface; the program's start-up makes the Windows ones, the tests fakes.
 
-#include "app/shared_values.h"
+#include "platform/drives.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/profile_store.h"
@@ -12,8 +12,6 @@
 
 namespace kivo {
 
-struct Windows;
-
 struct Services {
   FileSystem& files;
   ProfileStore& profiles;
@@ -21,12 +19,7 @@ struct Services {
   Shell& shell;
   Prompts& prompts;
   Environment& environment;
-};
-
-struct AppContext {
-  SharedValues& shared;
-  Services& services;
-  Windows& windows;
+  Drives& drives;
 };
 
 }  // namespace kivo

@@ -1,4 +1,4 @@
-#include "app/ui/copy_progress_form.h"
+#include "core/ui/copy_progress_form.h"
 
 namespace kivo {
 
@@ -7,32 +7,43 @@ namespace {
 constexpr const char* kCopying = "ファイルをコピー中です。しばらくお待ち下さい。";
 constexpr const char* kCancel = "キャンセル";
 
+// Lowered again however the window ends.
+class RaisedWhileInScope {
+ public:
+  explicit RaisedWhileInScope(bool& flag) : flag_(flag) { flag_ = true; }
+  RaisedWhileInScope(const RaisedWhileInScope&) = delete;
+  RaisedWhileInScope& operator=(const RaisedWhileInScope&) = delete;
+  ~RaisedWhileInScope() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
 }  // namespace
 
-CopyProgressForm::CopyProgressForm(AppContext& context, CopyProgressLayout layout)
+CopyProgressForm::CopyProgressForm(Services& services, CopyProgressLayout layout)
     : Form(std::move(layout.window)),
       Label1(add<forms::Label>(nullptr, "Label1", forms::Bounds{24, 16, 0, 0}, kCopying)),
       Label2(add<forms::Label>(nullptr, "Label2", layout.path_label, layout.path_label_text)),
       ProgressBar1(add<forms::ProgressBar>(nullptr, "ProgressBar1", forms::Bounds{24, 64, 273, 17})),
       Button1(add<forms::Button>(nullptr, "Button1", layout.button, kCancel, 0)),
-      context_(context),
+      services_(services),
       painter_(*this, Label2, ProgressBar1),
-      prompts_(context.services.prompts, [this] { painter_.flush(); }) {
+      prompts_(services.prompts, [this] { painter_.flush(); }) {
   close_message_window();
   ProgressBar1.set_range(0, 100);
   Button1.OnClick = [this] { Button1Click(); };
-  FormCreate();
 }
 
-void CopyProgressForm::FormCreate() {
-  Button1.set_text(kCancel);
-  finished_ = false;
+void CopyProgressForm::show_with_run() {
+  const RaisedWhileInScope request(run_requested_);
+  show_modal();
 }
 
 void CopyProgressForm::FormActivate() {
   Button1.set_text(kCancel);
   finished_ = false;
-  if (!run_requested()) return;
+  if (!run_requested_) return;
   running_ = true;
   pressed_while_running_ = false;
   close_requested_ = false;
@@ -48,13 +59,13 @@ void CopyProgressForm::FormActivate() {
   }
   running_ = false;
   painter_.flush();
-  ServiceDeferredPress();
+  service_deferred_press();
 }
 
 // A press that reached the button while a box of the run had the message loop
 // is taken up now, with the finished flag as it stands after the run; a run
 // that asked for the window to close has already said why.
-void CopyProgressForm::ServiceDeferredPress() {
+void CopyProgressForm::service_deferred_press() {
   const bool pressed = pressed_while_running_;
   pressed_while_running_ = false;
   if (pressed && !close_requested_) Button1Click();
@@ -70,7 +81,7 @@ void CopyProgressForm::Button1Click() {
     pressed_while_running_ = true;
     return;
   }
-  if (!finished_) context_.services.prompts.warning("インストールを中断します。");
+  if (!finished_) services_.prompts.warning("インストールを中断します。");
   close();
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 // The ten windows of the program, created once at start-up in a fixed order
-// (the main window first) and destroyed together when the program ends.
-// Between uses a window is only hidden, so its controls keep their state.
+// (the main window first), each connected to the windows it opens and to the
+// shared values it reads and answers in, and destroyed together when the
+// program ends. Between uses a window is only hidden, so its controls keep
+// their state.
 
 #include <memory>
 
 namespace kivo {
 
-struct AppContext;
+struct Services;
+struct SharedValues;
 class TForm1;
 class Tfoldersel1;
 class Tfoldersel2;
@@ -19,7 +22,7 @@ class Twinsasi1;
 class Twinsasi2;
 class Twinsasi3;
 
-struct Windows {
+struct WindowSet {
   std::unique_ptr<TForm1> Form1;
   std::unique_ptr<Tfoldersel1> foldersel1;
   std::unique_ptr<Tfoldersel2> foldersel2;
@@ -31,10 +34,10 @@ struct Windows {
   std::unique_ptr<Twinsasi3> winsasi3;
   std::unique_ptr<Twinsasi2> winsasi2;
 
-  Windows();
-  ~Windows();
-  // Creates all ten in order; only Form1 becomes visible.
-  void create_all(AppContext& context);
+  WindowSet();
+  ~WindowSet();
+  // Creates all ten in order and connects them; only Form1 becomes visible.
+  void create_all(Services& services, SharedValues& shared);
 };
 
 }  // namespace kivo

@@ -19,6 +19,8 @@ char drive_letter(std::string_view path);
 std::string folder_part(std::string_view path);
 // Everything up to and including the last backslash or colon ("D:\a\b.exe" -> "D:\a\").
 std::string folder_with_separator(std::string_view path);
+// The path without its one trailing backslash, when it has one ("C:\a\" -> "C:\a").
+std::string without_trailing_backslash(std::string_view path);
 // Everything up to and including the last backslash; empty when there is none.
 std::string up_to_last_backslash(std::string_view path);
 // An entry "\winx68k\WinX68kHighSpeed.exe" without its first character and
@@ -31,9 +33,14 @@ std::size_t utf16_length(std::string_view utf8);
 // are refused with a message instead of being truncated.
 inline constexpr std::size_t kMaxPathLength = 255;
 bool path_fits(std::string_view path);
+// What the Windows path functions accept without the long-path prefix, in
+// UTF-16 code units, terminator excluded (MAX_PATH - 1).
+inline constexpr std::size_t kLongestSystemPath = 259;
 
 // ASCII-only case folding for comparing drive letters and paths as Windows does.
 char to_lower_ascii(char c);
+// 'A'-'Z' and 'a'-'z': what can name a drive.
+bool is_ascii_letter(char c);
 bool equals_ignoring_case(std::string_view a, std::string_view b);
 
 }  // namespace kivo

@@ -7,42 +7,43 @@
 #include <string>
 #include <utility>
 
-#include "app/ui/app_context.h"
+#include "core/ui/copy_progress_form.h"
 #include "platform/forms/form.h"
 
 namespace kivo {
 
 class DestinationForm : public forms::Form {
  public:
-  // Raised only while OK is showing the progress window: it installs on its
-  // activation only then.
-  bool copy_requested() const { return copy_requested_; }
+  // The chooser that may change the folder and the progress window that
+  // installs into it.
+  void connect(forms::Form& chooser, CopyProgressForm& progress) {
+    chooser_ = &chooser;
+    progress_ = &progress;
+  }
 
  protected:
   // `folder` is the shared value the dialog shows and the chooser changes.
-  DestinationForm(forms::FormSpec design, AppContext& context, std::string& folder)
-      : Form(std::move(design)), context_(context), folder_(folder) {}
+  DestinationForm(forms::FormSpec design, std::string& folder) : Form(std::move(design)), folder_(folder) {}
 
   // The label that shows the folder, once the controls exist.
   void show_folder_in(forms::Label& label) { folder_label_ = &label; }
   // The chooser leaves its answer in the shared value; the repaint after it
   // closes is what brings the answer on screen.
-  void choose_folder(forms::Form& chooser);
-  // Shows the progress window with the request raised, then closes this
+  void choose_folder();
+  // Shows the progress window with the run requested, then closes this
   // dialog however the progress window ended.
-  void hand_over_to(forms::Form& progress);
+  void hand_over();
 
-  void FormShow() override { ShowFolder(); }
-  void FormPaint() override { ShowFolder(); }
-
-  AppContext& context_;
+  void FormShow() override { show_folder(); }
+  void FormPaint() override { show_folder(); }
 
  private:
-  void ShowFolder();
+  void show_folder();
 
   std::string& folder_;
   forms::Label* folder_label_ = nullptr;
-  bool copy_requested_ = false;
+  forms::Form* chooser_ = nullptr;
+  CopyProgressForm* progress_ = nullptr;
 };
 
 }  // namespace kivo

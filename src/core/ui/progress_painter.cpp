@@ -1,4 +1,4 @@
-#include "app/ui/progress_painter.h"
+#include "core/ui/progress_painter.h"
 
 #include "platform/forms/application.h"
 

@@ -1,16 +1,16 @@
 #pragma once
 // What the two copy progress windows share: a headline, the path of the file
 // in hand, the bar and one button. The whole installation runs inside the
-// activation when the destination dialog has asked for it; the window is kept
+// activation when the destination dialog has asked for it (show_with_run); the window is kept
 // current file by file, and a press of the button made while the run holds
 // the message loop (during one of its boxes) is taken up once it has returned.
 
 #include <string>
 
-#include "app/file_copy_run.h"
-#include "app/ui/app_context.h"
-#include "app/ui/progress_painter.h"
-#include "app/ui/prompts_after.h"
+#include "core/file_copy_run.h"
+#include "core/services.h"
+#include "core/ui/progress_painter.h"
+#include "core/ui/prompts_with_step_before.h"
 #include "platform/forms/form.h"
 
 namespace kivo {
@@ -22,9 +22,12 @@ struct CopyProgressLayout {
   forms::Bounds button;  // Button1
 };
 
-class CopyProgressForm : public forms::Form, protected virtual CopyRunView {
+class CopyProgressForm : public forms::Form, protected CopyRunView {
  public:
   bool finished() const { return finished_; }
+  // Shows the window modally with the run requested: the installation runs
+  // on its activation. Returns when the window has closed, however it ended.
+  void show_with_run();
 
   forms::Label& Label1;
   forms::Label& Label2;
@@ -32,10 +35,8 @@ class CopyProgressForm : public forms::Form, protected virtual CopyRunView {
   forms::Button& Button1;
 
  protected:
-  CopyProgressForm(AppContext& context, CopyProgressLayout layout);
+  CopyProgressForm(Services& services, CopyProgressLayout layout);
 
-  // Whether the destination dialog asked for a run at this showing.
-  virtual bool run_requested() = 0;
   // The installation; its boxes go through run_prompts().
   virtual void run_installation() = 0;
 
@@ -53,17 +54,17 @@ class CopyProgressForm : public forms::Form, protected virtual CopyRunView {
   void show_path(const std::string& path) override;
   void request_close() override;
 
-  AppContext& context_;
+  Services& services_;
 
  private:
-  void FormCreate();
   void FormActivate() final;
   void FormPaint() final;
   void Button1Click();
-  void ServiceDeferredPress();
+  void service_deferred_press();
 
   ProgressPainter painter_;
-  PromptsAfter prompts_;
+  PromptsWithStepBefore prompts_;
+  bool run_requested_ = false;
   bool finished_ = false;
   bool running_ = false;
   bool pressed_while_running_ = false;

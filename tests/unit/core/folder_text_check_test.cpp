@@ -1,4 +1,4 @@
-#include "app/folder_text_check.h"
+#include "core/folder_text_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/path_parts.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
@@ -35,6 +35,11 @@ std::string folder_with_separator(std::string_view path) {
   return std::string(path.substr(0, last + 1));
 }
 
+std::string without_trailing_backslash(std::string_view path) {
+  if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+  return std::string(path);
+}
+
 std::string up_to_last_backslash(std::string_view path) {
   const auto last = path.rfind('\\');
   if (last == std::string_view::npos) return {};
@@ -69,6 +74,8 @@ std::size_t utf16_length(std::string_view utf8) {
 bool path_fits(std::string_view path) { return utf16_length(path) <= kMaxPathLength; }
 
 char to_lower_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool is_ascii_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

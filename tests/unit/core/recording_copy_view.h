@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 
 namespace kivo::testing_support {
 

@@ -1,13 +1,13 @@
-#include "app/file_copy_run.h"
+#include "core/file_copy_run.h"
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-#include "app/folder_text_check.h"
-#include "app/path_parts.h"
-#include "app/user_error.h"
+#include "core/folder_text_check.h"
+#include "core/user_error.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 
@@ -18,10 +18,6 @@ constexpr const char* kCreateFailed = "なんらかの理由でディレクト�
 constexpr const char* kEmptyFolder = "ディレクトリを作成できません";
 constexpr const char* kUnusableFolder = "インストール先のフォルダ名は使用できません:";
 constexpr const char* kCopyFailed = "コピーに失敗しました:";
-
-// What the Windows path functions accept without the long-path prefix,
-// terminator excluded; the temporary copy beside a file must fit it too.
-constexpr std::size_t kLongestSystemPath = 259;
 
 struct FilePaths {
   std::string source;
@@ -37,17 +33,11 @@ std::vector<FilePaths> paths_of(const CopyRunRequest& request) {
   return paths;
 }
 
-std::string too_long_message(const std::string& path) {
-  return "パスが長すぎるためインストールできません（" + std::to_string(kMaxPathLength) + "文字まで）:" + path;
-}
-
 // The first path the run could not build without cutting it short.
 std::optional<std::string> first_path_too_long(const std::vector<FilePaths>& paths) {
   for (const FilePaths& file : paths) {
     if (!path_fits(file.source)) return file.source;
-    if (!path_fits(file.destination) ||
-        utf16_length(temporary_name_for(file.destination)) > kLongestSystemPath)
-      return file.destination;
+    if (!copy_destination_fits(file.destination)) return file.destination;
   }
   return std::nullopt;
 }
@@ -61,11 +51,11 @@ bool destination_is_usable(const CopyRunRequest& request, const std::vector<File
     return false;
   }
   if (!path_fits(request.destination_base)) {
-    prompts.error(too_long_message(request.destination_base));
+    prompts.error(path_too_long_message(request.destination_base));
     return false;
   }
   if (const auto too_long = first_path_too_long(paths)) {
-    prompts.error(too_long_message(*too_long));
+    prompts.error(path_too_long_message(*too_long));
     return false;
   }
   return true;
@@ -181,6 +171,10 @@ CopyRunOutcome run_file_copy(const CopyRunRequest& request, FileSystem& fs, Prom
     }
   }
   return CopyRunOutcome::finished;
+}
+
+std::string path_too_long_message(const std::string& path) {
+  return "パスが長すぎるためインストールできません（" + std::to_string(kMaxPathLength) + "文字まで）:" + path;
 }
 
 }  // namespace kivo
