@@ -8,8 +8,8 @@
 : "${WINE32_CACHE:=/var/cache/kivo68i-wine32}"
 # The entry's name: ours only, so removing it never removes a machine's own.
 WINE32_BINFMT_NAME=kivo68i-i386
-WINE32_BINFMT_DIR=/proc/sys/fs/binfmt_misc
-WINE32_QEMU=/usr/bin/qemu-i386
+: "${WINE32_BINFMT_DIR:=/proc/sys/fs/binfmt_misc}"
+: "${WINE32_QEMU:=/usr/bin/qemu-i386}"
 
 wine32_as_root() {
   if ((EUID == 0)); then
@@ -17,6 +17,14 @@ wine32_as_root() {
   else
     sudo -n "$@"
   fi
+}
+
+# apt-get install, once more after an update when the package lists are stale.
+wine32_apt_install() {
+  export DEBIAN_FRONTEND=noninteractive
+  wine32_as_root apt-get install -y -q --no-install-recommends "$@" >/dev/null 2>&1 && return 0
+  wine32_as_root apt-get update -q >/dev/null 2>&1
+  wine32_as_root apt-get install -y -q --no-install-recommends "$@" >/dev/null 2>&1
 }
 
 # Why this machine cannot run the 32-bit Wine, or nothing when it can (after
@@ -27,8 +35,7 @@ wine32_unsupported_reason() {
   ((EUID == 0)) || sudo -n true 2>/dev/null || { echo "neither root nor sudo without a password"; return; }
   [[ -d $WINE32_BINFMT_DIR ]] || { echo "the kernel has no binfmt_misc"; return; }
   if [[ ! -x $WINE32_QEMU ]]; then
-    DEBIAN_FRONTEND=noninteractive wine32_as_root apt-get install -y -q --no-install-recommends qemu-user \
-      >/dev/null 2>&1 || { echo "qemu-user cannot be installed"; return; }
+    wine32_apt_install qemu-user || { echo "qemu-user cannot be installed"; return; }
     [[ -x $WINE32_QEMU ]] || { echo "qemu-user has no $WINE32_QEMU"; return; }
   fi
 }

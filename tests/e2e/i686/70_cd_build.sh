@@ -10,8 +10,10 @@ use_own_desktop
   scenario_fail "Q:\\kivo68i.exe is not the i686 build"
 
 start_program
-# The first start of a 32-bit process under qemu takes minutes.
+started=$SECONDS
+# The first start of a 32-bit process under qemu can take minutes.
 drv --timeout 900 wait-window Form1
+e2e_note "the main window showed after $((SECONDS - started)) s"
 drv expect-caption Form1 "Kivorana X68000版"
 for window in foldersel1 foldersel2 foldersel3 foldersel4 progress1 progress2 winsasi1 winsasi3 winsasi2; do
   drv --timeout 2 expect-hidden "$window"
