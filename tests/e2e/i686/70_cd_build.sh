@@ -33,15 +33,15 @@ drv expect-focus Form1.BtnWin68inst
 drv --timeout 120 idle Form1
 shot i686-main_window
 
+drv --timeout 120 idle Form1
 open_emulator_destination
-drv click foldersel1.BtnOk
-drv --timeout 120 msgbox 指定されたフォルダ
-drv msgbox-press 'はい(Y)' 指定されたフォルダ
+click_when_ready foldersel1.BtnOk
+msgbox_press_when_ready 'はい(Y)' 指定されたフォルダ
 drv --timeout 300 msgbox デスクトップ
 expect_finished_and_shortcut_question
 drv --timeout 120 idle progress1
 shot i686-emulator-finished
-drv msgbox-press 'はい(Y)' デスクトップ
+msgbox_press_when_ready 'はい(Y)' デスクトップ
 
 expect_emulator_installed 'C:\Winx68k\'
 ini=$(unix_path 'C:\windows\kivo68i.ini')
@@ -58,6 +58,7 @@ for wanted in 'C:\Winx68k\WinX68kHighSpeed.exe' 'Working directory[[:space:]]*: 
 done
 e2e_note "ok: lnkinfo reads the shortcut to C:\\Winx68k\\WinX68kHighSpeed.exe"
 
+drv --timeout 120 idle progress1
 close_finished_progress
-drv click Form1.BtnSyuuryou
+click_when_ready Form1.BtnSyuuryou
 expect_program_exit_code 0 120

@@ -12,3 +12,17 @@ start_program() {
   echo "$KIVO_PROGRAM_PID" >"$KIVO_STATE/program.pid"
   e2e_note "started $exe with the 32-bit loader (pid $KIVO_PROGRAM_PID)"
 }
+
+# Under qemu a window can be shown before its thread is ready for input, and
+# a click that arrives then is lost: wait until the thread of W answers, then
+# act. The program's modal boxes run in the main window's thread.
+click_when_ready() {
+  drv --timeout 120 idle "${1%%.*}"
+  drv click "$1"
+}
+
+msgbox_press_when_ready() {
+  drv --timeout 120 msgbox "$2"
+  drv --timeout 120 idle Form1
+  drv --timeout 60 msgbox-press "$1" "$2"
+}
