@@ -33,9 +33,10 @@ drv expect-focus Form1.BtnWin68inst
 drv --timeout 120 idle Form1
 shot i686-main_window
 
-drv --timeout 120 idle Form1
-open_emulator_destination
-click_when_ready foldersel1.BtnOk
+click_opening_modal Form1.BtnWin68inst
+drv wait-window foldersel1
+drv expect-text foldersel1.Label2 'C:\Winx68k\'
+click_opening_modal foldersel1.BtnOk
 msgbox_press_when_ready 'はい(Y)' 指定されたフォルダ
 drv --timeout 300 msgbox デスクトップ
 expect_finished_and_shortcut_question
@@ -58,7 +59,8 @@ for wanted in 'C:\Winx68k\WinX68kHighSpeed.exe' 'Working directory[[:space:]]*: 
 done
 e2e_note "ok: lnkinfo reads the shortcut to C:\\Winx68k\\WinX68kHighSpeed.exe"
 
-drv --timeout 120 idle progress1
-close_finished_progress
-click_when_ready Form1.BtnSyuuryou
-expect_program_exit_code 0 120
+click_closing progress1.Button1
+drv wait-gone foldersel1
+drv expect-no-msgbox Form1
+drv expect-enabled Form1
+click_quitting Form1.BtnSyuuryou
