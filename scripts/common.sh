@@ -43,7 +43,8 @@ configure_and_build() {
 }
 
 # Host (tools, unit tests) and Windows x86_64 (run under Wine) in full; of
-# i686, the CD's build, only the program, since 32-bit code cannot run here.
+# i686, the CD's build, only the program: tests/e2e/i686 drives it with the
+# x86_64 tools.
 build_all() {
   echo "== build host" && configure_and_build build-host || return 1
   echo "== build win64" &&

@@ -20,7 +20,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=C.UTF-8
 
 KIVO_DRIVER_EXE=$KIVO_BUILD_WIN64/tools/windows/driver/kivodrv.exe
-KIVO_PROGRAM_EXE=$KIVO_BUILD_WIN64/kivo68i.exe
+: "${KIVO_PROGRAM_EXE:=$KIVO_BUILD_WIN64/kivo68i.exe}"
 KIVO_RECORDER_EXE=$KIVO_BUILD_WIN64/tools/windows/open_recorder/open_recorder.exe
 KIVO_DRIVER_TARGET_EXE=$KIVO_BUILD_WIN64/tools/windows/driver_target/driver_target.exe
 KIVO_DEMO_CD_TOOL=$KIVO_BUILD_HOST/tools/host/demo_cd/demo_cd
