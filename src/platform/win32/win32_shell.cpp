@@ -37,8 +37,8 @@ Status status_from_shell_execute(INT_PTR result) {
 }
 
 Status make_link_object(com_ptr<IShellLinkW>& link) {
-  return status_from_hresult(
-      ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void()));
+  return status_from_hresult(::CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
+                                                __uuidof(IShellLinkW), link.put_void()));
 }
 
 Status describe_link(IShellLinkW& link, const ShellLinkSpec& wanted) {
