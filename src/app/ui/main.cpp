@@ -74,8 +74,12 @@ void run_program() {
   kivo::SharedValues shared;
   kivo::Windows windows;
   kivo::AppContext context{shared, system.services, windows};
-  windows.create_all(context);
-  windows.Form1->show();
+  // The user sees the main window, drawn, while the nine hidden windows are
+  // made; input waits for the event loop, which starts once all ten exist.
+  windows.create_all(context, [&windows] {
+    windows.Form1->show();
+    windows.Form1->repaint_now();
+  });
   kivo::forms::Application::run();
 }
 

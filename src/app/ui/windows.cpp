@@ -29,8 +29,9 @@ Windows::~Windows() {
   Form1.reset();
 }
 
-void Windows::create_all(AppContext& context) {
+void Windows::create_all(AppContext& context, const std::function<void()>& main_created) {
   Form1 = std::make_unique<TForm1>(context);
+  if (main_created) main_created();
   foldersel1 = std::make_unique<Tfoldersel1>(context);
   foldersel2 = std::make_unique<Tfoldersel2>(context);
   foldersel3 = std::make_unique<Tfoldersel3>(context);

@@ -3,6 +3,7 @@
 // (the main window first) and destroyed together when the program ends.
 // Between uses a window is only hidden, so its controls keep their state.
 
+#include <functional>
 #include <memory>
 
 namespace kivo {
@@ -33,8 +34,10 @@ struct Windows {
 
   Windows();
   ~Windows();
-  // Creates all ten in order; only Form1 becomes visible.
-  void create_all(AppContext& context);
+  // Creates all ten in order; only Form1 becomes visible. `main_created` runs
+  // between Form1 and the other nine, so that the main window can be shown
+  // and painted while the nine hidden ones are made.
+  void create_all(AppContext& context, const std::function<void()>& main_created = {});
 };
 
 }  // namespace kivo
