@@ -34,6 +34,9 @@ endif()
 file(GLOB KIVO_RESOURCE_INPUTS CONFIGURE_DEPENDS data/*.bmp data/*.ico src/app/ui/*.manifest src/app/ui/*.h)
 set_source_files_properties(src/app/ui/kivo68i.rc PROPERTIES OBJECT_DEPENDS "${KIVO_RESOURCE_INPUTS}")
 
+# The planted-DLL scenario's DLL and the program without its narrowed DLL search.
+add_subdirectory(tests/dll_planting)
+
 # GoogleTest from the Debian source package, built for Windows.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
