@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs every test: host unit
-# tests, the platform tests under Wine, the end-to-end scenarios. Ends with
-# "N passed, M failed" and a non-zero exit status on any failure.
+# tests, the import tables of both builds, the platform tests under Wine, the
+# end-to-end scenarios. Ends with "N passed, M failed" and a non-zero exit
+# status on any failure.
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$REPO" || exit 1
@@ -49,6 +50,11 @@ else
   count_from "$log_dir/unit.log" "$status"
 fi
 ((status != 0)) && grep -E 'Failed|\*\*\*' "$log_dir/unit.log" | head -20
+
+echo "== import tables of both builds"
+bash tests/imports/check.sh >"$log_dir/imports.log" 2>&1
+count_from "$log_dir/imports.log" $?
+cat "$log_dir/imports.log"
 
 # One X display for everything that runs under Wine, on a display number Xvfb picks.
 fifo=$(mktemp -u)
