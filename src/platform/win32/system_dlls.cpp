@@ -19,6 +19,11 @@ const HRESULT kMissing = HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
 
 }  // namespace
 
+void load() {
+  ::LoadLibraryW(kShell);
+  ::LoadLibraryW(kCom);
+}
+
 // Each function is looked up once, on its first call.
 #define KIVO_SYSTEM_FUNCTION(dll, name) static const auto function = find<decltype(&::name)>(dll, #name)
 

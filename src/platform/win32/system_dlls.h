@@ -1,8 +1,7 @@
 #pragma once
-// The shell and COM functions the program uses, found when first called
-// instead of imported: the program starts without loading the shell's and
-// COM's DLLs and all that they bring, and loads them by name only after
-// start-up has narrowed the DLL search to the system folder. Each behaves
+// The shell and COM functions the program uses, found at run time instead of
+// imported, so that their DLLs are loaded by name only after start-up has
+// narrowed the DLL search to the system folder. Each behaves
 // like the system function; when its DLL or the function cannot be found it
 // fails as the system function does on failure.
 
@@ -12,6 +11,11 @@
 #include <shlobj.h>
 
 namespace kivo::system_dlls {
+
+// Loads the DLLs now, so that they start as they did when imported: at
+// start-up, before any window, rather than in the middle of an installation.
+// They stay loaded until the program ends.
+void load();
 
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder, INT show);
 DWORD_PTR SHGetFileInfoW(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size, UINT flags);

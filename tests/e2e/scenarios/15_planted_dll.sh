@@ -1,5 +1,5 @@
 # A DLL planted beside the program under the name of a system DLL that it
-# loads after start-up (shell32.dll, for the manual) does not run: the program
+# loads by name (shell32.dll, which opens the manual) does not run: the program
 # takes the system's copy and opens the manual. The same program built without
 # its narrowed DLL search runs the planted copy, so the check would see one.
 # Wine prefers its own DLLs; the override asks for the copy beside the program
