@@ -13,7 +13,6 @@
 #include "app/ui/system_services.h"
 #include "app/ui/windows.h"
 #include "platform/forms/application.h"
-#include "platform/win32/system_dlls.h"
 
 // What the standard library calls when it fails, defined here so that the
 // program links in neither its error classes (a second, copy-on-write string
@@ -54,8 +53,8 @@ namespace {
 // planted there under the name of a system DLL that Windows or the shell
 // loads on demand would otherwise run with the user's rights. The statically
 // imported DLLs are all on the system's known list (comctl32 comes through
-// the manifest), so this runs before anything else loads one by name; the
-// shell's and COM's DLLs are loaded by name right after it.
+// the manifest), so this runs before anything else loads one by name (the
+// application object loads the shell's and COM's DLLs next).
 // SetDefaultDllDirectories is looked up because a Windows 7 without its
 // loader update lacks it; SetDllDirectoryW(L"") still takes the current
 // folder out of the search there.
@@ -89,7 +88,6 @@ void run_program() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   restrict_dll_search();
-  kivo::system_dlls::load();
   using kivo::forms::Application;
   Application::initialize(instance);
   Application::set_title("kivo68i");
