@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs every test: host unit
-# tests, the same under the sanitizers, each fuzz harness for a bounded time
-# (KIVO_FUZZ_SECONDS, default 15), the platform tests under Wine, the
-# end-to-end scenarios. Ends with
+# tests and the include layers, the same tests under the sanitizers, each fuzz
+# harness for a bounded time (KIVO_FUZZ_SECONDS, default 15), the CD image, the
+# import tables of both builds, the platform tests under Wine, the end-to-end
+# scenarios and the CD's i686 build under a 32-bit Wine. Ends with
 # "N passed, M failed" and a non-zero exit status on any failure.
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -86,6 +87,11 @@ bash tests/cd_image/run.sh build-host/tools/host/demo_cd/demo_cd build-win32/kiv
 status=$?
 grep -E '^(ok|FAIL)' "$log_dir/cd_image.log"
 count_from "$log_dir/cd_image.log" "$status"
+
+echo "== import tables of both builds"
+bash tests/imports/check.sh >"$log_dir/imports.log" 2>&1
+count_from "$log_dir/imports.log" $?
+cat "$log_dir/imports.log"
 
 # One X display for everything that runs under Wine, on a display number Xvfb picks.
 fifo=$(mktemp -u)

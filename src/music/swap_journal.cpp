@@ -1,8 +1,10 @@
 #include "music/swap_journal.h"
 
+#include <algorithm>
 #include <array>
-#include <sstream>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/profile_accessor.h"
 #include "platform/file_ops.h"
@@ -43,6 +45,19 @@ std::optional<Enum> value_of(const std::array<std::pair<Enum, const char*>, N>& 
   return std::nullopt;
 }
 
+// The blank-separated words of a line, as a stream would read them; without a
+// stream the program links in no locale support.
+std::vector<std::string> words_of(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\n\v\f\r";
+  std::vector<std::string> words;
+  for (std::size_t start = text.find_first_not_of(kBlanks); start != std::string_view::npos;) {
+    const std::size_t end = std::min(text.find_first_of(kBlanks, start), text.size());
+    words.emplace_back(text.substr(start, end - start));
+    start = text.find_first_not_of(kBlanks, end);
+  }
+  return words;
+}
+
 bool phase_fits(ChangeKind kind, ChangePhase phase) {
   switch (phase) {
     case ChangePhase::backup:
@@ -63,15 +78,11 @@ std::string journal_text(const JournalState& state) {
 }
 
 std::optional<JournalState> parse_journal_text(const std::string& text) {
-  std::istringstream in(text);
-  std::string kind_word;
-  std::string marker_word;
-  std::string phase_word;
-  std::string extra;
-  if (!(in >> kind_word >> marker_word >> phase_word) || (in >> extra)) return std::nullopt;
-  const auto kind = value_of(kKinds, kind_word);
-  const auto phase = value_of(kPhases, phase_word);
-  const auto marker = parse_profile_integer(marker_word);
+  const std::vector<std::string> words = words_of(text);
+  if (words.size() != 3) return std::nullopt;
+  const auto kind = value_of(kKinds, words[0]);
+  const auto phase = value_of(kPhases, words[2]);
+  const auto marker = parse_profile_integer(words[1]);
   if (!kind || !phase || !marker || (*marker != 1 && *marker != 2) || !phase_fits(*kind, *phase))
     return std::nullopt;
   return JournalState{*kind, *marker, *phase};

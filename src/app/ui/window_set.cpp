@@ -30,8 +30,9 @@ WindowSet::~WindowSet() {
   Form1.reset();
 }
 
-void WindowSet::create_all(Services& services, SharedValues& shared) {
+void WindowSet::create_all(Services& services, SharedValues& shared, const std::function<void()>& main_created) {
   Form1 = std::make_unique<TForm1>(services, shared);
+  if (main_created) main_created();
   foldersel1 = std::make_unique<Tfoldersel1>(shared.Win68instFolder);
   foldersel2 = std::make_unique<Tfoldersel2>(services, shared.Win68instFolder);
   foldersel3 = std::make_unique<Tfoldersel3>(shared.KivoinstFolder);

@@ -5,6 +5,7 @@
 // program ends. Between uses a window is only hidden, so its controls keep
 // their state.
 
+#include <functional>
 #include <memory>
 
 namespace kivo {
@@ -37,7 +38,9 @@ struct WindowSet {
   WindowSet();
   ~WindowSet();
   // Creates all ten in order and connects them; only Form1 becomes visible.
-  void create_all(Services& services, SharedValues& shared);
+  // `main_created` runs between Form1 and the other nine, so that the main
+  // window can be shown and painted while the nine hidden ones are made.
+  void create_all(Services& services, SharedValues& shared, const std::function<void()>& main_created = {});
 };
 
 }  // namespace kivo

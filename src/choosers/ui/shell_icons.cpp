@@ -2,12 +2,15 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/system_dlls.h"
+
 namespace kivo {
 
 namespace {
 DWORD_PTR folder_info(SHFILEINFOW& info, UINT extra_flags) {
-  return ::SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
-                          SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extra_flags);
+  return system_dlls::SHGetFileInfoW(
+      L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+      SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extra_flags);
 }
 }  // namespace
 

@@ -8,6 +8,8 @@
 
 #include <utility>
 
+#include "platform/win32/system_dlls.h"
+
 namespace kivo {
 
 // Handle kinds whose "nothing" is NULL.
@@ -59,7 +61,9 @@ namespace handle_closers {
 inline void close_handle(HANDLE h) noexcept { ::CloseHandle(h); }
 inline void find_close(HANDLE h) noexcept { ::FindClose(h); }
 inline void reg_close_key(HKEY k) noexcept { ::RegCloseKey(k); }
-inline void co_task_mem_free(void* p) noexcept { ::CoTaskMemFree(p); }
+inline void destroy_icon(HICON i) noexcept { ::DestroyIcon(i); }
+inline void delete_object(HGDIOBJ o) noexcept { ::DeleteObject(o); }
+inline void co_task_mem_free(void* p) noexcept { system_dlls::CoTaskMemFree(p); }
 inline void unhook(HHOOK h) noexcept { ::UnhookWindowsHookEx(h); }
 }  // namespace handle_closers
 
@@ -113,11 +117,11 @@ class com_ptr {
 // is called only when CoInitialize succeeded (S_OK or S_FALSE).
 class ScopedComInit {
  public:
-  ScopedComInit() noexcept : result_(::CoInitialize(nullptr)) {}
+  ScopedComInit() noexcept : result_(system_dlls::CoInitialize(nullptr)) {}
   ScopedComInit(const ScopedComInit&) = delete;
   ScopedComInit& operator=(const ScopedComInit&) = delete;
   ~ScopedComInit() {
-    if (SUCCEEDED(result_)) ::CoUninitialize();
+    if (SUCCEEDED(result_)) system_dlls::CoUninitialize();
   }
   // COM can be used: initialised here, or already running in another apartment.
   bool usable() const noexcept { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/scoped_no_drive_prompt.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/text.h"
 
 namespace kivo {
@@ -66,7 +67,7 @@ std::vector<DriveEntry> Win32Drives::list() {
     SHFILEINFOW info{};
     std::string display_name;
     const UINT flags = SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-    if (::SHGetFileInfoW(root, 0, &info, sizeof info, flags) != 0) {
+    if (system_dlls::SHGetFileInfoW(root, 0, &info, sizeof info, flags) != 0) {
       display_name = narrow(info.szDisplayName);
       entry.icon_index = info.iIcon;
     }

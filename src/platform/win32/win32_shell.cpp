@@ -6,6 +6,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_status.h"
@@ -37,8 +38,8 @@ Status status_from_shell_execute(INT_PTR result) {
 }
 
 Status make_link_object(com_ptr<IShellLinkW>& link) {
-  return status_from_hresult(
-      ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void()));
+  return status_from_hresult(system_dlls::CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
+                                                           __uuidof(IShellLinkW), link.put_void()));
 }
 
 Status describe_link(IShellLinkW& link, const ShellLinkSpec& wanted) {
@@ -64,19 +65,20 @@ Status Win32Shell::open_document(const std::string& path) {
   // Some shell extensions that ShellExecute may load expect COM on the thread.
   ScopedComInit com;
   const auto result = reinterpret_cast<INT_PTR>(
-      ::ShellExecuteW(::GetActiveWindow(), L"open", wide.c_str(), nullptr, nullptr, SW_SHOW));
+      system_dlls::ShellExecuteW(::GetActiveWindow(), L"open", wide.c_str(), nullptr, nullptr, SW_SHOW));
   if (result > 32) return Status::success();
   return status_from_shell_execute(result);
 }
 
 Status Win32Shell::desktop_folder(std::string& path) {
   unique_cotaskmem<ITEMIDLIST> folder;
-  if (const Status s =
-          status_from_hresult(::SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, folder.put()));
+  if (const Status s = status_from_hresult(
+          system_dlls::SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, folder.put()));
       s.failed())
     return s;
   wchar_t buffer[MAX_PATH] = {};
-  if (!::SHGetPathFromIDListW(folder.get(), buffer)) return Status::error(win_error::path_not_found);
+  if (!system_dlls::SHGetPathFromIDListW(folder.get(), buffer))
+    return Status::error(win_error::path_not_found);
   path = narrow(buffer);
   return Status::success();
 }

@@ -55,12 +55,18 @@ void copy_through_temporary(std::span<const std::string_view> entries, const std
 }
 
 void copy_directly(std::span<const std::string_view> entries, const std::string& source_base,
-                   const std::string& destination_base) {
+                   const std::string& destination_base, bool flush) {
   for (const std::string_view entry : entries) {
     const std::wstring to = kivo::widen(destination_base + std::string(entry));
     create_parents(to);
     if (!CopyFileW(kivo::widen(source_base + std::string(entry)).c_str(), to.c_str(), FALSE))
       complain("CopyFileW", to);
+    if (!flush) continue;
+    SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+    const HANDLE file =
+        CreateFileW(to.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE || !FlushFileBuffers(file)) complain("FlushFileBuffers", to);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   }
 }
 
