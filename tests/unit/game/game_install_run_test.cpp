@@ -98,61 +98,16 @@ TEST_F(GameInstallRunTest, RerunCopiesNothingRunsTheBarToTheEndAndSetsUpTheBootD
   EXPECT_EQ(prompts.asked().size(), 1u);
 }
 
-TEST_F(GameInstallRunTest, EarlierPartialRunKeepsWhatIsThereAndAddsMissingFolders) {
-  // Top level and BGM present (one of them damaged and read-only), the rest missing.
-  const auto table = game_file_table();
-  for (std::size_t i = 0; i < 65; ++i) fs.add_file("C:\\KIVO" + std::string(table[i]), contents_of(table[i]));
-  fs.add_file("C:\\KIVO\\BGM\\BGM07.MDX", "half", file_attribute::read_only);
-  ASSERT_EQ(run(), GameRunOutcome::finished);
-  EXPECT_TRUE(prompts.asked().empty());  // the folder is there; its subfolders are made without asking
-  EXPECT_EQ(fs.read("C:\\KIVO\\BGM\\BGM07.MDX"), "half");
-  EXPECT_EQ(fs.attributes_of("C:\\KIVO\\BGM\\BGM07.MDX"), file_attribute::read_only);
-  EXPECT_EQ(fs.read("C:\\KIVO\\GRAPH\\WINDOW\\MENU.SP"), contents_of("\\GRAPH\\WINDOW\\MENU.SP"));
-  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
-}
-
-TEST_F(GameInstallRunTest, KthCopyFailingStopsBeforeTheBootDisk) {
-  fs.add_directory("C:\\KIVO");
-  fs.leave_partial_copies(true);
+// The copy rules themselves are the shared copy run's; here only that a stopped
+// copy never reaches the boot disk and leaves the emulator's record for the next run.
+TEST_F(GameInstallRunTest, StoppedCopyNeverSetsUpTheBootDisk) {
   fs.fail(FsOp::copy_file, win_error::disk_full, "", 100);
+  prompts.answer({true});
   ASSERT_EQ(run(), GameRunOutcome::stopped);
-  const std::string entry(game_file_table()[99]);
-  EXPECT_EQ(view.bar_position, 100);
-  EXPECT_EQ(view.path, "C:\\KIVO" + entry);
-  EXPECT_TRUE(view.close_requested);
-  EXPECT_EQ(prompts.asked(),
-            (std::vector<AskedBox>{{BoxKind::error, "コピーに失敗しました:Q:\\kivo" + entry + ",C:\\KIVO" +
-                                                        entry + ",ディスクに十分な空き領域がありません。"}}));
-  EXPECT_FALSE(fs.exists("C:\\KIVO" + entry));
-  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 99u);  // the half copy was removed
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 99u);
   EXPECT_TRUE(fs.exists(kRecordFile));
   EXPECT_FALSE(fs.exists(kImage));
-}
-
-TEST_F(GameInstallRunTest, FolderRefusedOrNotCreatedTouchesNothing) {
-  ASSERT_EQ(run("D:\\KIVO"), GameRunOutcome::stopped);
-  EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kQuestion}}));
-  EXPECT_TRUE(view.close_requested);
-  EXPECT_FALSE(fs.exists("D:\\KIVO"));
-
-  prompts.answer({true});
-  fs.fail(FsOp::create_directory, win_error::access_denied, "KIVO");
-  ASSERT_EQ(run("D:\\KIVO"), GameRunOutcome::stopped);
-  EXPECT_EQ(prompts.asked().back(),
-            (AskedBox{BoxKind::error, "なんらかの理由でディレクトリの作成に失敗しました"}));
-  EXPECT_EQ(fs.calls(FsOp::copy_file), 0);
-  EXPECT_TRUE(fs.exists(kRecordFile));
-}
-
-TEST_F(GameInstallRunTest, SubfolderThatCannotBeMadeShowsAsTheFirstCopyThatNeedsIt) {
-  fs.add_directory("C:\\KIVO");
-  fs.fail(FsOp::create_directory, win_error::access_denied, "\\GRAPH", 1, 1000);
-  ASSERT_EQ(run(), GameRunOutcome::stopped);
-  EXPECT_EQ(view.bar_position, 6 + 59 + 11 + 1);
-  EXPECT_EQ(prompts.texts(),
-            (std::vector<std::string>{
-                "コピーに失敗しました:Q:\\kivo\\GRAPH\\BG\\CAVE01.PIC,C:\\KIVO\\GRAPH\\BG\\CAVE01."
-                "PIC,指定されたパスが見つかりません。"}));
+  EXPECT_EQ(drive_questions, 0);
 }
 
 TEST_F(GameInstallRunTest, BootDiskFailureLeavesTheWindowOpenAndTheRecordInPlace) {
