@@ -319,6 +319,22 @@ const Variant kBackups[] = {
     {"unrelated files in backup", [](MusicScene& s, Set) { put_content(s, kBackup, unrelated_of); }},
 };
 
+// A state one of the operations leaves when it finishes.
+struct Settled {
+  const char* name;
+  Set in_use;
+  Set saved;
+  int marker;
+  bool cd_in = true;
+};
+
+void settle(MusicScene& s, const Settled& state) {
+  s.put(kEdition, state.in_use);
+  if (state.saved != Set::none) s.put(kBackup, state.saved);
+  if (state.marker != 0) s.set_marker(state.marker);
+  if (!state.cd_in) s.fs.add_drive('Q', false);
+}
+
 Start make_start(const std::string& name, const std::function<void(MusicScene&)>& set_up) {
   MusicScene s;
   set_up(s);
@@ -339,25 +355,15 @@ std::vector<Start> hand_made_states() {
                                     }));
 
   // The three settled states, each with something more.
-  struct Base {
-    const char* name;
-    Set in_use;
-    Set saved;
-    int marker;
-  };
-  const Base bases[] = {{"fresh edition", Set::originals, Set::none, 0},
-                        {"FM in use", Set::fm, Set::originals, 1},
-                        {"originals in use", Set::originals, Set::fm, 2}};
+  const Settled bases[] = {{"fresh edition", Set::originals, Set::none, 0},
+                           {"FM in use", Set::fm, Set::originals, 1},
+                           {"originals in use", Set::originals, Set::fm, 2}};
   const char* journals[] = {"first 1 backup", "first 1 install", "first 1 marker",  "swap 1 save",
                             "swap 1 restore", "swap 1 clear",    "swap 1 rename",   "swap 1 marker",
                             "swap 2 save",    "swap 2 restore",  "swap 2 clear",    "swap 2 rename",
                             "swap 2 marker",  "swap 9 clear",    "garbled \x82\xa0"};
-  for (const Base& base : bases) {
-    const auto settled = [base](MusicScene& s) {
-      s.put(kEdition, base.in_use);
-      if (base.saved != Set::none) s.put(kBackup, base.saved);
-      if (base.marker != 0) s.set_marker(base.marker);
-    };
+  for (const Settled& base : bases) {
+    const auto settled = [base](MusicScene& s) { settle(s, base); };
     const std::string name = base.name;
     for (const char* journal : journals)
       states.push_back(make_start(name + ", old record " + journal, [&](MusicScene& s) {
@@ -399,37 +405,24 @@ TEST(MusicStateCampaign, NoFileIsLostNoFailureLooksLikeSuccessAndTheMarkerNeverL
   // The states our own runs leave: from each settled state, every single
   // failure and every kill point of the operation it is meant for.
   struct Origin {
-    const char* name;
-    Set in_use;
-    Set saved;
-    int marker;
-    bool cd_in;
+    Settled from;
     Goal goal;
   };
   const Origin origins[] = {
-      {"first installation",
-       Set::originals,
-       Set::none,
-       0,
-       true,
-       {Button::install, Set::fm, Set::originals, 1}},
-      {"swap to FM", Set::originals, Set::fm, 2, false, {Button::install, Set::fm, Set::originals, 1}},
-      {"restore", Set::fm, Set::originals, 1, false, {Button::restore, Set::originals, Set::fm, 2}},
+      {{"first installation", Set::originals, Set::none, 0}, {Button::install, Set::fm, Set::originals, 1}},
+      {{"swap to FM", Set::originals, Set::fm, 2, false}, {Button::install, Set::fm, Set::originals, 1}},
+      {{"restore", Set::fm, Set::originals, 1, false}, {Button::restore, Set::originals, Set::fm, 2}},
   };
   std::set<std::string> seen;
   for (const Start& start : states) seen.insert(fingerprint(start.fs));
   std::vector<Start> left_by_runs;
   for (const Origin& origin : origins) {
-    const Start settled = make_start(origin.name, [&](MusicScene& s) {
-      s.put(kEdition, origin.in_use);
-      if (origin.saved != Set::none) s.put(kBackup, origin.saved);
-      if (origin.marker != 0) s.set_marker(origin.marker);
-      if (!origin.cd_in) s.fs.add_drive('Q', false);
-    });
+    const Start settled = make_start(origin.from.name, [&](MusicScene& s) { settle(s, origin.from); });
     campaign.run_all(
         settled, Sweep::some, [&](Button button, const std::string& what, fake::FakeFileSystem fs) {
           if (button != origin.goal.button || !seen.insert(fingerprint(fs)).second) return;
-          left_by_runs.push_back(Start{std::string(origin.name) + " left by " + what, fs, origin.goal, true});
+          left_by_runs.push_back(
+              Start{std::string(origin.from.name) + " left by " + what, fs, origin.goal, true});
           // The user removes backup2\ before pressing again.
           if (fs.exists(kTemporaryFolder) && fs.exists(kJournal)) {
             MusicScene s;
@@ -438,7 +431,7 @@ TEST(MusicStateCampaign, NoFileIsLostNoFailureLooksLikeSuccessAndTheMarkerNeverL
             for (const char* sub : {"mp3", "movie", ""}) s.fs.remove_directory(kTemporary + std::string(sub));
             if (seen.insert(fingerprint(s.fs)).second)
               left_by_runs.push_back(
-                  Start{std::string(origin.name) + " left by " + what + ", backup2 then removed", s.fs,
+                  Start{std::string(origin.from.name) + " left by " + what + ", backup2 then removed", s.fs,
                         std::nullopt, true});
           }
         });

@@ -97,24 +97,6 @@ class MusicScene {
     return all_original ? Set::originals : all_fm ? Set::fm : Set::none;
   }
 
-  // Every file of the set is complete in at least one of the three folders.
-  bool survives(Set set) const {
-    for (const std::string_view entry : replacement_list()) {
-      const std::string wanted = set == Set::fm ? fm_of(entry) : original_of(entry);
-      bool found = false;
-      for (const char* folder : {kEdition, kBackup, kTemporary})
-        found = found || fs.read(folder + std::string(entry)) == wanted;
-      if (!found) return false;
-    }
-    return true;
-  }
-
-  bool told_of_trouble() const {
-    for (const auto& box : prompts.asked())
-      if (box.kind == fake::BoxKind::error || box.kind == fake::BoxKind::warning) return true;
-    return false;
-  }
-
   // The state after a finished operation: one set in use, the other saved,
   // no backup2\, no journal, the marker saying so.
   bool settled(Set in_use, Set saved, int marker_value) {
