@@ -89,22 +89,43 @@ TEST_F(FileCopyRunTest, PartialInstallCopiesOnlyMissingFilesAndLeavesOthersUntou
   EXPECT_EQ(fs.calls(FsOp::copy_file), 3);
 }
 
-TEST_F(FileCopyRunTest, KthCopyFailingStopsThereWithTheExactMessage) {
-  fs.add_directory("C:\\KIVO");
-  fs.leave_partial_copies(true);
-  fs.fail(FsOp::copy_file, win_error::access_denied, "TWO.DAT");
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::stopped);
-  EXPECT_EQ(view.bar_position, 3);
-  EXPECT_EQ(view.path, "C:\\KIVO\\A\\TWO.DAT");
-  EXPECT_EQ(view.events.back(), "close");
-  EXPECT_EQ(
-      prompts.asked(),
-      (std::vector<AskedBox>{
-          {BoxKind::error,
-           "コピーに失敗しました:Q:\\kivo\\A\\TWO.DAT,C:\\KIVO\\A\\TWO.DAT,アクセスが拒否されました。"}}));
-  // Earlier copies stay; the failed one left nothing under any name; later ones were not tried.
-  EXPECT_EQ(fs.files_below("C:\\KIVO"),
-            (std::vector<std::string>{"C:\\KIVO\\A\\ONE.DAT", "C:\\KIVO\\TOP.X"}));
+// Earlier copies stay; the failed one leaves nothing under any name; later ones are not tried.
+TEST_F(FileCopyRunTest, FailingCopyOrSubfolderStopsThereWithTheExactMessage) {
+  const struct {
+    FsOp op;
+    const char* failing;
+    const char* last_path;
+    const char* message;
+    std::vector<std::string> left;
+  } cases[] = {
+      {FsOp::copy_file,
+       "TWO.DAT",
+       "C:\\KIVO\\A\\TWO.DAT",
+       "コピーに失敗しました:Q:\\kivo\\A\\TWO.DAT,C:\\KIVO\\A\\TWO.DAT,アクセスが拒否されました。",
+       {"C:\\KIVO\\A\\ONE.DAT", "C:\\KIVO\\TOP.X"}},
+      // A subfolder that cannot be made shows as the first copy that needs it.
+      {FsOp::create_directory,
+       "\\B",
+       "C:\\KIVO\\B\\C\\THREE.DAT",
+       "コピーに失敗しました:Q:\\kivo\\B\\C\\THREE.DAT,C:\\KIVO\\B\\C\\THREE.DAT,"
+       "指定されたパスが見つかりません。",
+       {"C:\\KIVO\\A\\ONE.DAT", "C:\\KIVO\\A\\TWO.DAT", "C:\\KIVO\\TOP.X"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.failing);
+    fake::FakeFileSystem disk = fs;
+    disk.add_directory("C:\\KIVO");
+    disk.leave_partial_copies(true);
+    disk.fail(c.op, win_error::access_denied, c.failing, 1, 1000);
+    prompts = fake::FakePrompts{};
+    view = {};
+    EXPECT_EQ(run_file_copy(tree_into("C:\\KIVO"), disk, prompts, view), CopyRunOutcome::stopped);
+    EXPECT_EQ(view.bar_position, static_cast<int>(c.left.size()) + 1);
+    EXPECT_EQ(view.path, c.last_path);
+    EXPECT_EQ(view.events.back(), "close");
+    EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::error, c.message}}));
+    EXPECT_EQ(disk.files_below("C:\\KIVO"), c.left);
+  }
 }
 
 TEST_F(FileCopyRunTest, CopyInterruptedByACrashIsRedoneByTheNextRun) {
@@ -116,33 +137,6 @@ TEST_F(FileCopyRunTest, CopyInterruptedByACrashIsRedoneByTheNextRun) {
   for (const auto entry : kTree)
     EXPECT_EQ(fs.read("C:\\KIVO" + std::string(entry)), "data of " + std::string(entry)) << entry;
   EXPECT_EQ(fs.files_below("C:\\KIVO").size(), kTree.size());
-}
-
-TEST_F(FileCopyRunTest, FolderRefusedOrNotCreatableStopsBeforeAnyCopy) {
-  prompts.answer({false});
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::stopped);
-  EXPECT_EQ(prompts.texts(), std::vector<std::string>{kQuestion});
-  EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"}));
-  EXPECT_EQ(fs.changing_calls(), 0);
-
-  fake::FakePrompts again;
-  prompts = again;
-  view = {};
-  prompts.answer({true});
-  fs.fail(FsOp::create_directory, win_error::access_denied, "KIVO");
-  EXPECT_EQ(run(tree_into("C:\\KIVO\\SUB")), CopyRunOutcome::stopped);
-  EXPECT_EQ(prompts.asked(),
-            (std::vector<AskedBox>{{BoxKind::confirm, kQuestion},
-                                   {BoxKind::error, "なんらかの理由でディレクトリの作成に失敗しました"}}));
-  EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"}));
-  EXPECT_EQ(fs.calls(FsOp::copy_file), 0);
-}
-
-TEST_F(FileCopyRunTest, DriveThatDoesNotExistEndsInTheCreationMessage) {
-  prompts.answer({true});
-  EXPECT_EQ(run(tree_into("R:\\KIVO")), CopyRunOutcome::stopped);
-  EXPECT_EQ(prompts.texts(),
-            (std::vector<std::string>{kQuestion, "なんらかの理由でディレクトリの作成に失敗しました"}));
 }
 
 TEST_F(FileCopyRunTest, EmptyFolderTextAsksAndThenRefusesToCreate) {
@@ -161,53 +155,58 @@ TEST_F(FileCopyRunTest, EmptyFolderTextAsksAndThenRefusesToCreate) {
   EXPECT_EQ(fs.changing_calls(), 0);
 }
 
-TEST_F(FileCopyRunTest, UnusableFolderTextsAreRefusedBeforeAnyQuestion) {
+// Every refusal comes before the first copy and closes the window.
+TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
+  constexpr const char* kTooLong = "パスが長すぎるためインストールできません（255文字まで）:";
+  constexpr const char* kNotCreated = "なんらかの理由でディレクトリの作成に失敗しました";
+  const std::string typed = "C:\\" + std::string(296, 'x') + "\\";  // 300 characters
+  const std::string fits = "C:\\" + std::string(242, 'y');          // but its files would not
+  const std::string source = "Q:\\" + std::string(250, 's');
+  struct Case {
+    std::string destination;
+    std::vector<AskedBox> boxes;
+    bool answer = true;
+    std::string base = "Q:\\kivo";
+    bool create_fails = false;
+  };
+  std::vector<Case> cases = {
+      {"C:\\KIVO", {{BoxKind::confirm, kQuestion}}, false},
+      {"C:\\KIVO\\SUB",
+       {{BoxKind::confirm, kQuestion}, {BoxKind::error, kNotCreated}},
+       true,
+       "Q:\\kivo",
+       true},
+      {"R:\\KIVO", {{BoxKind::confirm, kQuestion}, {BoxKind::error, kNotCreated}}},  // no such drive
+      {typed, {{BoxKind::error, kTooLong + typed}}},
+      {fits, {{BoxKind::error, kTooLong + fits + "\\B\\C\\THREE.DAT"}}},
+      {"C:\\KIVO", {{BoxKind::error, std::string(kTooLong) + source + "\\TOP.X"}}, true, source},
+  };
   for (const char* folder : {"   ", "KIVO", "C:KIVO", "C:\\CON", "C:\\a\\nul\\b", "C:\\a?b", "C:\\a<b>",
-                             "C:\\KIVO. ", "\\\\?\\C:\\KIVO", "C:\\a/b"}) {
-    fake::FakePrompts fresh;
-    prompts = fresh;
+                             "C:\\KIVO. ", "\\\\?\\C:\\KIVO", "C:\\a/b"})
+    cases.push_back(
+        {folder, {{BoxKind::error, std::string("インストール先のフォルダ名は使用できません:") + folder}}});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.destination.substr(0, 20) + " from " + c.base.substr(0, 10));
+    fake::FakeFileSystem disk = fs;
+    if (c.create_fails) disk.fail(FsOp::create_directory, win_error::access_denied, "KIVO");
+    prompts = fake::FakePrompts{};
+    prompts.unscripted_answer = c.answer;
     view = {};
-    EXPECT_EQ(run(tree_into(folder)), CopyRunOutcome::stopped) << folder;
-    EXPECT_EQ(prompts.asked(),
-              (std::vector<AskedBox>{
-                  {BoxKind::error, std::string("インストール先のフォルダ名は使用できません:") + folder}}));
-    EXPECT_TRUE(view.close_requested);
+    EXPECT_EQ(run_file_copy({kTree, c.base, c.destination, entry_unchanged}, disk, prompts, view),
+              CopyRunOutcome::stopped);
+    EXPECT_EQ(prompts.asked(), c.boxes);
+    EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"}));
+    const int creation_tried = c.boxes.size() == 2 ? 1 : 0;  // the one call that failed
+    EXPECT_EQ(disk.changing_calls(), fs.changing_calls() + creation_tried);
   }
-  EXPECT_EQ(fs.changing_calls(), 0);
 }
 
-TEST_F(FileCopyRunTest, PathsTooLongAreRefusedWholeBeforeAnythingIsTouched) {
-  const std::string typed = "C:\\" + std::string(296, 'x') + "\\";  // 300 characters
-  EXPECT_EQ(run(tree_into(typed)), CopyRunOutcome::stopped);
-  EXPECT_EQ(prompts.asked(),
-            (std::vector<AskedBox>{
-                {BoxKind::error, "パスが長すぎるためインストールできません（255文字まで）:" + typed}}));
-  EXPECT_TRUE(view.close_requested);
-
-  // A folder that fits but whose files would not: the first such file is named.
-  const std::string folder = "C:\\" + std::string(242, 'y');
-  prompts = fake::FakePrompts{};
-  EXPECT_EQ(run(tree_into(folder)), CopyRunOutcome::stopped);
-  EXPECT_EQ(prompts.texts(),
-            std::vector<std::string>{"パスが長すぎるためインストールできません（255文字まで）:" + folder +
-                                     "\\B\\C\\THREE.DAT"});
-
-  // Counted in UTF-16 units as Windows counts them, not in UTF-8 bytes.
+// Path lengths count UTF-16 units as Windows counts them, not UTF-8 bytes.
+TEST_F(FileCopyRunTest, PathLengthCountsCharactersNotBytes) {
   std::string japanese = "C:\\";
   for (int i = 0; i < 80; ++i) japanese += "あ";  // 240 bytes, 80 characters
   fs.add_directory(japanese);
-  prompts = fake::FakePrompts{};
   EXPECT_EQ(run(tree_into(japanese)), CopyRunOutcome::finished);
-  EXPECT_EQ(fs.changing_calls() > 0, true);
-}
-
-TEST_F(FileCopyRunTest, SourcePathTooLongIsRefusedToo) {
-  const std::string base = "Q:\\" + std::string(250, 's');
-  EXPECT_EQ(run({kTree, base, "C:\\KIVO", entry_unchanged}), CopyRunOutcome::stopped);
-  EXPECT_EQ(prompts.texts(),
-            std::vector<std::string>{"パスが長すぎるためインストールできません（255文字まで）:" + base +
-                                     "\\TOP.X"});
-  EXPECT_EQ(fs.changing_calls(), 0);
 }
 
 // Each of the four small files takes one 4 KiB cluster: 16384 bytes in all.
