@@ -124,26 +124,26 @@ void FakeFileSystem::clear_faults() {
   crash_after_ = -1;
 }
 
-std::optional<std::string> FakeFileSystem::read(const std::string& path) const {
+const FakeFileSystem::Node* FakeFileSystem::node_at(const std::string& path) const {
   std::string key;
-  if (key_of(path, key).failed()) return std::nullopt;
+  if (key_of(path, key).failed()) return nullptr;
   const auto it = nodes_.find(key);
-  if (it == nodes_.end() || it->second.directory) return std::nullopt;
-  return it->second.data;
+  return it == nodes_.end() ? nullptr : &it->second;
+}
+
+std::optional<std::string> FakeFileSystem::read(const std::string& path) const {
+  const Node* node = node_at(path);
+  if (!node || node->directory) return std::nullopt;
+  return node->data;
 }
 
 std::optional<std::uint32_t> FakeFileSystem::attributes_of(const std::string& path) const {
-  std::string key;
-  if (key_of(path, key).failed()) return std::nullopt;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end()) return std::nullopt;
-  return it->second.attributes;
+  const Node* node = node_at(path);
+  if (!node) return std::nullopt;
+  return node->attributes;
 }
 
-bool FakeFileSystem::exists(const std::string& path) const {
-  std::string key;
-  return key_of(path, key).ok() && nodes_.count(key) > 0;
-}
+bool FakeFileSystem::exists(const std::string& path) const { return node_at(path) != nullptr; }
 
 std::vector<std::string> FakeFileSystem::files_below(const std::string& folder) const {
   std::vector<std::string> result;
@@ -184,19 +184,15 @@ void FakeFileSystem::count_change() {
 }
 
 bool FakeFileSystem::is_file(const std::string& path) {
-  std::string key;
-  if (key_of(path, key).failed()) return false;
-  const auto it = nodes_.find(key);
-  return it != nodes_.end() && !it->second.directory;
+  const Node* node = node_at(path);
+  return node && !node->directory;
 }
 
 bool FakeFileSystem::is_directory(const std::string& path) {
   for (const std::string& hidden : hidden_paths_)
     if (hidden == path) return false;
-  std::string key;
-  if (key_of(path, key).failed()) return false;
-  const auto it = nodes_.find(key);
-  return it != nodes_.end() && it->second.directory;
+  const Node* node = node_at(path);
+  return node && node->directory;
 }
 
 Status FakeFileSystem::create_directory(const std::string& path) {

@@ -112,6 +112,7 @@ class FakeFileSystem : public FileSystem {
     int times;
   };
 
+  const Node* node_at(const std::string& path) const;  // null when nothing is there
   // Normalised key, or an error for a path that names no usable drive.
   Status key_of(const std::string& path, std::string& key) const;
   std::string parent_key(const std::string& key) const;
