@@ -9,10 +9,6 @@ namespace kivo::fake {
 
 namespace {
 
-struct Line {
-  std::string text;
-};
-
 std::vector<std::string> split_lines(const std::string& data) {
   std::vector<std::string> lines;
   std::string line;
