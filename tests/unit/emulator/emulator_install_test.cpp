@@ -195,7 +195,12 @@ TEST_F(EmulatorInstallTest, ShortcutStepsFailingMeanNoShortcutAndANormalEnd) {
   prompts.answer({true});
   run("C:\\Winx68k\\");
   EXPECT_TRUE(shell.links.empty());
-  EXPECT_EQ(prompts.texts(), (std::vector<std::string>(4, kShortcutQuestion)));
+  // One that just fits (259 characters and the terminator) is made.
+  shell.desktop = "C:\\" + std::string(244, 'd');
+  prompts.answer({true});
+  run("C:\\Winx68k\\");
+  EXPECT_EQ(shell.links.size(), 1u);
+  EXPECT_EQ(prompts.texts(), (std::vector<std::string>(5, kShortcutQuestion)));
   EXPECT_TRUE(view.finished);
   EXPECT_FALSE(view.copy.close_requested);
 }
