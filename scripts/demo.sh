@@ -82,13 +82,14 @@ press_bonus() {
   scenario_fail "winsasi1.$button had no effect"
 }
 # The same with a screenshot NAME of the copy window while it is up (large
-# movies keep it up long enough), or of the bonus window after it.
+# movies keep it up long enough), or, named without "being", of the bonus
+# window after it when the copy was over too soon.
 press_bonus_with_shot() {
   local watcher
-  (wine "$KIVO_DRIVER_EXE" --timeout 60 wait-window winsasi3 >/dev/null 2>&1 && sleep 0.3 && shot "$3") &
+  (wine "$KIVO_DRIVER_EXE" --timeout 60 wait-window winsasi3 >/dev/null 2>&1 && shot "$3") &
   watcher=$!
   press_bonus "$1" "$2"
-  wait "$watcher" || shot "$3"
+  wait "$watcher" || shot "${3/_being_/_}"
 }
 # Presses a button of the message box containing PART, once more if it stays.
 answer_box() {
