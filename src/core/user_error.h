@@ -15,7 +15,8 @@ namespace kivo {
 
 class UserError : public std::exception {
  public:
-  explicit UserError(std::string message, std::uint32_t code = 0) : message_(std::move(message)), code_(code) {}
+  explicit UserError(std::string message, std::uint32_t code = 0)
+      : message_(std::move(message)), code_(code) {}
 
   const char* what() const noexcept override { return message_.c_str(); }
   std::uint32_t code() const { return code_; }

@@ -5,7 +5,6 @@
 
 #include "core/profile_accessor.h"
 #include "file_tables.h"
-#include "platform/path_parts.h"
 #include "music/edition_locator.h"
 #include "music/music_change.h"
 #include "music/music_messages.h"

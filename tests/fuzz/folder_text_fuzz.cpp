@@ -2,8 +2,8 @@
 // full path with a drive or a share, and no name in it is one Windows would
 // change or refuse.
 #include "core/folder_text_check.h"
-#include "platform/path_parts.h"
 #include "fuzz_check.h"
+#include "platform/path_parts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kivo;

@@ -2,10 +2,10 @@
 // a piece of the path it came from, and creating the folder walks up at most
 // once per name and, for a usable folder text, ends with that folder there.
 #include "core/folder_text_check.h"
-#include "platform/path_parts.h"
 #include "fake_file_system.h"
 #include "fuzz_check.h"
 #include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kivo;

@@ -30,7 +30,8 @@ WindowSet::~WindowSet() {
   Form1.reset();
 }
 
-void WindowSet::create_all(Services& services, SharedValues& shared, const std::function<void()>& main_created) {
+void WindowSet::create_all(Services& services, SharedValues& shared,
+                           const std::function<void()>& main_created) {
   Form1 = std::make_unique<TForm1>(services, shared);
   if (main_created) main_created();
   foldersel1 = std::make_unique<Tfoldersel1>(shared.Win68instFolder);

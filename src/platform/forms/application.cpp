@@ -56,8 +56,7 @@ LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexc
       if (LOWORD(w) != WA_INACTIVE && !IsIconic(window)) PostMessageW(window, kActivateFrontMessage, 0, 0);
       return 0;
     case kActivateFrontMessage:
-      if (!IsIconic(window) && GetActiveWindow() == window)
-        activate_front_window();
+      if (!IsIconic(window) && GetActiveWindow() == window) activate_front_window();
       return 0;
   }
   return DefWindowProcW(window, message, w, l);
