@@ -57,6 +57,21 @@ open_game_destination() {
   drv expect-text foldersel3.Label2 'C:\KIVO'
 }
 
+# From foldersel3, drive d: picked in foldersel4: foldersel3 then shows d:\KIVO.
+choose_game_drive_d() {
+  drv click foldersel3.Button1
+  drv wait-window foldersel4
+  drv idle foldersel4
+  drv click foldersel4.DriveComboBox1
+  drv idle foldersel4
+  drv key Home Down Enter  # c:, then d:
+  drv idle foldersel4
+  drv expect-text foldersel4.DriveComboBox1 'd:'
+  drv click foldersel4.Button1
+  drv wait-gone foldersel4
+  drv expect-text foldersel3.Label2 'd:\KIVO'
+}
+
 # OK in foldersel3, answering the folder question when FOLDER_MISSING is "missing".
 start_game_install() {
   drv click foldersel3.Button2

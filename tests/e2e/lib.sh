@@ -204,6 +204,28 @@ pick_drive() {
   drv idle "$1"
 }
 
+# Another program (Notepad) started and made the active window, in front of
+# the program under test; close_other_program ends it.
+open_other_program() {
+  (cd "$KIVO_CD" && exec wine notepad) >/dev/null 2>&1 &
+  other_program=$!
+  drv wait-window 'Untitled - Notepad'
+  drv activate 'Untitled - Notepad'
+  drv expect-active 'Untitled - Notepad'
+}
+close_other_program() {
+  drv close 'Untitled - Notepad'
+  wait "$other_program" 2>/dev/null
+}
+
+# The main window's notice lines and buttons with their texts, in their order
+# from top to bottom.
+MAIN_NOTICE=("注意：このゲームをWindows上でプレイ" "するためには、X68000エミュレータ"
+  "「WinX68k高速版」のインストールが" "必要です。")
+MAIN_BUTTONS=(BtnManual BtnWin68inst BtnKivoinst BtnWinsasikae BtnSyuuryou)
+MAIN_BUTTON_TEXTS=("マニュアル（HTML版）" "WinX68k高速版のインストール" "Kivo68版のインストール"
+  "おまけ（Win版Kivoユーザー用）" "終了")
+
 # --- Checks ----------------------------------------------------------------
 
 # Marks the scenario failed, keeps a screenshot of the moment and ends the scenario.

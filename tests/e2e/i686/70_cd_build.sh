@@ -18,16 +18,11 @@ drv expect-caption Form1 "Kivorana X68000版"
 for window in foldersel1 foldersel2 foldersel3 foldersel4 progress1 progress2 winsasi1 winsasi3 winsasi2; do
   drv --timeout 2 expect-hidden "$window"
 done
-notice=("注意：このゲームをWindows上でプレイ" "するためには、X68000エミュレータ"
-  "「WinX68k高速版」のインストールが" "必要です。")
 for line in 1 2 3 4; do
-  drv --timeout 2 expect-text "Form1.Label$line" "${notice[line - 1]}"
+  drv --timeout 2 expect-text "Form1.Label$line" "${MAIN_NOTICE[line - 1]}"
 done
-buttons=(BtnManual BtnWin68inst BtnKivoinst BtnWinsasikae BtnSyuuryou)
-texts=("マニュアル（HTML版）" "WinX68k高速版のインストール" "Kivo68版のインストール"
-  "おまけ（Win版Kivoユーザー用）" "終了")
 for i in 0 1 2 3 4; do
-  drv --timeout 2 expect-text "Form1.${buttons[i]}" "${texts[i]}"
+  drv --timeout 2 expect-text "Form1.${MAIN_BUTTONS[i]}" "${MAIN_BUTTON_TEXTS[i]}"
 done
 drv expect-focus Form1.BtnWin68inst
 drv --timeout 120 idle Form1

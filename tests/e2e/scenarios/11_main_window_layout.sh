@@ -5,19 +5,14 @@ drv wait-window Form1
 drv expect-rect Form1 193 109 438 325
 drv expect-rect Form1.Image1 8 16 185 265
 
-notice=("注意：このゲームをWindows上でプレイ" "するためには、X68000エミュレータ"
-  "「WinX68k高速版」のインストールが" "必要です。")
 for line in 1 2 3 4; do
   drv --timeout 2 expect-pos "Form1.Label$line" 208 $((16 * line))
-  drv --timeout 2 expect-text "Form1.Label$line" "${notice[line - 1]}"
+  drv --timeout 2 expect-text "Form1.Label$line" "${MAIN_NOTICE[line - 1]}"
 done
 
-buttons=(BtnManual BtnWin68inst BtnKivoinst BtnWinsasikae BtnSyuuryou)
-texts=("マニュアル（HTML版）" "WinX68k高速版のインストール" "Kivo68版のインストール"
-  "おまけ（Win版Kivoユーザー用）" "終了")
 for i in 0 1 2 3 4; do
-  drv --timeout 2 expect-rect "Form1.${buttons[i]}" 208 $((96 + 40 * i)) 201 25
-  drv --timeout 2 expect-text "Form1.${buttons[i]}" "${texts[i]}"
+  drv --timeout 2 expect-rect "Form1.${MAIN_BUTTONS[i]}" 208 $((96 + 40 * i)) 201 25
+  drv --timeout 2 expect-text "Form1.${MAIN_BUTTONS[i]}" "${MAIN_BUTTON_TEXTS[i]}"
 done
 
 # Tab order BtnWin68inst, BtnManual, BtnSyuuryou, BtnWinsasikae, BtnKivoinst.

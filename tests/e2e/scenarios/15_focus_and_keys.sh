@@ -60,17 +60,12 @@ drv expect-active Form1
 drv expect-focus Form1.BtnKivoinst
 
 # Another program in front and back again.
-(cd "$KIVO_CD" && exec wine notepad) >/dev/null 2>&1 &
-notepad=$!
-drv wait-window 'Untitled - Notepad'
-drv activate 'Untitled - Notepad'
-drv expect-active 'Untitled - Notepad'
+open_other_program
 drv activate Form1
 drv expect-active Form1
 drv expect-focus Form1.BtnKivoinst
 shot focus_back_from_other_program
-drv close 'Untitled - Notepad'
-wait "$notepad" 2>/dev/null
+close_other_program
 drv key Enter
 drv wait-window foldersel3
 drv key Alt+F4

@@ -48,16 +48,11 @@ drv expect-active Form1
 drv expect-focus Form1.BtnWin68inst
 
 # Behind another program: activating the taskbar button's window hands over.
-(cd "$KIVO_CD" && exec wine notepad) >/dev/null 2>&1 &
-notepad=$!
-drv wait-window 'Untitled - Notepad'
-drv activate 'Untitled - Notepad'
-drv expect-active 'Untitled - Notepad'
+open_other_program
 drv activate Application
 drv expect-active Form1
 drv expect-focus Form1.BtnWin68inst
-drv close 'Untitled - Notepad'
-wait "$notepad" 2>/dev/null
+close_other_program
 
 drv syscommand Application close
 expect_program_exit_code 0

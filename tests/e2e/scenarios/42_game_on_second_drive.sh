@@ -13,17 +13,7 @@ write_record 'D:\emu\WINX68K\' D
 start_program
 
 open_game_destination
-drv click foldersel3.Button1
-drv wait-window foldersel4
-drv idle foldersel4
-drv click foldersel4.DriveComboBox1
-drv idle foldersel4
-drv key Home Down Enter  # c:, then d:
-drv idle foldersel4
-drv expect-text foldersel4.DriveComboBox1 'd:'
-drv click foldersel4.Button1
-drv wait-gone foldersel4
-drv expect-text foldersel3.Label2 'd:\KIVO'
+choose_game_drive_d
 start_game_install missing
 expect_game_finished
 shot game_progress2_second_drive

@@ -32,17 +32,7 @@ e2e_note "the game needs $needed bytes; the drive has $free free"
 
 start_program
 open_game_destination
-drv click foldersel3.Button1
-drv wait-window foldersel4
-drv idle foldersel4
-drv click foldersel4.DriveComboBox1
-drv idle foldersel4
-drv key Home Down Enter  # c:, then d:
-drv idle foldersel4
-drv expect-text foldersel4.DriveComboBox1 'd:'
-drv click foldersel4.Button1
-drv wait-gone foldersel4
-drv expect-text foldersel3.Label2 'd:\KIVO'
+choose_game_drive_d
 drv click foldersel3.Button2
 drv wait-window progress2
 drv expect-msgbox エラー "インストール先（d:\\KIVO）のドライブの空き容量が足りません。
