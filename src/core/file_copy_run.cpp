@@ -79,12 +79,8 @@ std::uint64_t bytes_to_copy(const std::vector<FilePaths>& paths, FileSystem& fs)
 // The folder itself, or the nearest folder above it that exists: the volume
 // the new folder would be made on.
 std::optional<std::string> nearest_existing_folder(const std::string& folder, FileSystem& fs) {
-  for (std::string candidate = folder; !candidate.empty();) {
+  for (std::string candidate = folder; !candidate.empty(); candidate = parent_folder(candidate))
     if (fs.is_directory(candidate)) return candidate;
-    const std::string parent = folder_part(candidate);
-    if (parent == candidate) break;
-    candidate = parent;
-  }
   return std::nullopt;
 }
 

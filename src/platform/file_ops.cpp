@@ -8,10 +8,10 @@ namespace {
 
 bool is_separator(char c) { return c == '\\'; }
 
-// The folder above, as Windows resolves it: a run of backslashes counts as
-// one, at the end too, so the last name goes with every backslash around it.
-// Empty for a root (C:\ or \\server\share) and for a text with no folder above.
-std::string parent_to_create(std::string_view folder) {
+}  // namespace
+
+// The last name goes with every backslash around it.
+std::string parent_folder(std::string_view folder) {
   const std::size_t root = drive_part(folder).size();
   std::size_t end = folder.size();
   while (end > root && is_separator(folder[end - 1])) --end;
@@ -24,12 +24,10 @@ std::string parent_to_create(std::string_view folder) {
   return {};
 }
 
-}  // namespace
-
 Status create_directories(FileSystem& fs, const std::string& path) {
   if (path.empty()) return Status::error(win_error::invalid_name);
   if (fs.is_directory(path)) return Status::success();
-  const std::string parent = parent_to_create(path);
+  const std::string parent = parent_folder(path);
   if (!parent.empty()) {
     if (const Status made = create_directories(fs, parent); made.failed()) return made;
   }

@@ -10,6 +10,11 @@
 
 namespace kivo {
 
+// The folder above, as Windows resolves it: a run of backslashes counts as
+// one, at the end too. Empty for a root (C:\ or \\server\share) and for a
+// text with no folder above.
+std::string parent_folder(std::string_view folder);
+
 // Creates the folder and every missing folder above it. Succeeds when the
 // folder exists already. An empty path fails with invalid_name.
 Status create_directories(FileSystem& fs, const std::string& path);

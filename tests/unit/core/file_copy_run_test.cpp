@@ -228,6 +228,7 @@ TEST_F(FileCopyRunTest, RunThatWouldNotFitIsRefusedBeforeAnythingIsMade) {
       {"too little for the rest", "C:\\KIVO", {"\\TOP.X"}, 8192, false, true},
       {"free space unknown", "C:\\KIVO", {}, 0, true, false},
       {"asked of the nearest existing folder", "C:\\games\\new\\KIVO", {}, 100, false, true},
+      {"asked above a doubled backslash too", "C:\\games\\new\\\\KIVO", {}, 100, false, true},
   };
   for (const Case& c : cases) {
     fake::FakeFileSystem disk;
