@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Helpers for the emulator installation scenarios. Source after lib.sh.
+# Helpers for the emulator installation scenarios (lib.sh sources this).
 
 KIVO_INSTALL_CHECK_EXE=$KIVO_BUILD_WIN64/tools/windows/install_check/install_check.exe
 
@@ -15,17 +15,13 @@ EMULATOR_FILES=(
   'tools\windrv\WINDRV.SYS:WINDRV.SYS'
 )
 
-# One answer of install_check, without the carriage return.
-check_get() {
-  local answer
-  answer=$(wine "$KIVO_INSTALL_CHECK_EXE" "$@" 2>/dev/null) || scenario_fail "install_check $* could not read"
-  printf '%s\n' "${answer%$'\r'}"
-}
-
+# An answer of install_check (what Windows reads back) must be WANTED.
+#   expect_check WANTED COMMAND ARGS...
 expect_check() {
   local wanted=$1 got
   shift
-  got=$(check_get "$@")
+  got=$(wine "$KIVO_INSTALL_CHECK_EXE" "$@" 2>/dev/null) || scenario_fail "install_check $* could not read"
+  got=${got%$'\r'}
   [[ $got == "$wanted" ]] || scenario_fail "install_check $*: got '$got', expected '$wanted'"
   e2e_note "ok: install_check $*: $got"
 }
@@ -33,15 +29,12 @@ expect_check() {
 # Every installed file equals the CD's, has no read-only attribute, and sits
 # directly in FOLDER (a Windows path as typed, with or without a backslash).
 expect_emulator_installed() {
-  local folder=${1%\\} pair source name
+  local folder=${1%\\} pair subfolders
   for pair in "${EMULATOR_FILES[@]}"; do
-    source=${pair%%:*}
-    name=${pair#*:}
-    expect_file_equals "$source" "$folder\\$name"
-    expect_writable "$folder\\$name"
-    expect_check "0x0020" attrs "$folder\\$name"
+    expect_file_equals "${pair%%:*}" "$folder\\${pair#*:}"
+    expect_writable "$folder\\${pair#*:}"
+    expect_check "0x0020" attrs "$folder\\${pair#*:}"
   done
-  local subfolders
   subfolders=$(find "$(unix_path "$folder")" -mindepth 1 -type d | wc -l)
   [[ $subfolders == 0 ]] || scenario_fail "$folder has $subfolders subfolders"
   e2e_note "ok: $folder holds the eight files and no subfolder"
@@ -53,8 +46,9 @@ expect_record() {
   expect_check "1" ini kivo68i.ini INST TESTNUM
 }
 
-expect_no_record() {
-  expect_check "(missing)" ini kivo68i.ini INST TESTNUM
+# The desktop shortcut to the emulator in FOLDER (ending in a backslash), as Windows reads it.
+expect_desktop_link() {
+  expect_check "target=$1WinX68kHighSpeed.exe|folder=$1\\|icon=$1\\WinX68kHighSpeed.exe,0" lnk "$(desktop_link)"
 }
 
 # A fresh prefix links the desktop to the Linux home folder, which every prefix
@@ -78,32 +72,49 @@ open_emulator_destination() {
   drv expect-text foldersel1.Label2 'C:\Winx68k\'
 }
 
-# The progress window as the run leaves it when finished and asking for the shortcut.
+# The progress window as the run leaves it when finished and asking for the
+# shortcut; with ANSWER, the question is answered.
 expect_finished_and_shortcut_question() {
-  drv expect-msgbox 確認 "デスクトップにショートカットを作成しますか？" "はい(&Y)" "いいえ(&N)"
+  drv --timeout 60 expect-msgbox 確認 "デスクトップにショートカットを作成しますか？" "はい(&Y)" "いいえ(&N)"
   drv expect-text progress1.Label1 "インストールが終了しました。"
   drv expect-text progress1.Label2 "ROMファイル類は手動で追加して下さい。"
   drv expect-text progress1.Label3 "詳細はこのインストーラのマニュアルをご覧下さい。"
   drv expect-text progress1.Button1 OK
   expect_check "8/8" progress progress1 ProgressBar1
+  [[ -z ${1:-} ]] || drv msgbox-press "$1" デスクトップ
+}
+
+# OK in foldersel1: the folder question answered yes when FOLDER is "missing",
+# then the finished run's shortcut question answered SHORTCUT.
+#   install_emulator FOLDER SHORTCUT
+install_emulator() {
+  drv click foldersel1.BtnOk
+  [[ $1 != missing ]] || answer_folder_question 'はい(&Y)'
+  expect_finished_and_shortcut_question "$2"
 }
 
 close_finished_progress() {
-  drv click progress1.Button1
-  drv wait-gone progress1
-  drv wait-gone foldersel1
+  click_gone progress1.Button1 foldersel1
   drv expect-no-msgbox Form1
   drv expect-enabled Form1
 }
 
-# Opens foldersel2 from foldersel1. When the folder shown does not exist yet,
-# the folder list reports it (before the dialog shows); that box is answered.
+# Opens foldersel2 from foldersel1. When the folder shown, MISSING, does not
+# exist yet, the folder list says so first (before the dialog shows).
 browse_from_destination() {
-  local missing=${1:-}
   drv click foldersel1.BtnSansyou
-  if [[ -n $missing ]]; then
-    drv msgbox "$missing"
-    drv msgbox-press OK "$missing"
-  fi
+  [[ -z ${1:-} ]] || answer_msgbox OK kivo68i "フォルダ $1 が見つかりません。"
   drv wait-window foldersel2
+}
+
+# From a fresh foldersel1, the browser (over the missing default folder) given
+# PATH by VERB (type, set-text) and closed by WAY (Enter, OK); foldersel1 shows it.
+#   hand_over_folder VERB WAY PATH
+hand_over_folder() {
+  open_emulator_destination
+  browse_from_destination 'C:\Winx68k'
+  drv "$1" foldersel2.Edit1 "$3"
+  if [[ $2 == Enter ]]; then drv key Enter; else drv click foldersel2.Button1; fi
+  drv wait-gone foldersel2
+  drv expect-text foldersel1.Label2 "$3"
 }

@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Helpers for the game installation scenarios. Source after lib.sh.
+# Helpers for the game installation scenarios (lib.sh sources this).
 
 GAME_IMAGE_CD='kivo\tools\emu\kivokidou.d88'
 GAME_LETTER_POSITIONS=(518800 661104)
@@ -42,7 +42,7 @@ expect_patched_image() {
   e2e_note "ok: $image is the CD's with '$letter' at ${GAME_LETTER_POSITIONS[*]} and nothing else changed"
 }
 
-# The record the emulator installation leaves, written as the profile functions would.
+# The record an emulator installation leaves.
 write_record() {
   printf '[INST]\r\nFOLDER=%s\r\nDRIVE=%s\r\nTESTNUM=1\r\n' "$1" "$2" >"$(unix_path 'C:\windows\kivo68i.ini')"
 }
@@ -67,32 +67,31 @@ choose_game_drive_d() {
   drv key Home Down Enter  # c:, then d:
   drv idle foldersel4
   drv expect-text foldersel4.DriveComboBox1 'd:'
-  drv click foldersel4.Button1
-  drv wait-gone foldersel4
+  click_gone foldersel4.Button1
   drv expect-text foldersel3.Label2 'd:\KIVO'
 }
 
-# OK in foldersel3, answering the folder question when FOLDER_MISSING is "missing".
+# OK in foldersel3, answering the folder question when FOLDER is "missing";
+# with "browser", until the drive browser shows.
+#   start_game_install [FOLDER] [browser]
 start_game_install() {
   drv click foldersel3.Button2
   drv wait-window progress2
-  if [[ ${1:-} == missing ]]; then
-    drv expect-msgbox 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
-    drv msgbox-press "はい(&Y)" 指定されたフォルダ
-  fi
+  [[ ${1:-} != missing ]] || answer_folder_question 'はい(&Y)'
+  [[ ${2:-} != browser ]] || drv --timeout 120 wait-window winsasi2
 }
 
+# The finished run; with "close", closed by its OK.
 expect_game_finished() {
   drv --timeout 120 expect-text progress2.Button1 OK
   drv expect-text progress2.Label1 "インストールが終了しました。"
   drv expect-text progress2.Label2 " "
   drv expect-no-msgbox progress2
+  [[ ${1:-} != close ]] || close_game_progress
 }
 
 close_game_progress() {
-  drv click progress2.Button1
-  drv wait-gone progress2
-  drv wait-gone foldersel3
+  click_gone progress2.Button1 foldersel3
   drv expect-no-msgbox Form1
   drv expect-enabled Form1
 }

@@ -32,8 +32,6 @@ KIVO_STATE=$KIVO_E2E_PREFIX.state
 
 e2e_note() { printf '%s\n' "$*"; }
 
-# --- The suite: display, prefix, CD -------------------------------------
-
 # Starts Xvfb on a free display (Xvfb picks it) unless KIVO_E2E_DISPLAY names one.
 e2e_start_display() {
   if [[ -n ${KIVO_E2E_DISPLAY:-} ]]; then
@@ -58,11 +56,9 @@ e2e_start_display() {
   done
 }
 
-# The prefix's settings as a .reg file. regedit reads UTF-16LE with a
-# byte-order mark; a UTF-8 file would mangle the Japanese font names silently.
-# With "demo" as second argument the prefix is for a person at a real display:
-# no virtual desktop (their window manager draws the frames) and the manual
-# opens in the real browser instead of the recorder.
+# The prefix's settings as a .reg file: UTF-16LE with a byte-order mark, or
+# regedit mangles the Japanese font names. "demo" (a person at a real display):
+# no virtual desktop, and the manual opens in the real browser.
 e2e_write_registry_file() {
   local target=$1 purpose=${2:-test}
   {
@@ -101,7 +97,6 @@ REG
   } >"$target"
 }
 
-# A new prefix with the settings above ("demo" as argument: see there).
 e2e_make_prefix() {
   wineserver -k 2>/dev/null
   rm -rf "$KIVO_E2E_PREFIX"
@@ -132,7 +127,6 @@ e2e_setup_suite() {
   e2e_start_display || return 1
   e2e_make_prefix || return 1
   e2e_make_cd || return 1
-  # A persistent wineserver keeps each driver call short.
   wineserver -p >/dev/null 2>&1
   export KIVO_E2E_DISPLAY=$DISPLAY
 }
@@ -146,30 +140,23 @@ e2e_teardown_suite() {
   fi
 }
 
-# --- The program under test ----------------------------------------------
-
-# Starts Q:\kivo68i.exe with Q:\ as its current folder, as from the CD.
-# Optional argument: another Windows path of an exe to start the same way.
+# Starts Q:\kivo68i.exe (or another exe) with Q:\ as its current folder, as
+# from the CD, through KIVO_PROGRAM_LOADER (default: wine).
 start_program() {
   local exe=${1:-'Q:\kivo68i.exe'}
   stop_program
-  (cd "$KIVO_CD" && exec wine "$exe") >"$KIVO_STATE/program.log" 2>&1 &
+  (cd "$KIVO_CD" && exec "${KIVO_PROGRAM_LOADER:-wine}" "$exe") >"$KIVO_STATE/program.log" 2>&1 &
   KIVO_PROGRAM_PID=$!
   echo "$KIVO_PROGRAM_PID" >"$KIVO_STATE/program.pid"
   e2e_note "started $exe (pid $KIVO_PROGRAM_PID)"
 }
 
-# Waits for the program to end (default 20 s); fails the scenario if it does
-# not, else sets KIVO_PROGRAM_EXIT to its exit code.
+# Waits (default 20 s) for the program to end; sets KIVO_PROGRAM_EXIT.
 wait_program_exit() {
   local timeout=${1:-20} waited=0
   while kill -0 "$KIVO_PROGRAM_PID" 2>/dev/null; do
-    if ((waited >= timeout * 10)); then
-      scenario_fail "the program did not end within ${timeout} s"
-      return 1
-    fi
+    ((waited++ < timeout * 10)) || scenario_fail "the program did not end within ${timeout} s"
     sleep 0.1
-    ((++waited))
   done
   wait "$KIVO_PROGRAM_PID" 2>/dev/null
   KIVO_PROGRAM_EXIT=$?
@@ -178,11 +165,11 @@ wait_program_exit() {
 }
 
 expect_program_exit_code() {
-  wait_program_exit "${2:-20}" || return 1
+  wait_program_exit "${2:-20}"
   [[ $KIVO_PROGRAM_EXIT == "$1" ]] || scenario_fail "exit code $KIVO_PROGRAM_EXIT, expected $1"
 }
 
-# Ends a program left running by a scenario (also one started by an earlier scenario).
+# Ends a program left running, also by an earlier scenario.
 stop_program() {
   local pid
   [[ -f $KIVO_STATE/program.pid ]] || return 0
@@ -194,8 +181,7 @@ stop_program() {
   kill -9 "$pid" 2>/dev/null
 }
 
-# Chooses drive LETTER in chooser W's drive combo box by typing it into the open list.
-#   pick_drive W LETTER
+# Chooses drive LETTER in chooser W's combo box by typing it into the open list.
 pick_drive() {
   drv idle "$1"
   drv click "$1.DriveComboBox1"
@@ -218,28 +204,89 @@ close_other_program() {
   wait "$other_program" 2>/dev/null
 }
 
-# The main window's notice lines and buttons with their texts, in their order
-# from top to bottom.
+# The main window's notice lines and buttons, from top to bottom.
 MAIN_NOTICE=("注意：このゲームをWindows上でプレイ" "するためには、X68000エミュレータ"
   "「WinX68k高速版」のインストールが" "必要です。")
 MAIN_BUTTONS=(BtnManual BtnWin68inst BtnKivoinst BtnWinsasikae BtnSyuuryou)
 MAIN_BUTTON_TEXTS=("マニュアル（HTML版）" "WinX68k高速版のインストール" "Kivo68版のインストール"
   "おまけ（Win版Kivoユーザー用）" "終了")
 
-# --- Checks ----------------------------------------------------------------
+start_main_window() {
+  start_program
+  drv wait-window Form1
+}
 
-# Marks the scenario failed, keeps a screenshot of the moment and ends the scenario.
+# The main window by its close box; the program ends with exit code 0.
+close_program() {
+  drv close Form1
+  expect_program_exit_code 0
+}
+
+# The main window as the program starts: caption, texts and focus, with the
+# nine other windows made but hidden.
+expect_main_window_at_start() {
+  local window i
+  drv expect-caption Form1 "Kivorana X68000版"
+  for window in foldersel1 foldersel2 foldersel3 foldersel4 progress1 progress2 winsasi1 winsasi3 winsasi2; do
+    drv --timeout 2 expect-hidden "$window"
+  done
+  for i in 0 1 2 3; do drv --timeout 2 expect-text "Form1.Label$((i + 1))" "${MAIN_NOTICE[i]}"; done
+  for i in 0 1 2 3 4; do drv --timeout 2 expect-text "Form1.${MAIN_BUTTONS[i]}" "${MAIN_BUTTON_TEXTS[i]}"; done
+  drv expect-focus Form1.BtnWin68inst
+}
+
+# The program started and its bonus window opened.
+open_bonus_window() {
+  start_main_window
+  drv click Form1.BtnWinsasikae
+  drv wait-window winsasi1
+}
+
+# Clicks W.C, or with "close" W's close box; then W and each window after it are gone.
+#   click_gone W.C [WINDOW...] | click_gone close W [WINDOW...]
+click_gone() {
+  local window
+  if [[ $1 == close ]]; then drv close "$2"; shift; else drv click "$1"; fi
+  for window in "${1%%.*}" "${@:2}"; do drv wait-gone "$window"; done
+}
+
+# A message box with exactly TITLE, TEXT and BUTTONS (default OK), answered
+# with PRESS.
+#   answer_msgbox PRESS TITLE TEXT [BUTTON...]
+answer_msgbox() {
+  local press=$1 title=$2 text=$3
+  shift 3
+  (($#)) || set -- OK
+  drv expect-msgbox "$title" "$text" "$@"
+  drv msgbox-press "$press" "${text%%$'\n'*}"
+}
+
+# The question when the destination folder does not exist, answered ANSWER
+# ("はい(&Y)" or "いいえ(&N)").
+answer_folder_question() {
+  answer_msgbox "$1" 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
+}
+
+# Cancel in a progress window that has not finished: the warning, then the
+# progress window and each window named after it are gone.
+interrupt_install() {
+  drv click "$1.Button1"
+  answer_msgbox OK 警告 "インストールを中断します。"
+  local window
+  for window in "$@"; do drv wait-gone "$window"; done
+}
+
+# Fails the scenario with a screenshot of the moment.
 scenario_fail() {
   echo "FAIL: $*" >&2
   shot "FAILED-${KIVO_SCENARIO:-scenario}" >/dev/null 2>&1
   exit 1
 }
 
-# One driver command that must succeed (its "ok: ..." line is shown). The
-# driver always says what it did or why not; when it ends without a word,
-# Wine did not run it through, and it is run once more.
-# Its words go through a file: a Wine service the command happens to start
-# keeps a pipe open, so reading one to its end would wait for ever.
+# One driver command that must succeed. The driver always says what it did
+# or why not; when it ends without a word, Wine did not run it through, and it
+# is run once more. Its words go through a file: a Wine service the command
+# happens to start keeps a pipe open, so reading one would wait for ever.
 drv() {
   local said status attempt
   said=$(mktemp "$KIVO_STATE/drv.XXXXXX")
@@ -255,17 +302,11 @@ drv() {
   ((status == 0)) || scenario_fail "kivodrv $* (exit status $status)"
 }
 
-# One driver command whose answer is wanted (printed without "ok: "); never fails the scenario.
+# A driver command's answer without "ok: "; never fails the scenario.
 drv_get() {
   local answer
   answer=$(wine "$KIVO_DRIVER_EXE" "$@" 2>/dev/null) || return 1
   printf '%s\n' "${answer#ok: }"
-}
-
-# A driver check that must fail, such as a window that must not appear.
-drv_fails() {
-  if wine "$KIVO_DRIVER_EXE" "$@" >/dev/null 2>&1; then scenario_fail "kivodrv $* held, expected it not to"; fi
-  e2e_note "ok: as expected not: $*"
 }
 
 # Screenshot of the whole virtual desktop as out/screenshots/NAME.png.
@@ -273,8 +314,7 @@ shot() {
   import -display "$DISPLAY" -window root "$KIVO_SCREENSHOTS/$1.png" && e2e_note "screenshot $KIVO_SCREENSHOTS/$1.png"
 }
 
-# The Linux path of a Windows path in the prefix ("C:\Winx68k\x" -> .../drive_c/Winx68k/x),
-# matching each part without regard to case as Windows does.
+# The Linux path of a Windows path in the prefix, each part matched without regard to case.
 unix_path() {
   local windows=$1 drive rest path part match
   drive=$(printf '%s' "${windows:0:1}" | tr 'A-Z' 'a-z')
@@ -303,12 +343,7 @@ expect_no_file() {
   e2e_note "ok: $1 does not exist"
 }
 
-expect_folder_exists() {
-  [[ -d $(unix_path "$1") ]] || scenario_fail "no folder $1"
-  e2e_note "ok: folder $1 exists"
-}
-
-# The file at a Windows path has the bytes of the CD's file (CD-relative path, "kivo\KIVO.X").
+# The file at a Windows path has the bytes of the CD's (CD-relative path, "kivo\KIVO.X").
 expect_file_equals() {
   local source=$KIVO_CD/${1//\\//} target
   target=$(unix_path "$2")
@@ -317,33 +352,17 @@ expect_file_equals() {
   e2e_note "ok: $2 equals the CD's $1"
 }
 
-# The byte at a position of a file, as a character ("Q") or hex ("0xE5").
-expect_byte_at() {
-  local target value
-  target=$(unix_path "$1")
-  value=$(od -An -tx1 -j "$2" -N1 "$target" | tr -d ' \n')
-  local wanted=$3
-  [[ $wanted == 0x* ]] && wanted=${wanted#0x} || wanted=$(printf '%02x' "'$wanted")
-  [[ ${value,,} == "${wanted,,}" ]] || scenario_fail "byte $2 of $1 is 0x$value, expected 0x$wanted"
-  e2e_note "ok: byte $2 of $1 is 0x$value"
-}
-
-# The FILE_ATTRIBUTE_READONLY of a file as Wine shows it: no write permission.
-expect_read_only() {
-  [[ $(stat -c %A "$(unix_path "$1")") != *w* ]] || scenario_fail "$1 is writable"
-  e2e_note "ok: $1 is read-only"
-}
-
+# Wine shows FILE_ATTRIBUTE_READONLY as no write permission.
 expect_writable() {
   [[ $(stat -c %A "$(unix_path "$1")") == ?rw* ]] || scenario_fail "$1 is read-only"
   e2e_note "ok: $1 is writable"
 }
 
-# Lines the shell asked the .htm handler to open, since the suite began.
+# What the shell asked the .htm handler to open.
 opened_documents() { [[ -f $KIVO_OPENED_LOG ]] && cat "$KIVO_OPENED_LOG"; }
 forget_opened_documents() { rm -f "$KIVO_OPENED_LOG"; }
 
-# Waits (up to 20 s) until the handler has been asked to open something; prints it.
+# Waits (up to 20 s) for the handler to be asked to open something; prints it.
 wait_opened_document() {
   local waited=0
   until [[ -s $KIVO_OPENED_LOG ]]; do
@@ -353,29 +372,55 @@ wait_opened_document() {
   cat "$KIVO_OPENED_LOG"
 }
 
-# Maps drive LETTER to a Linux folder (or to a missing one, for a drive without
-# a disc) and restarts Wine's services: its mount manager reads the drives only
-# when it starts, so a drive added while it runs would stay unseen. Ends a
-# running program; call it before start_program. unmap_drive LETTER undoes it.
+# Maps drive LETTER to a Linux folder (a missing one: a drive without a disc),
+# or with no folder unmaps it, and restarts Wine's services: its mount manager
+# reads the drives only when it starts. Ends a running program.
 map_drive() {
   stop_program
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
-  ln -sfn "$2" "$KIVO_E2E_PREFIX/dosdevices/${1,,}:"
-  wineserver -p >/dev/null 2>&1
-}
-
-unmap_drive() {
-  stop_program
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
   rm -f "$KIVO_E2E_PREFIX/dosdevices/${1,,}:"
+  [[ -z ${2:-} ]] || ln -sfn "$2" "$KIVO_E2E_PREFIX/dosdevices/${1,,}:"
   wineserver -p >/dev/null 2>&1
 }
 
-# Removes what earlier runs installed, so a scenario starts from a clean machine.
+unmap_drive() { map_drive "$1"; }
+
+# Removes what earlier runs installed.
 forget_installations() {
   rm -rf "$(unix_path 'C:\Winx68k')" "$(unix_path 'C:\KIVO')"
   rm -f "$(unix_path 'C:\windows\kivo68i.ini')"
   find "$KIVO_E2E_PREFIX/drive_c/users" -iname 'winx68k.lnk' -delete 2>/dev/null
 }
+
+# Runs each scenario in a shell of its own, sourced after this file, with a
+# time limit of LIMIT seconds; the last line is "N passed, M failed". LABEL
+# goes before each name.
+e2e_run_scenarios() {
+  local label=$1 limit=$2 scenario name started passed=0 failed=0 failed_names=()
+  shift 2
+  for scenario; do
+    name=$label$(basename "$scenario" .sh)
+    echo "=== $name"
+    started=$SECONDS
+    if KIVO_SCENARIO=${name// /-} timeout --kill-after=10 "$limit" \
+      bash -c 'source "$1" && source "$2"' _ "$E2E_DIR/lib.sh" "$scenario"; then
+      echo "--- PASS $name ($((SECONDS - started)) s)"
+      ((++passed))
+    else
+      echo "--- FAIL $name ($((SECONDS - started)) s)"
+      failed_names+=("$name")
+      ((++failed))
+    fi
+    stop_program
+  done
+  ((failed)) && echo "failed: ${failed_names[*]}"
+  echo "screenshots: $KIVO_SCREENSHOTS"
+  echo "$passed passed, $failed failed"
+  ((failed == 0))
+}
+
+for e2e_lib in emulator_lib.sh game_lib.sh music/edition.sh; do
+  # shellcheck source=/dev/null
+  source "$E2E_DIR/$e2e_lib"
+done

@@ -1,22 +1,20 @@
 # shellcheck shell=bash
-# The Windows edition the music bonus works on, installed into the prefix for
-# the end-to-end scenarios: our own generated files at C:\Games\KivoWin, and
-# its Start-menu shortcut made through IShellLinkW. Source after lib.sh.
+# The Windows edition the music bonus works on: our own generated files at
+# C:\Games\KivoWin and its Start-menu shortcut (lib.sh sources this).
 
 MUSIC_EDITION='C:\Games\KivoWin'
 MUSIC_LINK_TOOL=$KIVO_BUILD_WIN64/tools/windows/make_edition_link/make_edition_link.exe
 MUSIC_ORIGINALS=$KIVO_STATE/music-originals
 
-# The 20 entries of the replacement list, as "mp3/name.mp3", from the table the program is built with.
+# The 20 entries of the replacement list ("mp3/name.mp3") the program is built with.
 music_entries() {
   grep -o '"\(mp3\|movie\)\\\\[^"]*"' "$E2E_REPO/data/replacement_list.cpp" | tr -d '"' | sed 's/\\\\/\//'
 }
 
 music_edition_dir() { unix_path "$MUSIC_EDITION"; }
 
-# Installs a fresh edition with random originals; MOVIE_BYTES sets the size of
-# the two movies (large ones keep the copy window up long enough to be seen).
-# A copy of the originals is kept outside the prefix to check bytes against.
+# A fresh edition with random originals (kept outside the prefix to check
+# against); MOVIE_BYTES sizes the two movies (large ones keep the copy window up).
 music_install_edition() {
   local movie_bytes=${1:-2000000} dir entry size
   music_remove_edition
@@ -70,9 +68,8 @@ music_expect_settled() {
   e2e_note "ok: no backup2, no change record"
 }
 
-# The two settled states: the FM versions in use with the originals saved in
-# backup\ (marker 1), or the originals in use with the FM versions kept there
-# (marker 2); neither leaves backup2\ or a change record.
+# The two settled states: the FM versions in use, the originals in backup\
+# (marker 1), or the other way round (marker 2); no backup2\, no change record.
 music_expect_fm_in_use() {
   music_expect_set "" fm
   music_expect_set backup originals
@@ -87,7 +84,7 @@ music_expect_originals_in_use() {
   music_expect_settled
 }
 
-# Presses Button1 after an interrupted swap: the swap is finished and said so.
+# Button1 after an interrupted swap: the swap is finished and said so.
 music_finish_interrupted_swap() {
   drv click winsasi1.Button1
   drv --timeout 120 msgbox "前回中断されたファイルの入れ替えを最後まで行いました。"
@@ -95,11 +92,32 @@ music_finish_interrupted_swap() {
   drv idle winsasi1
 }
 
-# Presses a button of the bonus window and waits until the operation is over.
+# Presses a button of the bonus window; the operation ends without a box.
 music_press() {
   drv click "winsasi1.$1"
   drv --timeout 120 wait-gone winsasi3
   drv --timeout 120 idle winsasi1
+  drv expect-no-msgbox winsasi1
+}
+
+# A file of the user's own in backup\ keeps it from going when a swap ends:
+# the three folder messages, then where each set is (screenshot SHOT).
+music_answer_rename_blocked() {
+  drv --timeout 120 msgbox "backup2のmp3フォルダ削除に失敗" >/dev/null
+  answer_msgbox OK kivo68i "backup2のmp3フォルダ削除に失敗"
+  answer_msgbox OK kivo68i "backup2フォルダ削除に失敗"
+  answer_msgbox OK kivo68i "backup2→backupフォルダリネームに失敗"
+  drv msgbox "backup2フォルダにあります"
+  [[ -z ${1:-} ]] || shot "$1"
+  drv msgbox-press OK "backup2フォルダにあります"
+}
+
+# The bonus window closed, then the program by its quit button; the edition removed.
+music_quit() {
+  drv click winsasi1.Button3
+  drv click Form1.BtnSyuuryou
+  expect_program_exit_code 0
+  music_remove_edition
 }
 
 # The CD taken out, as far as the bonus can tell: its FM folder is gone.

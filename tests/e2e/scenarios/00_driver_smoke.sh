@@ -9,8 +9,7 @@ drv expect-rect TargetForm.BtnAsk 16 56 201 25
 drv expect-focus TargetForm.BtnHello
 
 drv click TargetForm.BtnHello
-drv expect-msgbox 情報 $'こんにちは、世界。\nHello.' OK
-drv msgbox-press OK
+answer_msgbox OK 情報 $'こんにちは、世界。\nHello.'
 drv expect-no-msgbox TargetForm
 
 drv click TargetForm.BtnAsk

@@ -1,17 +1,11 @@
 # The keyboard in every way out of a dialog: the window that opened it is
 # active again with the focus on the button that opened it, so the next key
-# works at once; likewise after another program was in front. Tab and
-# Shift+Tab follow the tab order, Space and Enter press the focused button,
-# Alt+F4 acts as the close box.
+# works at once; likewise after another program was in front. Shift+Tab and
+# Tab follow the tab order, Space and Enter press the focused button, Alt+F4
+# acts as the close box.
 forget_installations
-start_program
-drv wait-window Form1
+start_main_window
 drv expect-focus Form1.BtnWin68inst
-
-for next in BtnManual BtnSyuuryou BtnWinsasikae BtnKivoinst BtnWin68inst; do
-  drv key Tab
-  drv expect-focus "Form1.$next"
-done
 drv key Shift+Tab
 drv expect-focus Form1.BtnKivoinst
 
@@ -53,7 +47,7 @@ drv msgbox 指定されたフォルダは存在しません
 drv expect-msgbox-owner 指定されたフォルダは存在しません progress2
 drv expect-disabled Form1
 drv expect-disabled foldersel3
-drv msgbox-press 'いいえ(N)' 指定されたフォルダ
+answer_folder_question 'いいえ(&N)'
 drv wait-gone progress2
 drv wait-gone foldersel3
 drv expect-active Form1

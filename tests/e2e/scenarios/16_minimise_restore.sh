@@ -4,8 +4,7 @@
 # program is behind another one, brings back the window the user was in,
 # active and with its focus. Closing the button closes the main window, but
 # not from behind a modal dialog.
-start_program
-drv wait-window Form1
+start_main_window
 drv expect-caption Application kivo68i
 
 # Minimised and restored with each kind of window open over the main window.

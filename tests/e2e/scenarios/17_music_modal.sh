@@ -3,19 +3,11 @@
 # the copy window, in front of it, and a click on the bonus window meanwhile
 # starts nothing. Afterwards the bonus window is active again with the focus
 # on the button that was pressed.
-# shellcheck source=../music/edition.sh
-source "$E2E_DIR/music/edition.sh"
-
 music_install_edition
-start_program
-drv wait-window Form1
-drv click Form1.BtnWinsasikae
-drv wait-window winsasi1
+open_bonus_window
 drv expect-focus winsasi1.Button1
 music_press Button1
 drv expect-text winsasi3.Label2 'Q:\sashikae\movie\kvend.avi'
-drv --timeout 120 idle winsasi1
-music_expect_fm_in_use
 drv expect-enabled Form1
 drv expect-active winsasi1
 drv expect-focus winsasi1.Button1
@@ -34,10 +26,7 @@ drv expect-disabled winsasi1
 drv expect-disabled Form1
 drv click winsasi1.Button1
 shot music_box_over_copy_window
-drv msgbox-press OK "backup2のmp3フォルダ削除に失敗"
-drv msgbox-press OK "backup2フォルダ削除に失敗"
-drv msgbox-press OK "backup2→backupフォルダリネームに失敗"
-drv msgbox-press OK "backup2フォルダにあります"
+music_answer_rename_blocked
 drv --timeout 120 wait-gone winsasi3
 drv expect-no-msgbox winsasi1
 drv expect-enabled winsasi1

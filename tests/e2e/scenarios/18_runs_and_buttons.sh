@@ -4,8 +4,6 @@
 # effect after it; the game button shows C:\KIVO again after another drive was
 # chosen; with the bonus window open the install buttons work and a second
 # press of the bonus button opens no second window.
-source "$E2E_DIR/emulator_lib.sh"
-source "$E2E_DIR/game_lib.sh"
 d_drive=$KIVO_E2E_PREFIX/runs-d
 mkdir -p "$d_drive"
 map_drive d "$d_drive"
@@ -22,9 +20,8 @@ for round in 1 2; do
   drv expect-text progress1.Label1 "ファイルをコピー中です。しばらくお待ち下さい。"
   drv expect-text progress1.Label2 " "
   drv expect-text progress1.Button1 キャンセル
-  drv msgbox-press 'はい(Y)' 指定されたフォルダ
-  expect_finished_and_shortcut_question
-  drv msgbox-press 'いいえ(N)' デスクトップ
+  answer_folder_question 'はい(&Y)'
+  expect_finished_and_shortcut_question 'いいえ(&N)'
   drv syscommand Application minimize
   drv expect-minimized Application
   drv syscommand Application restore
@@ -32,9 +29,7 @@ for round in 1 2; do
   drv expect-no-msgbox progress1
   drv expect-text progress1.Label1 "インストールが終了しました。"
   shot "run_${round}_finished"
-  drv close progress1
-  drv wait-gone progress1
-  drv wait-gone foldersel1
+  click_gone close progress1 foldersel1
   drv expect-no-msgbox Form1
   drv expect-active Form1
 done
@@ -42,14 +37,8 @@ expect_emulator_installed 'C:\Winx68k\'
 
 # Another drive chosen, then cancelled: the next press starts from C:\KIVO.
 open_game_destination
-drv click foldersel3.Button1
-drv wait-window foldersel4
-pick_drive foldersel4 D
-drv click foldersel4.Button1
-drv wait-gone foldersel4
-drv expect-text foldersel3.Label2 'd:\KIVO'
-drv click foldersel3.Button3
-drv wait-gone foldersel3
+choose_game_drive_d
+click_gone foldersel3.Button3
 open_game_destination
 
 # The cancel button pressed while the files are copied: once the run is over
@@ -74,8 +63,7 @@ while read -r button dialog cancel; do
   drv wait-window "$dialog"
   drv expect-disabled winsasi1
   drv expect-disabled Form1
-  drv click "$dialog.$cancel"
-  drv wait-gone "$dialog"
+  click_gone "$dialog.$cancel"
   drv expect-enabled winsasi1
   drv expect-active Form1
   drv expect-focus "Form1.$button"
@@ -84,5 +72,4 @@ BtnWin68inst foldersel1 BtnCancel
 BtnKivoinst foldersel3 Button3
 CASES
 shot bonus_and_main
-drv close Form1
-expect_program_exit_code 0
+close_program

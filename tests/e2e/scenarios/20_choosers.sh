@@ -2,11 +2,9 @@
 # machine with two extra drives: D: a real folder, E: a drive whose root cannot
 # be found (an empty CD drive). Each answer is read back from what the opener
 # shows after the chooser has closed.
-
 bench_exe=$KIVO_BUILD_WIN64/tools/windows/chooser_bench/chooser_bench.exe
 [[ -f $bench_exe ]] || scenario_fail "$bench_exe is not built"
 cp "$bench_exe" "$KIVO_TEST_TOOLS/"
-
 d_drive=$KIVO_E2E_PREFIX/choosers-d
 rm -rf "$d_drive"
 mkdir -p "$d_drive/games/old" "$d_drive/表/ソ"
@@ -21,15 +19,19 @@ open_chooser() {
   drv idle "$2"
 }
 
-answer_is() { drv expect-text bench.Answer "$1"; }
+# Closes the chooser by W.C (or "close W") and reads the opener's answer.
+#   answer_is W.C|"close W" ANSWER
+answer_is() {
+  click_gone $1
+  drv expect-text bench.Answer "$2"
+}
 
 start_program 'C:\kivo-e2e\chooser_bench.exe'
 drv wait-window bench
 
 # --- foldersel2: the default folder does not exist yet
 drv click bench.Open2
-drv expect-msgbox kivo68i 'フォルダ C:\Winx68k が見つかりません。' OK
-drv msgbox-press OK
+answer_msgbox OK kivo68i 'フォルダ C:\Winx68k が見つかりません。'
 drv wait-window foldersel2
 drv expect-caption foldersel2 'kivo68i / WinX68kフォルダ選択画面'
 drv expect-client-size foldersel2 297 265
@@ -60,34 +62,26 @@ shot chooser_foldersel2_japanese
 drv type foldersel2.Edit1 'D:\新しい フォルダ\'
 drv key Enter
 drv wait-gone foldersel2
-answer_is 'W=[D:\新しい フォルダ\] K=[C:\KIVO] P=[0]'
+drv expect-text bench.Answer 'W=[D:\新しい フォルダ\] K=[C:\KIVO] P=[0]'
 
 # The trailing-backslash round trip: C:\windows\ -> C:\windows -> C:\.
-drv set-text bench.Win68 'C:\windows\'
-open_chooser Open2 foldersel2
-drv expect-text foldersel2.Edit1 'C:\windows'
-drv click foldersel2.Button1
-drv wait-gone foldersel2
-answer_is 'W=[C:\windows] K=[C:\KIVO] P=[0]'
-drv set-text bench.Win68 'C:\windows'
-open_chooser Open2 foldersel2
-drv expect-text foldersel2.Edit1 'C:\'
-drv click foldersel2.Button1
-drv wait-gone foldersel2
-answer_is 'W=[C:\] K=[C:\KIVO] P=[0]'
+while read -r opening shown; do
+  drv set-text bench.Win68 "$opening"
+  open_chooser Open2 foldersel2
+  drv expect-text foldersel2.Edit1 "$shown"
+  answer_is foldersel2.Button1 "W=[$shown] K=[C:\\KIVO] P=[0]"
+done <<'CASES'
+C:\windows\ C:\windows
+C:\windows C:\
+CASES
 
 # Cancel after wandering, and the close box, both keep the opening value.
 drv set-text bench.Win68 'C:\windows\'
-open_chooser Open2 foldersel2
-pick_drive foldersel2 D
-drv click foldersel2.Button2
-drv wait-gone foldersel2
-answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
-open_chooser Open2 foldersel2
-pick_drive foldersel2 D
-drv close foldersel2
-drv wait-gone foldersel2
-answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+for way in foldersel2.Button2 'close foldersel2'; do
+  open_chooser Open2 foldersel2
+  pick_drive foldersel2 D
+  answer_is "$way" 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+done
 
 # --- winsasi2: starts from the program's own path, focus on OK.
 open_chooser OpenW winsasi2
@@ -98,9 +92,7 @@ drv expect-no-msgbox winsasi2
 drv expect-text winsasi2.Edit1 'C:\kivo-e2e'
 shot chooser_winsasi2
 drv set-text winsasi2.Edit1 ''
-drv click winsasi2.Button1
-drv wait-gone winsasi2
-answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+answer_is winsasi2.Button1 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
 # Enter answers and leaves the dialog open; the close box then answers nothing more.
 open_chooser OpenW winsasi2
 drv type winsasi2.Edit1 'd:\foo'
@@ -108,9 +100,7 @@ drv key Enter
 drv idle winsasi2
 drv wait-window winsasi2
 drv set-text winsasi2.Edit1 'x:\bar'
-drv close winsasi2
-drv wait-gone winsasi2
-answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[d]'
+answer_is 'close winsasi2' 'W=[C:\windows\] K=[C:\KIVO] P=[d]'
 # The empty drive sends the selector back to c, whose folder replaces the
 # path; Cancel answers like OK, with the path's first character.
 open_chooser OpenW winsasi2
@@ -118,9 +108,7 @@ drv expect-text winsasi2.Edit1 'C:\kivo-e2e\chooser_bench.exe'
 pick_drive winsasi2 E
 drv expect-text winsasi2.DriveComboBox1 'c:'
 drv expect-text winsasi2.Edit1 'C:\kivo-e2e'
-drv click winsasi2.Button2
-drv wait-gone winsasi2
-answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+answer_is winsasi2.Button2 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
 
 # --- foldersel4: only the drive letter of C:\KIVO changes.
 open_chooser Open4 foldersel4
@@ -132,19 +120,13 @@ shot chooser_foldersel4
 pick_drive foldersel4 D
 pick_drive foldersel4 E
 drv expect-text foldersel4.DriveComboBox1 'd:'
-drv click foldersel4.Button1
-drv wait-gone foldersel4
-answer_is 'W=[C:\windows\] K=[d:\KIVO] P=[C]'
-open_chooser Open4 foldersel4
-pick_drive foldersel4 D
-drv click foldersel4.Button2
-drv wait-gone foldersel4
-answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
-open_chooser Open4 foldersel4
-pick_drive foldersel4 D
-drv close foldersel4
-drv wait-gone foldersel4
-answer_is 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+drv expect-no-msgbox foldersel4
+answer_is foldersel4.Button1 'W=[C:\windows\] K=[d:\KIVO] P=[C]'
+for way in foldersel4.Button2 'close foldersel4'; do
+  open_chooser Open4 foldersel4
+  pick_drive foldersel4 D
+  answer_is "$way" 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+done
 
 drv close bench
 wait_program_exit

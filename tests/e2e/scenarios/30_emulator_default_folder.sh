@@ -1,7 +1,6 @@
 # The emulator installed into the default folder: the folder is created after
 # the question, the eight files land in it flattened, the record is written and
 # the desktop shortcut made; a second run copies nothing and asks again.
-source "$E2E_DIR/emulator_lib.sh"
 forget_installations
 use_own_desktop
 start_program
@@ -16,23 +15,18 @@ drv expect-focus foldersel1.BtnOk
 shot emulator-foldersel1
 
 drv click foldersel1.BtnOk
-drv expect-msgbox 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
+drv msgbox 指定されたフォルダは存在しません
 drv expect-caption progress1 "kivo68i / WinX68kインストール中"
 drv expect-client-size progress1 316 131
-drv expect-text progress1.Label1 "ファイルをコピー中です。しばらくお待ち下さい。"
-drv expect-text progress1.Button1 キャンセル
 shot emulator-progress1-folder-question
-drv msgbox-press 'はい(Y)' 指定されたフォルダ
-
+answer_folder_question 'はい(&Y)'
 expect_finished_and_shortcut_question
 shot emulator-progress1-finished
 drv msgbox-press 'はい(Y)' デスクトップ
 drv expect-no-msgbox progress1
-
 expect_emulator_installed 'C:\Winx68k\'
 expect_record 'C:\Winx68k\' C
-expect_check 'target=C:\Winx68k\WinX68kHighSpeed.exe|folder=C:\Winx68k\\|icon=C:\Winx68k\\WinX68kHighSpeed.exe,0' \
-  lnk "$(desktop_link)"
+expect_desktop_link 'C:\Winx68k\'
 close_finished_progress
 
 # Again over the complete installation: no folder question, nothing copied,
@@ -40,11 +34,8 @@ close_finished_progress
 before=$(stat -c %Y "$(unix_path 'C:\Winx68k\WINDRV.SYS')")
 rm -f "$(unix_path 'C:\windows\kivo68i.ini')"
 open_emulator_destination
-drv click foldersel1.BtnOk
-expect_finished_and_shortcut_question
-drv msgbox-press 'いいえ(N)' デスクトップ
+install_emulator exists 'いいえ(&N)'
 [[ $(stat -c %Y "$(unix_path 'C:\Winx68k\WINDRV.SYS')") == "$before" ]] || scenario_fail "WINDRV.SYS was copied again"
 expect_record 'C:\Winx68k\' C
 close_finished_progress
-drv close Form1
-expect_program_exit_code 0
+close_program

@@ -3,20 +3,11 @@
 # emulator's folder gets the recorded drive letter at its two places and no
 # other byte changes, and the record is consumed. The drive browser is never
 # shown. foldersel4 opened and cancelled in between changes nothing.
-source "$E2E_DIR/game_lib.sh"
 forget_installations
 start_program
-
-# The emulator, into its default folder.
-drv wait-window Form1
-drv click Form1.BtnWin68inst
-drv wait-window foldersel1
-drv click foldersel1.BtnOk
-drv msgbox-press "はい(&Y)" 指定されたフォルダ
-drv --timeout 60 msgbox デスクトップ
-drv msgbox-press "いいえ(&N)" デスクトップ
-drv click progress1.Button1
-drv wait-gone foldersel1
+open_emulator_destination
+install_emulator missing 'いいえ(&N)'
+close_finished_progress
 expect_file_exists 'C:\windows\kivo68i.ini'
 
 open_game_destination
@@ -34,12 +25,10 @@ drv expect-text foldersel3.Button2 OK
 drv expect-text foldersel3.Button3 キャンセル
 shot game_foldersel3
 
-# Browse and cancel: the folder stays.
 drv click foldersel3.Button1
 drv wait-window foldersel4
 shot game_foldersel4
-drv click foldersel4.Button2
-drv wait-gone foldersel4
+click_gone foldersel4.Button2
 drv expect-text foldersel3.Label2 'C:\KIVO'
 
 start_game_install missing
@@ -51,10 +40,8 @@ drv expect-rect progress2.ProgressBar1 24 64 273 17
 drv expect-rect progress2.Button1 128 96 73 25
 shot game_progress2_finished
 close_game_progress
-
 expect_game_installed 'C:\KIVO'
 expect_patched_image 'C:\Winx68k\kivokidou.d88' C
 expect_no_record
 expect_no_file 'C:\Winx68k\~k68cpy.tmp'
-drv close Form1
-expect_program_exit_code 0
+close_program

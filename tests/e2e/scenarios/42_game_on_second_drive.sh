@@ -1,6 +1,5 @@
 # The game on a second drive chosen in foldersel4, with a record that names an
 # emulator folder on that drive: the files go to d:\KIVO, the image there gets D.
-source "$E2E_DIR/game_lib.sh"
 d_drive=$KIVO_E2E_PREFIX/game-d
 rm -rf "$d_drive"
 mkdir -p "$d_drive"
@@ -18,10 +17,8 @@ start_game_install missing
 expect_game_finished
 shot game_progress2_second_drive
 close_game_progress
-
 expect_game_installed 'D:\KIVO'
 expect_no_file 'C:\KIVO'
 expect_patched_image 'D:\emu\WINX68K\kivokidou.d88' D
 expect_no_record
-drv close Form1
-expect_program_exit_code 0
+close_program

@@ -1,15 +1,9 @@
 # The music bonus when something is in the way: a file of another tool under a
 # listed name in backup\, a read-only original, a file of the user's own in
 # backup\, a lost marker, and a Start menu without the edition's shortcut.
-# shellcheck source=../music/edition.sh
-source "$E2E_DIR/music/edition.sh"
-
 music_install_edition
 chmod a-w "$(music_edition_dir)/mp3/kv03_field.mp3"
-start_program
-drv wait-window Form1
-drv click Form1.BtnWinsasikae
-drv wait-window winsasi1
+open_bonus_window
 
 # A file in backup\ that is not the original: the first installation names it
 # and changes nothing.
@@ -23,26 +17,13 @@ music_expect_set "" originals
 [[ $(cat "$(music_edition_dir)/backup/mp3/kv05_forest.mp3") == $'older tool\r' ]] || scenario_fail "the other tool's file changed"
 [[ ! -e $(music_edition_dir)/mp3/kivomus.ini ]] || scenario_fail "a marker was written"
 rm -r "$(music_edition_dir)/backup"
-
 music_press Button1
-drv expect-no-msgbox winsasi1
-music_expect_set "" fm
-music_expect_set backup originals
-music_expect_marker 1
+music_expect_fm_in_use
 
-# A foreign file keeps backup\ from going: the three folder messages, in order,
-# then where each set is; the FM versions wait in backup2\.
+# A foreign file keeps backup\ from going; the FM versions wait in backup2\.
 printf 'mine\r\n' >"$(music_edition_dir)/backup/mp3/mine.txt"
 drv click winsasi1.Button2
-drv --timeout 120 expect-msgbox kivo68i "backup2のmp3フォルダ削除に失敗" OK
-drv msgbox-press OK
-drv expect-msgbox kivo68i "backup2フォルダ削除に失敗" OK
-drv msgbox-press OK
-drv expect-msgbox kivo68i "backup2→backupフォルダリネームに失敗" OK
-drv msgbox-press OK
-drv msgbox "backup2フォルダにあります"
-shot music_rename_blocked
-drv msgbox-press OK
+music_answer_rename_blocked music_rename_blocked
 drv idle winsasi1
 music_expect_set "" originals
 music_expect_set backup2 fm
@@ -50,9 +31,7 @@ music_expect_marker 1
 
 # Either button leads out of it; backup2\ is never overwritten meanwhile.
 drv click winsasi1.Button1
-for _ in 1 2 3; do drv --timeout 120 msgbox 失敗 && drv msgbox-press OK; done
-drv msgbox "backup2フォルダにあります"
-drv msgbox-press OK
+music_answer_rename_blocked
 music_expect_set backup2 fm
 rm "$(music_edition_dir)/backup/mp3/mine.txt"
 music_finish_interrupted_swap
@@ -68,8 +47,7 @@ drv msgbox-press "いいえ(&N)"
 music_expect_set "" originals
 music_expect_set backup fm
 drv click winsasi1.Button1
-drv msgbox "backupフォルダにFM音源版のファイルがそろっていて"
-drv msgbox-press "はい(&Y)"
+drv msgbox-press "はい(&Y)" "backupフォルダにFM音源版のファイルがそろっていて"
 drv --timeout 120 idle winsasi1
 drv expect-no-msgbox winsasi1
 music_expect_fm_in_use
@@ -77,10 +55,6 @@ music_expect_fm_in_use
 # Without the shortcut the edition is not found and nothing changes.
 wine "$MUSIC_LINK_TOOL" --remove >/dev/null
 drv click winsasi1.Button1
-drv expect-msgbox 情報 "Kivoをこのマシン上に検出できませんでした。" OK
-drv msgbox-press OK
+answer_msgbox OK 情報 "Kivoをこのマシン上に検出できませんでした。"
 music_expect_fm_in_use
-drv click winsasi1.Button3
-drv click Form1.BtnSyuuryou
-expect_program_exit_code 0
-music_remove_edition
+music_quit
