@@ -42,11 +42,6 @@ expect_patched_image() {
   e2e_note "ok: $image is the CD's with '$letter' at ${GAME_LETTER_POSITIONS[*]} and nothing else changed"
 }
 
-# The record an emulator installation leaves.
-write_record() {
-  printf '[INST]\r\nFOLDER=%s\r\nDRIVE=%s\r\nTESTNUM=1\r\n' "$1" "$2" >"$(unix_path 'C:\windows\kivo68i.ini')"
-}
-
 expect_no_record() { expect_no_file 'C:\windows\kivo68i.ini'; }
 
 # foldersel3 opened from the main window, showing the default folder.

@@ -8,7 +8,8 @@ trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
 forget_installations
 put_installed_image 'D:\emu\WINX68K'
 chmod a-w "$(unix_path 'D:\emu\WINX68K\kivokidou.d88')"  # an earlier image left read-only
-write_record 'D:\emu\WINX68K\' D
+# The record an emulator installation there leaves.
+printf '[INST]\r\nFOLDER=D:\\emu\\WINX68K\\\r\nDRIVE=D\r\nTESTNUM=1\r\n' >"$(unix_path 'C:\windows\kivo68i.ini')"
 start_program
 
 open_game_destination
