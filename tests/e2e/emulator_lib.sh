@@ -94,9 +94,8 @@ install_emulator() {
 }
 
 close_finished_progress() {
-  click_gone progress1.Button1 foldersel1
-  drv expect-no-msgbox Form1
-  drv expect-enabled Form1
+  drv click progress1.Button1
+  expect_run_over progress1 foldersel1
 }
 
 # Opens foldersel2 from foldersel1. When the folder shown, MISSING, does not

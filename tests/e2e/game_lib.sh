@@ -86,9 +86,8 @@ expect_game_finished() {
 }
 
 close_game_progress() {
-  click_gone progress2.Button1 foldersel3
-  drv expect-no-msgbox Form1
-  drv expect-enabled Form1
+  drv click progress2.Button1
+  expect_run_over progress2 foldersel3
 }
 
 # A copy of the CD's image as an emulator installation would have left it.

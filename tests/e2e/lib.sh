@@ -267,13 +267,20 @@ answer_folder_question() {
   answer_msgbox "$1" 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
 }
 
-# Cancel in a progress window that has not finished: the warning, then the
-# progress window and each window named after it are gone.
+# A run over: its progress window and destination dialog gone, no box left,
+# the main window usable.
+expect_run_over() {
+  drv wait-gone "$1"
+  drv wait-gone "$2"
+  drv expect-no-msgbox Form1
+  drv expect-enabled Form1
+}
+
+# Cancel in progress window P that has not finished: the warning, then the run is over.
 interrupt_install() {
   drv click "$1.Button1"
   answer_msgbox OK 警告 "インストールを中断します。"
-  local window
-  for window in "$@"; do drv wait-gone "$window"; done
+  expect_run_over "$1" "$2"
 }
 
 # Fails the scenario with a screenshot of the moment.

@@ -48,8 +48,7 @@ drv expect-msgbox-owner 指定されたフォルダは存在しません progres
 drv expect-disabled Form1
 drv expect-disabled foldersel3
 answer_folder_question 'いいえ(&N)'
-drv wait-gone progress2
-drv wait-gone foldersel3
+expect_run_over progress2 foldersel3
 drv expect-active Form1
 drv expect-focus Form1.BtnKivoinst
 

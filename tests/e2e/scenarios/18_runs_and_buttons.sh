@@ -46,8 +46,7 @@ open_game_destination
 start_game_install missing
 drv click progress2.Button1
 drv --timeout 120 wait-gone progress2
-drv wait-gone foldersel3
-drv expect-no-msgbox Form1
+expect_run_over progress2 foldersel3
 expect_game_installed 'C:\KIVO'
 expect_patched_image 'C:\Winx68k\kivokidou.d88' C
 

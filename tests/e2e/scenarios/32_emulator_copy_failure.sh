@@ -20,9 +20,7 @@ drv expect-text progress1.Button1 キャンセル
 expect_check "5/8" progress progress1 ProgressBar1
 shot emulator-progress1-copy-failed
 drv msgbox-press OK コピーに失敗しました
-drv wait-gone progress1
-drv wait-gone foldersel1
-drv expect-no-msgbox Form1
+expect_run_over progress1 foldersel1
 expect_no_record
 expect_file_equals 'tools\windrv\CONFIG.SYS' 'C:\Winx68k\CONFIG.SYS'
 expect_no_file 'C:\Winx68k\WINDRV.O'

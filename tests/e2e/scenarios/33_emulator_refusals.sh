@@ -12,9 +12,7 @@ click_gone close foldersel1
 open_emulator_destination
 drv click foldersel1.BtnOk
 answer_folder_question 'いいえ(&N)'
-drv wait-gone progress1
-drv wait-gone foldersel1
-drv expect-no-msgbox Form1
+expect_run_over progress1 foldersel1
 expect_no_file 'C:\Winx68k'
 
 hand_over_folder set-text OK ''
@@ -30,8 +28,7 @@ while IFS='|' read -r folder text; do
   hand_over_folder set-text OK "$folder"
   drv click foldersel1.BtnOk
   answer_msgbox OK エラー "$text$folder"
-  drv wait-gone progress1
-  drv wait-gone foldersel1
+  expect_run_over progress1 foldersel1
 done <<CASES
 C:\\CON|インストール先のフォルダ名は使用できません:
 $long|パスが長すぎるためインストールできません（255文字まで）:

@@ -53,7 +53,6 @@ drv expect-text progress2.Button1 キャンセル
 drv expect-text progress2.Label1 "ファイルをコピー中です。しばらくお待ち下さい。"
 expect_patched_image 'C:\WINX68K\kivokidou.d88' E
 interrupt_install progress2 foldersel3
-drv expect-enabled Form1
 
 # Without the emulator's folder the image cannot be had: the program's message, not finished.
 rm -rf "$(unix_path 'C:\WINX68K')"

@@ -38,10 +38,7 @@ drv expect-msgbox エラー "インストール先（d:\\KIVO）のドライブ�
 不要なファイルを削除して空き容量を増やすか、別のドライブを選んでください。" OK
 shot game_drive_too_small
 drv msgbox-press OK 空き容量
-drv wait-gone progress2
-drv wait-gone foldersel3
-drv expect-no-msgbox Form1
-drv expect-enabled Form1
+expect_run_over progress2 foldersel3
 [[ -z $(ls -A "$small") ]] || scenario_fail "the small drive holds: $(ls -A "$small")"
 expect_no_file 'C:\KIVO'
 close_program
