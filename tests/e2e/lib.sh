@@ -127,6 +127,7 @@ e2e_setup_suite() {
   e2e_start_display || return 1
   e2e_make_prefix || return 1
   e2e_make_cd || return 1
+  # A persistent wineserver keeps each driver call short.
   wineserver -p >/dev/null 2>&1
   export KIVO_E2E_DISPLAY=$DISPLAY
 }

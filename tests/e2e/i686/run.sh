@@ -44,11 +44,7 @@ E2E_DIR=$REPO/tests/e2e
 # shellcheck source=../lib.sh
 source "$E2E_DIR/lib.sh"
 
-finish() {
-  e2e_teardown_suite
-  wine32_binfmt_off
-}
-trap finish EXIT
+trap 'e2e_teardown_suite; wine32_binfmt_off' EXIT
 wine32_binfmt_on || skip "binfmt_misc refuses the i386 entry"
 
 # Only while the prefix is made does the 64-bit Wine see the root's 32-bit
