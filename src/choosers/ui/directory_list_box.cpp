@@ -45,7 +45,13 @@ void DirectoryListBox::fill() {
 void DirectoryListBox::open_selected() {
   const LRESULT index = ::SendMessageW(handle(), LB_GETCURSEL, 0, 0);
   if (index == LB_ERR) return;
-  forms::Application::guarded([&] { model_.open_row(static_cast<std::size_t>(index)); });
+  try {
+    model_.open_row(static_cast<std::size_t>(index));
+  } catch (...) {
+    // Not left to the window's catch: once the box about a row that could
+    // not be opened is closed, the list must still go back to where it is.
+    forms::Application::show_current_exception();
+  }
   // A row that could not be opened: the list shows where it still is.
   if (::SendMessageW(handle(), LB_GETCURSEL, 0, 0) != static_cast<LRESULT>(model_.current_row())) fill();
 }

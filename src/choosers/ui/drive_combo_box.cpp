@@ -58,7 +58,7 @@ void DriveComboBox::fill() {
 bool DriveComboBox::on_command(WORD code) {
   if (code != CBN_SELCHANGE) return false;
   const int index = static_cast<int>(::SendMessageW(handle(), CB_GETCURSEL, 0, 0));
-  forms::Application::guarded([&] { model_.pick(index); });
+  model_.pick(index);
   return true;
 }
 
