@@ -14,16 +14,9 @@ constexpr int kRowHeight = 16;
 constexpr int kIndent = 10;
 }  // namespace
 
-DirectoryListBox::DirectoryListBox(forms::Form& form, forms::Control* parent, std::string name,
-                                   forms::Bounds bounds, int tab_order, FolderListModel& model)
-    : Control(form, parent, std::move(name), bounds, tab_order), model_(model) {}
-
-DirectoryListBox::~DirectoryListBox() { model_.on_redraw = nullptr; }
-
 void DirectoryListBox::after_create() {
   ::SetWindowSubclass(handle(), subclass_proc, 1, reinterpret_cast<DWORD_PTR>(this));
-  model_.on_redraw = [this] { fill(); };
-  fill();
+  ModelControl::after_create();
 }
 
 void DirectoryListBox::lay_out() {
