@@ -168,11 +168,16 @@ void Application::show_exception(const std::string& message) {
 
 void Application::show_current_exception() noexcept {
   try {
-    throw;
-  } catch (const std::exception& error) {
-    show_exception(error.what());
+    try {
+      throw;
+    } catch (const std::exception& error) {
+      show_exception(error.what());
+    } catch (...) {
+      show_exception("");
+    }
   } catch (...) {
-    show_exception("");
+    // Not even the box could be made (memory ran out): the error goes
+    // unshown rather than ending the program.
   }
 }
 
