@@ -36,10 +36,6 @@ std::vector<std::string> components_after_drive(const std::string& path) {
 
 }  // namespace
 
-std::string missing_folder_message(const std::string& path) {
-  return "フォルダ " + path + " が見つかりません。";
-}
-
 FolderListModel::FolderListModel(FileSystem& fs, Drives& drives, const std::string& start_folder)
     : fs_(fs), drives_(drives) {
   std::string start = absolute_folder(start_folder);

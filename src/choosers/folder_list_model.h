@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+// set_folder throws missing_folder_message.
+#include "choosers/choosers_messages.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
 
@@ -64,8 +66,5 @@ class FolderListModel {
   std::vector<Row> rows_;
   std::size_t current_row_ = 0;
 };
-
-// "フォルダ C:\Winx68k が見つかりません。"
-std::string missing_folder_message(const std::string& path);
 
 }  // namespace kivo

@@ -13,12 +13,6 @@ namespace kivo {
 
 namespace {
 
-constexpr const char* kCreateQuestion = "指定されたフォルダは存在しません。作成してよろしいですか？";
-constexpr const char* kCreateFailed = "なんらかの理由でディレクトリの作成に失敗しました";
-constexpr const char* kEmptyFolder = "ディレクトリを作成できません";
-constexpr const char* kUnusableFolder = "インストール先のフォルダ名は使用できません:";
-constexpr const char* kCopyFailed = "コピーに失敗しました:";
-
 struct FilePaths {
   std::string source;
   std::string destination;
@@ -47,7 +41,7 @@ bool destination_is_usable(const CopyRunRequest& request, const std::vector<File
                            Prompts& prompts) {
   const FolderTextProblem problem = check_folder_text(request.destination_base);
   if (problem == FolderTextProblem::not_absolute || problem == FolderTextProblem::forbidden_name) {
-    prompts.error(kUnusableFolder + request.destination_base);
+    prompts.error(unusable_folder_message(request.destination_base));
     return false;
   }
   if (!path_fits(request.destination_base)) {
@@ -93,19 +87,17 @@ bool destination_has_room(const std::string& folder, const std::vector<FilePaths
   if (!existing || fs.free_space(*existing, free).failed()) return true;
   const std::uint64_t needed = bytes_to_copy(paths, fs);
   if (needed <= free) return true;
-  prompts.error("インストール先（" + folder + "）のドライブの空き容量が足りません。\n必要な容量：" +
-                megabytes_text(needed, true) + "\n空き容量：" + megabytes_text(free, false) +
-                "\n不要なファイルを削除して空き容量を増やすか、別のドライブを選んでください。");
+  prompts.error(no_room_message(folder, needed, free));
   return false;
 }
 
 // Makes sure the destination folder exists. Returns false when the run must stop.
 bool destination_folder_ready(const std::string& folder, FileSystem& fs, Prompts& prompts) {
   if (fs.is_directory(folder)) return true;
-  if (!prompts.confirm(kCreateQuestion)) return false;
-  if (folder.empty()) throw UserError(kEmptyFolder);
+  if (!prompts.confirm(kCreateFolderQuestion)) return false;
+  if (folder.empty()) throw UserError(kEmptyFolderRefused);
   if (create_directories(fs, folder).failed()) {
-    prompts.error(kCreateFailed);
+    prompts.error(kCreateFolderFailed);
     return false;
   }
   return true;
@@ -121,27 +113,6 @@ Status put_in_place(const FilePaths& file, FileSystem& fs) {
 }
 
 }  // namespace
-
-constexpr std::uint64_t kMegabyte = 1024 * 1024;
-
-// Needed space is rounded up and free space down, so that a run refused for
-// want of room never reads as fitting.
-std::string megabytes_text(std::uint64_t bytes, bool round_up) {
-  std::uint64_t whole = bytes / kMegabyte;
-  const std::uint64_t scaled = bytes % kMegabyte * 10;
-  std::uint64_t tenths = scaled / kMegabyte;
-  if (round_up && scaled % kMegabyte != 0 && ++tenths == 10) {
-    ++whole;
-    tenths = 0;
-  }
-  const std::string digits = std::to_string(whole);
-  std::string grouped;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-    grouped += digits[i];
-  }
-  return grouped + "." + std::to_string(tenths) + " MB";
-}
 
 CopyRunOutcome run_file_copy(const CopyRunRequest& request, FileSystem& fs, Prompts& prompts,
                              CopyRunView& view) {
@@ -160,17 +131,12 @@ CopyRunOutcome run_file_copy(const CopyRunRequest& request, FileSystem& fs, Prom
     view.set_bar_position(++position);
     view.show_path(file.destination);
     if (const Status copied = put_in_place(file, fs); copied.failed()) {
-      prompts.error(kCopyFailed + file.source + "," + file.destination + "," +
-                    trimmed_error_text(fs, copied.code));
+      prompts.error(copy_failed_message(fs, file.source, file.destination, copied.code));
       view.request_close();
       return CopyRunOutcome::stopped;
     }
   }
   return CopyRunOutcome::finished;
-}
-
-std::string path_too_long_message(const std::string& path) {
-  return "パスが長すぎるためインストールできません（" + std::to_string(kMaxPathLength) + "文字まで）:" + path;
 }
 
 }  // namespace kivo

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+// The run's texts: a caller that refuses a path before the run says it alike.
+#include "core/core_messages.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 
@@ -58,12 +60,5 @@ enum class CopyRunOutcome {
 // stays open, not finished).
 CopyRunOutcome run_file_copy(const CopyRunRequest& request, FileSystem& fs, Prompts& prompts,
                              CopyRunView& view);
-
-// "パスが長すぎるためインストールできません（255文字まで）:" and the path, for a
-// source or destination that cannot be built without cutting it short.
-std::string path_too_long_message(const std::string& path);
-
-// Bytes as the user reads them: "1,234.5 MB", tenths rounded up or down.
-std::string megabytes_text(std::uint64_t bytes, bool round_up);
 
 }  // namespace kivo

@@ -1,5 +1,6 @@
 #include "core/profile_accessor.h"
 
+#include "core/core_messages.h"
 #include "core/user_error.h"
 
 namespace kivo {
@@ -53,7 +54,7 @@ std::optional<std::int32_t> parse_profile_integer(std::string_view text) {
 void ProfileAccessor::write_text(const std::string& section, const std::string& key,
                                  const std::string& value) {
   if (const Status written = store_.write_string(file_, section, key, value); written.failed())
-    throw UserError(file_ + " に書き込めません", written.code);
+    throw UserError(cannot_write_message(file_), written.code);
 }
 
 void ProfileAccessor::write_integer(const std::string& section, const std::string& key, std::int32_t value) {

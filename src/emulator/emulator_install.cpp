@@ -1,6 +1,7 @@
 #include "emulator/emulator_install.h"
 
 #include "core/user_error.h"
+#include "emulator/emulator_messages.h"
 #include "emulator/settings_record.h"
 #include "file_tables.h"
 #include "platform/path_parts.h"
@@ -9,13 +10,12 @@ namespace kivo {
 
 namespace {
 
-constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
 constexpr const char* kShortcutName = "\\winx68k.lnk";
 
 // Without a desktop folder or a shell link object there is simply no shortcut:
 // the installation itself is complete, so nothing is reported.
 void offer_shortcut(const std::string& program_path, const EmulatorInstallServices& services) {
-  if (!services.prompts.confirm(kShortcutQuestion)) return;
+  if (!services.prompts.confirm(kDesktopShortcutQuestion)) return;
   std::string desktop;
   if (services.shell.desktop_folder(desktop).failed() || desktop.empty()) return;
   const std::string link_path = desktop + kShortcutName;

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "core/profile_accessor.h"
+// The installation's refusal when settings_file_path finds no Windows folder.
+#include "emulator/emulator_messages.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 
@@ -28,16 +30,6 @@ std::string read_record_folder(ProfileStore& store);   // FOLDER, default "C:WIN
 // share in it. Without this check the record's path would start with a bare
 // backslash and name a file at the root of whatever drive is current.
 std::optional<std::string> settings_file_path(Environment& environment);
-
-// What each installation says when there is no such path, before it touches the record.
-inline constexpr const char* kNoWindowsFolderForRecord =
-    "Windowsフォルダが見つからないため、設定ファイル kivo68i.ini を書き込めませんでした。\n"
-    "エミュレータのファイルはコピーされています。\n"
-    "Windowsを再起動してから、もう一度エミュレータをインストールして下さい。";
-inline constexpr const char* kNoWindowsFolderForBootDisk =
-    "Windowsフォルダが見つからないため、設定ファイル kivo68i.ini を読めませんでした。\n"
-    "ゲームのファイルはコピーされていますが、起動ディスクは設定されていません。\n"
-    "Windowsを再起動してから、もう一度ゲームをインストールして下さい。";
 
 // Deletes the record from the Windows directory the profile functions use.
 // Returns the outcome; a record that is not there is a success, and without a

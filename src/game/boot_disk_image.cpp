@@ -1,20 +1,11 @@
 #include "game/boot_disk_image.h"
 
+#include "game/game_messages.h"
 #include "platform/file_ops.h"
 
 namespace kivo {
 
 namespace {
-
-std::string cannot_open(const std::string& path) { return "ファイル " + path + " は開けません"; }
-
-std::string cannot_write(FileSystem& fs, const std::string& path, Status failure) {
-  return "ファイル " + path + " にドライブ名を書き込めません:" + trimmed_error_text(fs, failure.code);
-}
-
-std::string too_short(const std::string& path) {
-  return "ファイル " + path + " は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません";
-}
 
 // The CD's image, or failing that the one already installed, under the temporary name.
 Status make_working_copy(FileSystem& fs, const std::string& source, const std::string& destination,
@@ -28,15 +19,17 @@ Status make_working_copy(FileSystem& fs, const std::string& source, const std::s
 std::optional<std::string> write_letter(FileSystem& fs, const std::string& working,
                                         const std::string& destination, char letter) {
   std::unique_ptr<UpdatableFile> image;
-  if (fs.open_for_update(working, image).failed()) return cannot_open(destination);
+  if (fs.open_for_update(working, image).failed()) return image_cannot_open_message(destination);
   std::uint64_t size = 0;
-  if (const Status got = image->size(size); got.failed()) return cannot_write(fs, destination, got);
-  if (size < kShortestBootDiskImage) return too_short(destination);
+  if (const Status got = image->size(size); got.failed())
+    return image_cannot_write_message(fs, destination, got.code);
+  if (size < kShortestBootDiskImage) return image_too_short_message(destination);
   const auto byte = static_cast<std::uint8_t>(letter);
   for (const std::uint64_t position : {kFirstDriveLetterPosition, kSecondDriveLetterPosition})
     if (const Status written = image->write_byte_at(position, byte); written.failed())
-      return cannot_write(fs, destination, written);
-  if (const Status flushed = image->flush(); flushed.failed()) return cannot_write(fs, destination, flushed);
+      return image_cannot_write_message(fs, destination, written.code);
+  if (const Status flushed = image->flush(); flushed.failed())
+    return image_cannot_write_message(fs, destination, flushed.code);
   return std::nullopt;
 }
 
@@ -48,13 +41,13 @@ std::optional<std::string> install_boot_disk_image(FileSystem& fs, const std::st
   remove_quietly(fs, working);
   if (make_working_copy(fs, source, destination, working).failed()) {
     remove_quietly(fs, working);
-    return cannot_open(destination);
+    return image_cannot_open_message(destination);
   }
   std::optional<std::string> failure = write_letter(fs, working, destination, letter);
   if (!failure) {
     if (fs.is_file(destination)) clear_read_only(fs, destination);
     if (const Status moved = fs.move(working, destination, MoveMode::replace_existing); moved.failed())
-      failure = cannot_write(fs, destination, moved);
+      failure = image_cannot_write_message(fs, destination, moved.code);
   }
   if (failure) remove_quietly(fs, working);
   return failure;

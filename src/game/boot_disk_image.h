@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+// What it returns on failure is one of the game's texts.
+#include "game/game_messages.h"
 #include "platform/file_system.h"
 
 namespace kivo {

@@ -5,24 +5,13 @@
 #include "emulator/settings_record.h"
 #include "file_tables.h"
 #include "game/boot_disk_image.h"
+#include "game/game_messages.h"
 #include "platform/file_ops.h"
 #include "platform/path_parts.h"
 
 namespace kivo {
 
 namespace {
-
-constexpr const char* kAskAgain =
-    "ドライブ名を取得できませんでした。\n"
-    "ドライブ名（A～Z）で始まるパスを選択して下さい。\n"
-    "もう一度選択しますか？";
-constexpr const char* kNoDrive =
-    "ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\n"
-    "インストールは完了していません。";
-
-std::string no_drive_in_folder(const std::string& folder) {
-  return "エミュレータのフォルダがドライブ名で始まっていないため、起動ディスクを設定できません:" + folder;
-}
 
 struct ImagePaths {
   std::string source;
@@ -45,7 +34,7 @@ char asked_drive_letter(const BootDiskSetup& setup) {
   for (;;) {
     const char answer = setup.ask_drive();
     if (is_ascii_letter(answer)) return answer;
-    if (!setup.prompts.confirm(kAskAgain)) throw UserError(kNoDrive);
+    if (!setup.prompts.confirm(kAskForDriveAgain)) throw UserError(kNoDriveChosen);
   }
 }
 
@@ -70,7 +59,7 @@ void set_up_boot_disk(const BootDiskSetup& setup) {
   const std::string recorded_folder = read_record_folder(setup.store);
 
   const std::string folder = absolute_emulator_folder(recorded_folder);
-  if (folder.empty()) throw UserError(no_drive_in_folder(recorded_folder));
+  if (folder.empty()) throw UserError(no_drive_in_folder_message(recorded_folder));
   const ImagePaths paths = image_paths(setup, folder);
   refuse_paths_that_do_not_fit(paths);
 

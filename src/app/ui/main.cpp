@@ -89,6 +89,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using kivo::forms::Application;
   Application::initialize(instance);
   Application::set_title("kivo68i");
-  Application::guarded(run_program);
+  try {
+    run_program();
+  } catch (...) {
+    Application::show_current_exception();
+  }
   return 0;
 }

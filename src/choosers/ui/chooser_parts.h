@@ -54,7 +54,7 @@ class FolderBrowserParts {
     path_field_ = std::make_unique<EditTextBox>(edit);
     rules_ = std::make_unique<Rules>(FolderBrowserControls{selector, folders, *path_field_},
                                      chooser_services(services_, form), answer);
-    edit.OnKeyDown = [this](WORD key, unsigned) { rules_->Edit1KeyDown(key); };
+    edit.OnKeyDown = [this](WORD key) { rules_->Edit1KeyDown(key); };
     ok.OnClick = [this] { rules_->Button1Click(); };
     cancel.OnClick = [this] { rules_->Button2Click(); };
   }

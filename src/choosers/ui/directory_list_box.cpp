@@ -14,16 +14,9 @@ constexpr int kRowHeight = 16;
 constexpr int kIndent = 10;
 }  // namespace
 
-DirectoryListBox::DirectoryListBox(forms::Form& form, forms::Control* parent, std::string name,
-                                   forms::Bounds bounds, int tab_order, FolderListModel& model)
-    : Control(form, parent, std::move(name), bounds, tab_order), model_(model) {}
-
-DirectoryListBox::~DirectoryListBox() { model_.on_redraw = nullptr; }
-
 void DirectoryListBox::after_create() {
   ::SetWindowSubclass(handle(), subclass_proc, 1, reinterpret_cast<DWORD_PTR>(this));
-  model_.on_redraw = [this] { fill(); };
-  fill();
+  ModelControl::after_create();
 }
 
 void DirectoryListBox::lay_out() {
@@ -45,7 +38,13 @@ void DirectoryListBox::fill() {
 void DirectoryListBox::open_selected() {
   const LRESULT index = ::SendMessageW(handle(), LB_GETCURSEL, 0, 0);
   if (index == LB_ERR) return;
-  forms::Application::guarded([&] { model_.open_row(static_cast<std::size_t>(index)); });
+  try {
+    model_.open_row(static_cast<std::size_t>(index));
+  } catch (...) {
+    // Not left to the window's catch: once the box about a row that could
+    // not be opened is closed, the list must still go back to where it is.
+    forms::Application::show_current_exception();
+  }
   // A row that could not be opened: the list shows where it still is.
   if (::SendMessageW(handle(), LB_GETCURSEL, 0, 0) != static_cast<LRESULT>(model_.current_row())) fill();
 }

@@ -3,15 +3,13 @@
 // with a closed or open folder icon; a double-click or Enter opens a row.
 
 #include "choosers/folder_list_model.h"
-#include "platform/forms/control.h"
+#include "choosers/ui/model_control.h"
 
 namespace kivo {
 
-class DirectoryListBox : public forms::Control {
+class DirectoryListBox : public ModelControl<FolderListModel> {
  public:
-  DirectoryListBox(forms::Form& form, forms::Control* parent, std::string name, forms::Bounds bounds,
-                   int tab_order, FolderListModel& model);
-  ~DirectoryListBox() override;
+  using ModelControl::ModelControl;
 
   void lay_out() override;
   bool on_command(WORD code) override;
@@ -25,14 +23,12 @@ class DirectoryListBox : public forms::Control {
   }
   DWORD ex_style() const override { return WS_EX_CLIENTEDGE; }
   void after_create() override;
+  void fill() override;
 
  private:
   static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
                                         DWORD_PTR data) noexcept;
-  void fill();
   void open_selected();
-
-  FolderListModel& model_;
 };
 
 }  // namespace kivo

@@ -13,17 +13,6 @@ constexpr int kDropDownRows = 12;
 constexpr int kFrame = 6;  // the closed box's border around its field, top and bottom together
 }  // namespace
 
-DriveComboBox::DriveComboBox(forms::Form& form, forms::Control* parent, std::string name,
-                             forms::Bounds bounds, int tab_order, DriveSelectorModel& model)
-    : Control(form, parent, std::move(name), bounds, tab_order), model_(model) {}
-
-DriveComboBox::~DriveComboBox() { model_.on_redraw = nullptr; }
-
-void DriveComboBox::after_create() {
-  model_.on_redraw = [this] { fill(); };
-  fill();
-}
-
 void DriveComboBox::lay_out() {
   Control::lay_out();
   const UINT d = dpi();
@@ -58,7 +47,7 @@ void DriveComboBox::fill() {
 bool DriveComboBox::on_command(WORD code) {
   if (code != CBN_SELCHANGE) return false;
   const int index = static_cast<int>(::SendMessageW(handle(), CB_GETCURSEL, 0, 0));
-  forms::Application::guarded([&] { model_.pick(index); });
+  model_.pick(index);
   return true;
 }
 

@@ -3,15 +3,13 @@
 // shell's small icon and its label, showing and changing a DriveSelectorModel.
 
 #include "choosers/drive_selector_model.h"
-#include "platform/forms/control.h"
+#include "choosers/ui/model_control.h"
 
 namespace kivo {
 
-class DriveComboBox : public forms::Control {
+class DriveComboBox : public ModelControl<DriveSelectorModel> {
  public:
-  DriveComboBox(forms::Form& form, forms::Control* parent, std::string name, forms::Bounds bounds,
-                int tab_order, DriveSelectorModel& model);
-  ~DriveComboBox() override;
+  using ModelControl::ModelControl;
 
   void lay_out() override;
   bool on_command(WORD code) override;
@@ -23,12 +21,7 @@ class DriveComboBox : public forms::Control {
     return WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
            CBS_HASSTRINGS;
   }
-  void after_create() override;
-
- private:
-  void fill();
-
-  DriveSelectorModel& model_;
+  void fill() override;
 };
 
 }  // namespace kivo

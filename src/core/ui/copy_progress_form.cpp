@@ -1,5 +1,7 @@
 #include "core/ui/copy_progress_form.h"
 
+#include "core/core_messages.h"
+
 namespace kivo {
 
 namespace {
@@ -81,7 +83,7 @@ void CopyProgressForm::Button1Click() {
     pressed_while_running_ = true;
     return;
   }
-  if (!finished_) services_.prompts.warning("インストールを中断します。");
+  if (!finished_) services_.prompts.warning(kInstallationInterrupted);
   close();
 }
 

@@ -7,6 +7,14 @@ void DestinationForm::show_folder() {
   if (folder_label_ != nullptr && folder_label_->text() != folder_) folder_label_->set_text(folder_);
 }
 
+void DestinationForm::use_controls(forms::Label& folder_label, forms::Button& browse, forms::Button& ok,
+                                   forms::Button& cancel) {
+  folder_label_ = &folder_label;
+  browse.OnClick = [this] { choose_folder(); };
+  ok.OnClick = [this] { hand_over(); };
+  cancel.OnClick = [this] { close(); };
+}
+
 void DestinationForm::choose_folder() {
   chooser_->show_modal();
   invalidate();

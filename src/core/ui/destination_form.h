@@ -25,20 +25,21 @@ class DestinationForm : public forms::Form {
   // `folder` is the shared value the dialog shows and the chooser changes.
   DestinationForm(forms::FormSpec design, std::string& folder) : Form(std::move(design)), folder_(folder) {}
 
-  // The label that shows the folder, once the controls exist.
-  void show_folder_in(forms::Label& label) { folder_label_ = &label; }
-  // The chooser leaves its answer in the shared value; the repaint after it
-  // closes is what brings the answer on screen.
-  void choose_folder();
-  // Shows the progress window with the run requested, then closes this
-  // dialog however the progress window ended.
-  void hand_over();
+  // Once the controls exist: the label that shows the folder, and the three
+  // buttons. The browse button opens the chooser, which leaves its answer in
+  // the shared value (the repaint after it closes brings the answer on
+  // screen); OK shows the progress window with the run requested, then closes
+  // this dialog however the progress window ended; cancel closes it.
+  void use_controls(forms::Label& folder_label, forms::Button& browse, forms::Button& ok,
+                    forms::Button& cancel);
 
   void FormShow() override { show_folder(); }
   void FormPaint() override { show_folder(); }
 
  private:
   void show_folder();
+  void choose_folder();
+  void hand_over();
 
   std::string& folder_;
   forms::Label* folder_label_ = nullptr;

@@ -20,17 +20,8 @@ Tfoldersel1::Tfoldersel1(std::string& folder)
       BtnSansyou(add<forms::Button>(&GroupBox1, "BtnSansyou", forms::Bounds{368, 16, 73, 25}, "参照", 0)),
       BtnOk(add<forms::Button>(nullptr, "BtnOk", forms::Bounds{312, 104, 73, 25}, "OK", 0)),
       BtnCancel(add<forms::Button>(nullptr, "BtnCancel", forms::Bounds{400, 104, 73, 25}, "キャンセル", 1)) {
-  show_folder_in(Label2);
-  BtnSansyou.OnClick = [this] { BtnSansyouClick(); };
-  BtnOk.OnClick = [this] { BtnOkClick(); };
-  BtnCancel.OnClick = [this] { BtnCancelClick(); };
+  use_controls(Label2, BtnSansyou, BtnOk, BtnCancel);
   set_initial_focus(BtnOk);
 }
-
-void Tfoldersel1::BtnSansyouClick() { choose_folder(); }
-
-void Tfoldersel1::BtnOkClick() { hand_over(); }
-
-void Tfoldersel1::BtnCancelClick() { close(); }
 
 }  // namespace kivo

@@ -18,11 +18,6 @@ class Tfoldersel1 : public DestinationForm {
   forms::Button& BtnSansyou;
   forms::Button& BtnOk;
   forms::Button& BtnCancel;
-
- private:
-  void BtnSansyouClick();
-  void BtnOkClick();
-  void BtnCancelClick();
 };
 
 }  // namespace kivo

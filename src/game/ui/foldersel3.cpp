@@ -20,16 +20,7 @@ Tfoldersel3::Tfoldersel3(std::string& folder)
       Button1(add<forms::Button>(&GroupBox1, "Button1", forms::Bounds{368, 16, 73, 25}, "参照", 0)),
       Button2(add<forms::Button>(nullptr, "Button2", forms::Bounds{312, 96, 73, 25}, "OK", 1)),
       Button3(add<forms::Button>(nullptr, "Button3", forms::Bounds{400, 96, 73, 25}, "キャンセル", 2)) {
-  show_folder_in(Label2);
-  Button1.OnClick = [this] { Button1Click(); };
-  Button2.OnClick = [this] { Button2Click(); };
-  Button3.OnClick = [this] { Button3Click(); };
+  use_controls(Label2, Button1, Button2, Button3);
 }
-
-void Tfoldersel3::Button1Click() { choose_folder(); }
-
-void Tfoldersel3::Button2Click() { hand_over(); }
-
-void Tfoldersel3::Button3Click() { close(); }
 
 }  // namespace kivo

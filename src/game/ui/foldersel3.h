@@ -18,11 +18,6 @@ class Tfoldersel3 : public DestinationForm {
   forms::Button& Button1;
   forms::Button& Button2;
   forms::Button& Button3;
-
- private:
-  void Button1Click();
-  void Button2Click();
-  void Button3Click();
 };
 
 }  // namespace kivo

@@ -99,7 +99,10 @@ void Application::set_title(const std::string& title) {
   if (g_owner) SetWindowTextW(g_owner, widen(title).c_str());
 }
 
-bool Application::preprocess_key(MSG& message) {
+// The message loop's own catch: Enter on a button runs its click handler
+// here, outside any window procedure. An error is shown and the key counts
+// as handled, so the loop, and with it a modal window's, goes on.
+bool Application::preprocess_key(MSG& message) noexcept try {
   if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSKEYDOWN)
     return false;
   const HWND top = GetAncestor(message.hwnd, GA_ROOT);
@@ -125,6 +128,9 @@ bool Application::preprocess_key(MSG& message) {
     if (focused && dynamic_cast<Button*>(focused)) return focused->on_enter();
   }
   return false;
+} catch (...) {
+  show_current_exception();
+  return true;
 }
 
 void Application::run_nested_loop(const std::function<bool()>& done) {
@@ -160,21 +166,18 @@ void Application::show_exception(const std::string& message) {
   show_message_box(front_window(), g_title, message, MB_ICONERROR);
 }
 
-void Application::guarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (...) {
-    show_current_exception();
-  }
-}
-
 void Application::show_current_exception() noexcept {
   try {
-    throw;
-  } catch (const std::exception& error) {
-    show_exception(error.what());
+    try {
+      throw;
+    } catch (const std::exception& error) {
+      show_exception(error.what());
+    } catch (...) {
+      show_exception("");
+    }
   } catch (...) {
-    show_exception("");
+    // Not even the box could be made (memory ran out): the error goes
+    // unshown rather than ending the program.
   }
 }
 

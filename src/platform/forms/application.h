@@ -31,12 +31,12 @@ class Application {
 
   // The standard error box for an error that escaped an event handler.
   static void show_exception(const std::string& message);
-  // Runs a handler, turning an escaped exception into the standard error box.
-  static void guarded(const std::function<void()>& handler);
   // The one catch of every C callback (window, subclass and enumeration
-  // procedures), called from its catch (...): an exception must never unwind
-  // through the system's frames, so the one in flight is shown in the
-  // standard error box and the callback returns its neutral value.
+  // procedures, the message loop's key handling and the program's entry),
+  // called from its catch (...): an exception must never unwind through the
+  // system's frames, so the one in flight is shown in the standard error box
+  // and the callback returns its neutral value. Handlers below let their
+  // errors propagate to it.
   static void show_current_exception() noexcept;
 
   // Lets the system see that the program is alive during a long run without
@@ -44,7 +44,7 @@ class Application {
   static void keep_alive();
 
  private:
-  static bool preprocess_key(MSG& message);
+  static bool preprocess_key(MSG& message) noexcept;
 };
 
 }  // namespace kivo::forms

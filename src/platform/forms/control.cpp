@@ -59,9 +59,6 @@ std::string Control::text() const {
 }
 
 void Control::set_focus() { SetFocus(handle_); }
-bool Control::has_focus() const { return GetFocus() == handle_; }
-void Control::set_visible(bool visible) { ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE); }
-void Control::set_enabled(bool enabled) { EnableWindow(handle_, enabled); }
 void Control::invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
 
 void Control::repaint() {
@@ -105,7 +102,7 @@ Button::Button(Form& form, Control* parent, std::string name, Bounds bounds, std
 }
 
 void Button::click() {
-  if (OnClick) Application::guarded(OnClick);
+  if (OnClick) OnClick();
 }
 
 bool Button::on_command(WORD code) {
@@ -128,19 +125,16 @@ void Edit::after_create() {
   SetWindowSubclass(handle(), subclass_proc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void Edit::select_all() { SendMessageW(handle(), EM_SETSEL, 0, -1); }
-
 LRESULT CALLBACK Edit::subclass_proc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                      DWORD_PTR data) noexcept try {
   auto* edit = reinterpret_cast<Edit*>(data);
   switch (message) {
     case WM_KEYDOWN:
       if (edit->OnKeyDown) {
-        unsigned shift = 0;
-        if (GetKeyState(VK_SHIFT) < 0) shift |= MK_SHIFT;
-        if (GetKeyState(VK_CONTROL) < 0) shift |= MK_CONTROL;
+        // A key whose handler fails goes no further: the catch below
+        // shows the error and the field does not see the key.
         const WORD key = static_cast<WORD>(w);
-        Application::guarded([&] { edit->OnKeyDown(key, shift); });
+        edit->OnKeyDown(key);
         if (key == VK_RETURN) return 0;
       }
       break;
@@ -164,17 +158,11 @@ namespace {
 LRESULT CALLBACK group_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexcept try {
   switch (message) {
     case WM_COMMAND:
-    case WM_NOTIFY:
     case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_COMPAREITEM:
-    case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      // The form handles its controls' notifications wherever they sit.
+      // The form handles these for its controls wherever they sit; the
+      // rest get the default handling, here as there.
       return SendMessageW(GetAncestor(window, GA_ROOT), message, w, l);
   }
   return DefWindowProcW(window, message, w, l);

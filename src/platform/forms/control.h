@@ -34,17 +34,12 @@ class Control {
   virtual ~Control();
 
   HWND handle() const { return handle_; }
-  const std::string& name() const { return name_; }
-  Form& form() const { return form_; }
   Control* parent() const { return parent_; }
   int tab_order() const { return tab_order_; }
 
   void set_text(const std::string& text);
   std::string text() const;
   void set_focus();
-  bool has_focus() const;
-  void set_visible(bool visible);
-  void set_enabled(bool enabled);
   void invalidate();
   // Repaints now, synchronously.
   void repaint();
@@ -118,10 +113,8 @@ class Button : public Control {
 class Edit : public Control {
  public:
   Edit(Form& form, Control* parent, std::string name, Bounds bounds, int tab_order);
-  // Key pressed in the field: virtual key code and shift state (MK_SHIFT,
-  // MK_CONTROL bits of the moment).
-  std::function<void(WORD key, unsigned shift)> OnKeyDown;
-  void select_all();
+  // Key pressed in the field: its virtual key code.
+  std::function<void(WORD key)> OnKeyDown;
 
  protected:
   const wchar_t* window_class() const override { return L"EDIT"; }

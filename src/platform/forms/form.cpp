@@ -160,7 +160,9 @@ void Form::prepare_showing() {
   if (!tab_order_applied_) apply_tab_order();
   if (!visible()) {
     remembered_focus_ = nullptr;
-    Application::guarded([this] { FormShow(); });
+    // An error here goes to the caller's boundary before anything is shown
+    // or disabled: the window stays hidden, its opener as it was.
+    FormShow();
   }
 }
 
@@ -297,23 +299,20 @@ LRESULT CALLBACK Form::window_proc(HWND window, UINT message, WPARAM w, LPARAM l
 
 LRESULT Form::handle_message(UINT message, WPARAM w, LPARAM l) {
   LRESULT result = 0;
-  bool handled = false;
-  Application::guarded([&] { handled = on_message(message, w, l, result); });
-  if (handled) return result;
   if (route_to_control(message, w, l, result)) return result;
   switch (message) {
     case kActivateMessage:
-      if (visible()) Application::guarded([this] { FormActivate(); });
+      if (visible()) FormActivate();
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(handle_, &paint);
       EndPaint(handle_, &paint);
-      Application::guarded([this] { FormPaint(); });
+      FormPaint();
       return 0;
     }
     case WM_CLOSE:
-      Application::guarded([this] { FormCloseBox(); });
+      FormCloseBox();
       return 0;
     case WM_ACTIVATE:
       // Not to the default handling, which would put the focus on the frame.

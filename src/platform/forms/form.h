@@ -1,7 +1,8 @@
 #pragma once
 // One C++ object per top-level window. The window procedure finds the object
-// through GWLP_USERDATA (set at WM_NCCREATE) and calls its named handlers;
-// an exception escaping a handler is shown in the standard error box and the
+// through GWLP_USERDATA (set at WM_NCCREATE) and calls its named handlers.
+// Handlers let their errors propagate: the window procedure's one catch shows
+// them in the standard error box, the message counts as handled and the
 // program carries on.
 
 #include <windows.h>
@@ -42,7 +43,6 @@ class Form {
   virtual ~Form();
 
   HWND handle() const { return handle_; }
-  const std::string& name() const { return design_.name; }
   UINT dpi() const { return dpi_; }
   HFONT font() const { return font_.get(); }
 
@@ -81,15 +81,14 @@ class Form {
   // The control that gets the focus at every showing; default: the first in tab order.
   void set_initial_focus(Control& control) { initial_focus_ = &control; }
 
-  // Handlers. FormShow runs before the window becomes visible, FormActivate
+  // Handlers. FormShow runs before the window becomes visible (an error in it
+  // leaves the window hidden and goes to whoever showed it), FormActivate
   // once per showing after it is on screen, FormPaint after each repaint.
   virtual void FormShow() {}
   virtual void FormActivate() {}
   virtual void FormPaint() {}
   // The title-bar close box; by default it closes the form.
   virtual void FormCloseBox() { close(); }
-  // Any other message; return true when handled.
-  virtual bool on_message(UINT /*message*/, WPARAM /*w*/, LPARAM /*l*/, LRESULT& /*result*/) { return false; }
 
  private:
   friend class Control;

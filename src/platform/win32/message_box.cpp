@@ -1,6 +1,9 @@
 #include "platform/win32/message_box.h"
 
 #include <cwchar>
+#include <exception>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
@@ -67,16 +70,30 @@ bool takes_input(HWND window) {
   return ::IsWindowVisible(window) && ::IsWindowEnabled(window) && !is_application_window(window);
 }
 
-BOOL CALLBACK collect_window(HWND window, LPARAM found) {
-  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-  return TRUE;
+struct CollectedWindows {
+  std::vector<HWND> windows;
+  std::exception_ptr error;
+};
+
+// A failure stops the enumeration and is rethrown once the system's frames
+// are left behind.
+BOOL CALLBACK collect_window(HWND window, LPARAM found) noexcept {
+  auto& collected = *reinterpret_cast<CollectedWindows*>(found);
+  try {
+    collected.windows.push_back(window);
+    return TRUE;
+  } catch (...) {
+    collected.error = std::current_exception();
+    return FALSE;
+  }
 }
 
 // Top-level windows of this thread in z-order, topmost first.
 std::vector<HWND> thread_windows() {
-  std::vector<HWND> windows;
-  ::EnumThreadWindows(::GetCurrentThreadId(), collect_window, reinterpret_cast<LPARAM>(&windows));
-  return windows;
+  CollectedWindows collected;
+  ::EnumThreadWindows(::GetCurrentThreadId(), collect_window, reinterpret_cast<LPARAM>(&collected));
+  if (collected.error) std::rethrow_exception(collected.error);
+  return std::move(collected.windows);
 }
 
 }  // namespace

@@ -80,6 +80,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kivo::forms::Application::initialize(instance);
   // The error boxes carry the program's title, as in the program.
   kivo::forms::Application::set_title("kivo68i");
-  kivo::forms::Application::guarded(run_bench);
+  try {
+    run_bench();
+  } catch (...) {
+    kivo::forms::Application::show_current_exception();
+  }
   return 0;
 }
