@@ -82,7 +82,18 @@ void Label::lay_out() {
 
 void Label::fit_to_text() {
   if (design_bounds().width != 0) return;
-  // Sized to its text, as tall as one line of its font.
+  fit_pending_ = !form().visible();
+  if (!fit_pending_) measure();
+}
+
+void Label::fit_if_pending() {
+  if (!fit_pending_) return;
+  fit_pending_ = false;
+  measure();
+}
+
+// Sized to its text, as tall as one line of its font.
+void Label::measure() {
   const HDC dc = GetDC(handle());
   const HGDIOBJ old = SelectObject(dc, font());
   const std::wstring content = widen(text());

@@ -93,12 +93,21 @@ class Label : public Control {
  public:
   Label(Form& form, Control* parent, std::string name, Bounds bounds, std::string text);
   void lay_out() override;
-  // A label of width 0 takes the size of its text; one of a fixed size keeps it.
+  // A label of width 0 takes the size of its text; one of a fixed size keeps
+  // it. On a hidden window the measuring waits until the window is shown:
+  // measuring loads each character's outline from the font file, and the
+  // nine windows hidden at start-up would hold those pages for nothing.
   void fit_to_text();
+  // The measuring that waited, done before the window shows.
+  void fit_if_pending();
 
  protected:
   const wchar_t* window_class() const override { return L"STATIC"; }
   DWORD style() const override { return WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX; }
+
+ private:
+  void measure();
+  bool fit_pending_ = false;
 };
 
 class Button : public Control {

@@ -161,6 +161,8 @@ void Form::prepare_showing() {
   if (!visible()) {
     remembered_focus_ = nullptr;
     Application::guarded([this] { FormShow(); });
+    for (const auto& control : controls_)
+      if (auto* label = dynamic_cast<Label*>(control.get())) label->fit_if_pending();
   }
 }
 
