@@ -170,11 +170,13 @@ class ProgressBar : public Control {
   const wchar_t* window_class() const override { return PROGRESS_CLASSW; }
 };
 
-// A bitmap resource drawn unscaled at the top left of its box.
+// A bitmap resource drawn unscaled at the top left of its box, straight from
+// the resource, which stays mapped with the exe: a bitmap object made from it
+// would keep a second copy in the screen's format, four bytes a pixel instead
+// of one, for the program's life.
 class Picture : public Control {
  public:
   Picture(Form& form, Control* parent, std::string name, Bounds bounds, int bitmap_resource);
-  ~Picture() override;
   bool on_draw_item(DRAWITEMSTRUCT& item) override;
 
  protected:
@@ -184,7 +186,8 @@ class Picture : public Control {
 
  private:
   int bitmap_resource_;
-  HBITMAP bitmap_ = nullptr;
+  const BITMAPINFO* info_ = nullptr;
+  const void* pixels_ = nullptr;
 };
 
 }  // namespace kivo::forms
