@@ -53,7 +53,7 @@ namespace {
 // loads on demand would otherwise run with the user's rights. The statically
 // imported DLLs are all on the system's known list (comctl32 comes through
 // the manifest), so this runs before anything else loads one by name (the
-// application object loads the shell's and COM's DLLs next).
+// shell's and COM's DLLs are loaded as the first dialog opens).
 // SetDefaultDllDirectories is looked up because a Windows 7 without its
 // loader update lacks it; SetDllDirectoryW(L"") still takes the current
 // folder out of the search there.

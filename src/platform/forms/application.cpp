@@ -7,7 +7,6 @@
 #include "platform/forms/form.h"
 #include "platform/forms/window_name.h"
 #include "platform/win32/message_box.h"
-#include "platform/win32/system_dlls.h"
 #include "platform/win32/text.h"
 
 namespace kivo::forms {
@@ -69,9 +68,6 @@ LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM w, LPARAM l) noexc
 
 void Application::initialize(HINSTANCE instance) {
   g_instance = instance;
-  // The shell starts before any window, as when it was imported; started
-  // first in the middle of a dialog's work it upsets message boxes under Wine.
-  system_dlls::load();
   INITCOMMONCONTROLSEX controls{
       sizeof(controls), static_cast<DWORD>(ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_USEREX_CLASSES)};
   InitCommonControlsEx(&controls);

@@ -1,5 +1,7 @@
 #include "platform/forms/control.h"
 
+#include <cstdlib>
+
 #include "platform/forms/application.h"
 #include "platform/forms/dpi.h"
 #include "platform/forms/form.h"
@@ -79,7 +81,18 @@ void Label::lay_out() {
 
 void Label::fit_to_text() {
   if (design_bounds().width != 0) return;
-  // Sized to its text, as tall as one line of its font.
+  fit_pending_ = !form().visible();
+  if (!fit_pending_) measure();
+}
+
+void Label::fit_if_pending() {
+  if (!fit_pending_) return;
+  fit_pending_ = false;
+  measure();
+}
+
+// Sized to its text, as tall as one line of its font.
+void Label::measure() {
   const HDC dc = GetDC(handle());
   const HGDIOBJ old = SelectObject(dc, font());
   const std::wstring content = widen(text());
@@ -229,26 +242,30 @@ void ProgressBar::set_smooth(bool smooth) {
 Picture::Picture(Form& form, Control* parent, std::string name, Bounds bounds, int bitmap_resource)
     : Control(form, parent, std::move(name), bounds, kNoTabStop), bitmap_resource_(bitmap_resource) {}
 
-Picture::~Picture() {
-  if (bitmap_) DeleteObject(bitmap_);
-}
-
 void Picture::after_create() {
-  bitmap_ = static_cast<HBITMAP>(LoadImageW(Application::instance(), MAKEINTRESOURCEW(bitmap_resource_),
-                                            IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+  const HINSTANCE instance = Application::instance();
+  const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(bitmap_resource_), RT_BITMAP);
+  const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+  const auto* info = loaded ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
+  if (!info || SizeofResource(instance, found) < sizeof(BITMAPINFOHEADER)) return;
+  // The pixels follow the header, the colour masks and the palette.
+  const BITMAPINFOHEADER& header = info->bmiHeader;
+  DWORD colours = header.biClrUsed;
+  if (colours == 0 && header.biBitCount <= 8) colours = 1u << header.biBitCount;
+  const DWORD masks = header.biCompression == BI_BITFIELDS ? 3 : 0;
+  const DWORD offset = header.biSize + (colours + masks) * sizeof(RGBQUAD);
+  if (offset >= SizeofResource(instance, found)) return;
+  info_ = info;
+  pixels_ = reinterpret_cast<const BYTE*>(info) + offset;
 }
 
 bool Picture::on_draw_item(DRAWITEMSTRUCT& item) {
   // The artwork keeps its own pixels at every DPI, at the top left of its box.
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-  if (!bitmap_) return true;
-  BITMAP info{};
-  GetObjectW(bitmap_, sizeof(info), &info);
-  const HDC source = CreateCompatibleDC(item.hDC);
-  const HGDIOBJ old = SelectObject(source, bitmap_);
-  BitBlt(item.hDC, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
+  if (!info_) return true;
+  const LONG width = info_->bmiHeader.biWidth;
+  const LONG height = std::abs(info_->bmiHeader.biHeight);
+  SetDIBitsToDevice(item.hDC, 0, 0, width, height, 0, 0, 0, height, pixels_, info_, DIB_RGB_COLORS);
   return true;
 }
 

@@ -88,12 +88,21 @@ class Label : public Control {
  public:
   Label(Form& form, Control* parent, std::string name, Bounds bounds, std::string text);
   void lay_out() override;
-  // A label of width 0 takes the size of its text; one of a fixed size keeps it.
+  // A label of width 0 takes the size of its text; one of a fixed size keeps
+  // it. On a hidden window the measuring waits until the window is shown:
+  // measuring loads each character's outline from the font file, and the
+  // nine windows hidden at start-up would hold those pages for nothing.
   void fit_to_text();
+  // The measuring that waited, done before the window shows.
+  void fit_if_pending();
 
  protected:
   const wchar_t* window_class() const override { return L"STATIC"; }
   DWORD style() const override { return WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX; }
+
+ private:
+  void measure();
+  bool fit_pending_ = false;
 };
 
 class Button : public Control {
@@ -154,11 +163,13 @@ class ProgressBar : public Control {
   const wchar_t* window_class() const override { return PROGRESS_CLASSW; }
 };
 
-// A bitmap resource drawn unscaled at the top left of its box.
+// A bitmap resource drawn unscaled at the top left of its box, straight from
+// the resource, which stays mapped with the exe: a bitmap object made from it
+// would keep a second copy in the screen's format, four bytes a pixel instead
+// of one, for the program's life.
 class Picture : public Control {
  public:
   Picture(Form& form, Control* parent, std::string name, Bounds bounds, int bitmap_resource);
-  ~Picture() override;
   bool on_draw_item(DRAWITEMSTRUCT& item) override;
 
  protected:
@@ -168,7 +179,8 @@ class Picture : public Control {
 
  private:
   int bitmap_resource_;
-  HBITMAP bitmap_ = nullptr;
+  const BITMAPINFO* info_ = nullptr;
+  const void* pixels_ = nullptr;
 };
 
 }  // namespace kivo::forms

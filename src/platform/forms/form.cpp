@@ -7,6 +7,7 @@
 #include "platform/forms/dpi.h"
 #include "platform/forms/window_name.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/text.h"
 
 namespace kivo::forms {
@@ -157,12 +158,19 @@ void Form::restore_focus() {
 }
 
 void Form::prepare_showing() {
+  // The shell's and COM's DLLs start as the first window other than the main
+  // one shows, before any work that needs them: a main window left idle never
+  // does (they hold close to a megabyte), and started first in the middle of
+  // a dialog's work they upset message boxes under Wine.
+  if (!main_window_) system_dlls::load();
   if (!tab_order_applied_) apply_tab_order();
   if (!visible()) {
     remembered_focus_ = nullptr;
     // An error here goes to the caller's boundary before anything is shown
     // or disabled: the window stays hidden, its opener as it was.
     FormShow();
+    for (const auto& control : controls_)
+      if (auto* label = dynamic_cast<Label*>(control.get())) label->fit_if_pending();
   }
 }
 

@@ -20,8 +20,12 @@ const HRESULT kMissing = HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
 }  // namespace
 
 void load() {
-  ::LoadLibraryW(kShell);
-  ::LoadLibraryW(kCom);
+  static const bool loaded = [] {
+    ::LoadLibraryW(kShell);
+    ::LoadLibraryW(kCom);
+    return true;
+  }();
+  (void)loaded;
 }
 
 // Each function is looked up once, on its first call.

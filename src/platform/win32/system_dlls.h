@@ -12,9 +12,9 @@
 
 namespace kivo::system_dlls {
 
-// Loads the DLLs now, so that they start as they did when imported: at
-// start-up, before any window, rather than in the middle of an installation.
-// They stay loaded until the program ends.
+// Loads the DLLs now, once, so that they start before the work that needs
+// them rather than in the middle of an installation. They stay loaded until
+// the program ends.
 void load();
 
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder, INT show);
