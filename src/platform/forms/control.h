@@ -69,6 +69,7 @@ class Control {
   HFONT font() const;
   UINT dpi() const;
   const Bounds& design_bounds() const { return bounds_; }
+  const Form& form() const { return form_; }
 
   std::string initial_text_;
 
