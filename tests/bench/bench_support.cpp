@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/prompts.h"
 #include "platform/win32/text.h"
@@ -98,30 +99,18 @@ unsigned long long total_bytes(const kivo::CopyRunRequest& request) {
 }
 
 std::string scratch_folder(const std::string& name) {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  const std::string folder = kivo::narrow(temp) + name + "_" + std::to_string(GetCurrentProcessId());
-  CreateDirectoryW(kivo::widen(folder).c_str(), nullptr);
-  return folder;
+  const auto folder =
+      std::filesystem::temp_directory_path() / (name + "_" + std::to_string(GetCurrentProcessId()));
+  std::filesystem::create_directory(folder);
+  return kivo::narrow(folder.wstring());
 }
 
+// Read-only files included, as the CD's copies arrive.
 void remove_tree(const std::string& folder) {
-  WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW(kivo::widen(folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = kivo::narrow(found.cFileName);
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      SetFileAttributesW(kivo::widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        remove_tree(path);
-      else
-        DeleteFileW(kivo::widen(path).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(kivo::widen(folder).c_str());
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(kivo::widen(folder), ignored))
+    SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::filesystem::remove_all(kivo::widen(folder), ignored);
 }
 
 std::vector<std::vector<double>> alternate(const std::vector<Contender>& contenders, int rounds) {
