@@ -75,36 +75,6 @@ TEST(Win32FileSystemRefusals, ComeWithTheCodeTheRulesExpectAndChangeNothing) {
   }
 }
 
-TEST_F(Win32FileSystemTest, ReplacesMovesAndRemovesWhenAsked) {
-  write_file(dir / "new.txt", "new");
-  write_file(dir / "old.txt", "old");
-  ASSERT_TRUE(fs.copy_file(dir / "new.txt", dir / "old.txt", false).ok());
-  EXPECT_EQ(read_file(dir / "old.txt"), "new");
-  write_file(dir / "newer.txt", "newer");
-  ASSERT_TRUE(fs.move(dir / "newer.txt", dir / "old.txt", MoveMode::replace_existing).ok());
-  EXPECT_EQ(read_file(dir / "old.txt"), "newer");
-  EXPECT_FALSE(fs.is_file(dir / "newer.txt"));
-
-  make_folder(dir / "backup");
-  write_file(dir / "backup\\x.mp3", "x");
-  ASSERT_TRUE(fs.move(dir / "backup", dir / "backup2", MoveMode::fail_if_exists).ok());
-  EXPECT_EQ(read_file(dir / "backup2\\x.mp3"), "x");
-  EXPECT_FALSE(fs.is_directory(dir / "backup"));
-
-  // A flush is not asked about: whether it may open a read-only file is the system's own answer.
-  ASSERT_TRUE(fs.set_attributes(dir / "old.txt", file_attribute::read_only).ok());
-  std::uint32_t attributes = 0;
-  ASSERT_TRUE(fs.get_attributes(dir / "old.txt", attributes).ok());
-  EXPECT_NE(attributes & file_attribute::read_only, 0u);
-  fs.flush_file(dir / "old.txt");
-  ASSERT_TRUE(fs.set_attributes(dir / "old.txt", file_attribute::normal).ok());
-  EXPECT_TRUE(fs.delete_file(dir / "old.txt").ok());
-  EXPECT_FALSE(fs.is_file(dir / "old.txt"));
-  ASSERT_TRUE(fs.create_directory(dir / "empty").ok());
-  EXPECT_TRUE(fs.remove_directory(dir / "empty").ok());
-  EXPECT_FALSE(fs.is_directory(dir / "empty"));
-}
-
 TEST_F(Win32FileSystemTest, HandlesJapaneseNamesAndDoubledBackslashes) {
   const std::string folder = dir / "ゲーム（テスト）";
   ASSERT_TRUE(fs.create_directory(folder).ok());
