@@ -5,12 +5,10 @@
 #include "fuzz_check.h"
 #include "platform/path_parts.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace kivo;
-  const std::string folder = fuzz::text_of(data, size);
+FUZZ_HARNESS(folder) {
   const FolderTextProblem problem = check_folder_text(folder);
   FUZZ_CHECK((problem == FolderTextProblem::empty) == folder.empty());
-  if (problem != FolderTextProblem::none) return 0;
+  if (problem != FolderTextProblem::none) return;
 
   const std::string drive = drive_part(folder);
   FUZZ_CHECK(!drive.empty());
@@ -29,5 +27,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (end == std::string_view::npos) break;
     rest.remove_prefix(end + 1);
   }
-  return 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// What the fuzz harnesses share: a failed property stops the run with a
-// message, and libFuzzer keeps the input that broke it.
+// What the fuzz harnesses share: the entry point, and a failed property that
+// stops the run with a message so that libFuzzer keeps the input that broke it.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,14 +16,15 @@
     }                                                                                       \
   } while (false)
 
-namespace kivo::fuzz {
-
-inline std::string text_of(const std::uint8_t* data, std::size_t size) {
-  return std::string(reinterpret_cast<const char*>(data), size);
-}
-
-inline bool starts_with(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-}  // namespace kivo::fuzz
+// The harness's body follows, in namespace kivo, with the input as the text
+// named `input` and as its raw bytes `data` and `size`.
+#define FUZZ_HARNESS(input)                                                                \
+  namespace kivo {                                                                         \
+  void fuzz_one(const std::string& input, const std::uint8_t* data, std::size_t size);     \
+  }                                                                                        \
+  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {      \
+    kivo::fuzz_one(std::string(reinterpret_cast<const char*>(data), size), data, size);    \
+    return 0;                                                                              \
+  }                                                                                        \
+  void kivo::fuzz_one(const std::string& input, [[maybe_unused]] const std::uint8_t* data, \
+                      [[maybe_unused]] std::size_t size)

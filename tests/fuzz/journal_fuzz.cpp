@@ -4,13 +4,10 @@
 #include "fuzz_check.h"
 #include "music/swap_journal.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace kivo;
-  const std::string text = fuzz::text_of(data, size);
+FUZZ_HARNESS(text) {
   const auto state = parse_journal_text(text);
-  if (!state) return 0;
+  if (!state) return;
   FUZZ_CHECK(state->target_marker == 1 || state->target_marker == 2);
   const std::string written = journal_text(*state);
   FUZZ_CHECK(parse_journal_text(written) == state);
-  return 0;
 }

@@ -8,14 +8,13 @@
 #include "music/edition_locator.h"
 #include "music/music_folders.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace kivo;
+FUZZ_HARNESS(text) {
   const std::string marker_file = "C:\\Kivo\\mp3\\kivomus.ini";
   const std::string section(kMarkerSection);
   const std::string key(kMarkerKey);
   fake::FakeFileSystem fs;
   fake::FakeProfileStore profiles(fs);
-  fs.add_file(marker_file, fuzz::text_of(data, size));
+  fs.add_file(marker_file, text);
 
   const std::int32_t marker = read_marker(fs, profiles, marker_file);
   const std::string value = profiles.read_string(marker_file, section, key, "");
@@ -24,5 +23,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ProfileAccessor accessor(profiles, marker_file);
   accessor.write_integer(section, key, marker);
   FUZZ_CHECK(read_marker(fs, profiles, marker_file) == marker);
-  return 0;
 }

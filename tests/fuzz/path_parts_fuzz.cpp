@@ -7,18 +7,14 @@
 #include "platform/file_ops.h"
 #include "platform/path_parts.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace kivo;
-  using fuzz::starts_with;
-  const std::string path = fuzz::text_of(data, size);
-
+FUZZ_HARNESS(path) {
   const std::string drive = drive_part(path);
-  FUZZ_CHECK(starts_with(path, drive));
+  FUZZ_CHECK(path.starts_with(drive));
   FUZZ_CHECK(drive_letter(path) == (drive.empty() ? '\0' : drive[0]));
-  FUZZ_CHECK(starts_with(path, folder_part(path)));
-  FUZZ_CHECK(starts_with(path, folder_with_separator(path)));
+  FUZZ_CHECK(path.starts_with(folder_part(path)));
+  FUZZ_CHECK(path.starts_with(folder_with_separator(path)));
   const std::string up_to = up_to_last_backslash(path);
-  FUZZ_CHECK(starts_with(path, up_to));
+  FUZZ_CHECK(path.starts_with(up_to));
   FUZZ_CHECK(up_to.empty() || up_to.back() == '\\');
   const std::string flat = flattened_name(path);
   FUZZ_CHECK(flat.size() <= path.size() && path.compare(path.size() - flat.size(), flat.size(), flat) == 0);
@@ -38,10 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Folders reach the creation only after the folder text check ("/" is one
   // of the characters it refuses, and Windows reads it as a separator too).
   // What it lets through on a drive that is there is created.
-  if (check_folder_text(path) != FolderTextProblem::none) return 0;
+  if (check_folder_text(path) != FolderTextProblem::none) return;
   if (equals_ignoring_case(drive, "C:") || equals_ignoring_case(drive, "D:") ||
       equals_ignoring_case(drive, "\\\\srv\\share"))
     FUZZ_CHECK(made.ok());
   if (made.ok()) FUZZ_CHECK(fs.is_directory(path));
-  return 0;
 }

@@ -16,9 +16,7 @@ std::string hex_of(std::uint32_t value) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace kivo;
-  const std::string text = fuzz::text_of(data, size);
+FUZZ_HARNESS(text) {
   const auto value = parse_profile_integer(text);
   if (value) {
     // Only digits, hex digits, blanks, signs, "$" and "0x" make a value.
@@ -35,5 +33,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(parse_profile_integer("$" + hex_of(bits)) == n);
     FUZZ_CHECK(parse_profile_integer(" " + std::to_string(n)) == n);
   }
-  return 0;
 }

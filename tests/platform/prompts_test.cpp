@@ -1,197 +1,97 @@
+// The message boxes' titles, Japanese buttons, texts, icons and answers. Which
+// window owns a box and which windows it disables are checked on the program
+// itself by the end-to-end scenarios.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "platform/win32/message_box.h"
 #include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_prompts.h"
 
 namespace kivo {
 namespace {
 
-// What a helper thread saw in the box it found, before it pressed a button.
-struct SeenBox {
+// What a helper thread saw in the box with `title` before it pressed `button`.
+struct Answerer {
+  std::wstring title;
+  int button;
   bool found = false;
-  std::wstring yes, no, ok;
-  std::vector<std::wstring> texts;  // every static text
+  std::wstring buttons{}, texts{};  // each followed by "|"
   int icons = 0;                    // visible icon controls showing an icon
-  HWND owner = nullptr;
-  bool owner_enabled = true;
-  bool other_enabled = true;  // the window named to the answerer, if any
 };
 
-std::wstring item_text(HWND box, int id) {
-  if (::GetDlgItem(box, id) == nullptr) return L"<none>";
-  wchar_t text[64] = {};
-  ::GetDlgItemTextW(box, id, text, 64);
-  return text;
-}
-
-BOOL CALLBACK note_static(HWND child, LPARAM context) {
-  auto& seen = *reinterpret_cast<SeenBox*>(context);
+BOOL CALLBACK note_control(HWND child, LPARAM context) {
+  auto& seen = *reinterpret_cast<Answerer*>(context);
   wchar_t class_name[16] = {};
+  wchar_t text[256] = {};
   ::GetClassNameW(child, class_name, 16);
-  if (lstrcmpiW(class_name, L"Static") != 0 || !::IsWindowVisible(child)) return TRUE;
-  if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-    if (::SendMessageW(child, STM_GETICON, 0, 0) != 0) ++seen.icons;
-  } else {
-    wchar_t text[256] = {};
-    ::GetWindowTextW(child, text, 256);
-    seen.texts.push_back(text);
-  }
+  ::GetWindowTextW(child, text, 256);
+  if (!::IsWindowVisible(child)) return TRUE;
+  if (lstrcmpiW(class_name, L"Button") == 0)
+    seen.buttons += std::wstring(text) + L"|";
+  else if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+    seen.icons += ::SendMessageW(child, STM_GETICON, 0, 0) != 0 ? 1 : 0;
+  else if (lstrcmpiW(class_name, L"Static") == 0)
+    seen.texts += std::wstring(text) + L"|";
   return TRUE;
 }
 
-// Waits for a box with the title on another thread, records it and presses `button`.
-class BoxAnswerer {
- public:
-  BoxAnswerer(std::wstring title, int button, HWND other = nullptr)
-      : title_(std::move(title)), button_(button), other_(other) {
-    thread_ = ::CreateThread(nullptr, 0, run, this, 0, nullptr);
+DWORD WINAPI answer(void* context) {
+  auto& seen = *static_cast<Answerer*>(context);
+  HWND box = nullptr;
+  // FindWindowW also finds the box while it is still hidden, before it is
+  // activated and its buttons renamed; wait until it shows.
+  for (int tries = 0; tries < 1000 && box == nullptr; ++tries) {
+    box = ::FindWindowW(L"#32770", seen.title.c_str());
+    if (box != nullptr && !::IsWindowVisible(box)) box = nullptr;
+    if (box == nullptr) ::Sleep(20);
   }
-  BoxAnswerer(const BoxAnswerer&) = delete;
-  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-  ~BoxAnswerer() { finish(); }
-
-  const SeenBox& finish() {
-    if (thread_ != nullptr) {
-      ::WaitForSingleObject(thread_, INFINITE);
-      ::CloseHandle(thread_);
-      thread_ = nullptr;
-    }
-    return seen_;
-  }
-
- private:
-  static DWORD WINAPI run(void* self) {
-    static_cast<BoxAnswerer*>(self)->answer();
-    return 0;
-  }
-  void answer() {
-    HWND box = nullptr;
-    // FindWindowW also finds the box while it is still hidden, before it is
-    // activated and its buttons renamed; wait until it shows.
-    for (int tries = 0; tries < 1000 && box == nullptr; ++tries) {
-      box = ::FindWindowW(L"#32770", title_.c_str());
-      if (box != nullptr && !::IsWindowVisible(box)) box = nullptr;
-      if (box == nullptr) ::Sleep(20);
-    }
-    if (box == nullptr) return;
-    // Showing and activating happen in one call on the box's thread; a round
-    // trip through its queue waits for that call to end.
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
-    seen_.found = true;
-    seen_.yes = item_text(box, IDYES);
-    seen_.no = item_text(box, IDNO);
-    seen_.ok = item_text(box, IDOK);
-    ::EnumChildWindows(box, note_static, reinterpret_cast<LPARAM>(&seen_));
-    seen_.owner = ::GetWindow(box, GW_OWNER);
-    seen_.owner_enabled = seen_.owner == nullptr || ::IsWindowEnabled(seen_.owner);
-    seen_.other_enabled = other_ == nullptr || ::IsWindowEnabled(other_);
-    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(box, button_)));
-  }
-
-  std::wstring title_;
-  int button_;
-  HWND other_;
-  HANDLE thread_ = nullptr;
-  SeenBox seen_;
-};
-
-bool contains(const std::vector<std::wstring>& texts, const std::wstring& text) {
-  for (const auto& t : texts)
-    if (t == text) return true;
-  return false;
+  if (box == nullptr) return 0;
+  // Showing and activating happen in one call on the box's thread; a round
+  // trip through its queue waits for that call to end.
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+  seen.found = true;
+  ::EnumChildWindows(box, note_control, reinterpret_cast<LPARAM>(&seen));
+  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(seen.button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(box, seen.button)));
+  return 0;
 }
 
-TEST(Win32Prompts, ConfirmShowsJapaneseButtonsAndReturnsTheAnswer) {
+TEST(Win32Prompts, BoxesShowTheirTitleButtonsTextAndIconAndReturnTheAnswer) {
   Win32Prompts prompts;
-  {
-    BoxAnswerer answerer(L"確認", IDYES);
-    EXPECT_TRUE(prompts.confirm("フォルダを作成しますか？"));
-    const SeenBox& seen = answerer.finish();
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.yes, L"はい(&Y)");
-    EXPECT_EQ(seen.no, L"いいえ(&N)");
-    EXPECT_TRUE(contains(seen.texts, L"フォルダを作成しますか？"));
-    EXPECT_EQ(seen.icons, 1);
-  }
-  BoxAnswerer answerer(L"確認", IDNO);
-  EXPECT_FALSE(prompts.confirm("もう一度？"));
-  EXPECT_TRUE(answerer.finish().found);
-}
-
-TEST(Win32Prompts, OkBoxesCarryTheirTitlesAndIcons) {
-  Win32Prompts prompts;
-  struct Case {
+  const std::string text = "インストールが終了しました。";
+  bool answered = true;
+  const struct {
     const wchar_t* title;
-    std::function<void(const std::string&)> show;
+    std::function<void()> show;
+    int button;
+    bool answer;
+    const wchar_t* buttons;
     int icons;
+  } cases[] = {
+      {L"確認", [&] { answered = prompts.confirm(text); }, IDYES, true, L"はい(&Y)|いいえ(&N)|", 1},
+      {L"確認", [&] { answered = prompts.confirm(text); }, IDNO, false, L"はい(&Y)|いいえ(&N)|", 1},
+      {L"エラー", [&] { prompts.error(text); }, IDOK, true, L"OK|", 1},
+      {L"警告", [&] { prompts.warning(text); }, IDOK, true, L"OK|", 1},
+      {L"情報", [&] { prompts.information(text); }, IDOK, true, L"OK|", 1},
+      {L"kivo68i", [&] { prompts.plain(text); }, IDOK, true, L"OK|", 0},
   };
-  const std::vector<Case> cases = {
-      {L"エラー", [&](const std::string& t) { prompts.error(t); }, 1},
-      {L"警告", [&](const std::string& t) { prompts.warning(t); }, 1},
-      {L"情報", [&](const std::string& t) { prompts.information(t); }, 1},
-      {L"kivo68i", [&](const std::string& t) { prompts.plain(t); }, 0},
-  };
-  for (const Case& c : cases) {
-    BoxAnswerer answerer(c.title, IDOK);
-    c.show("インストールが終了しました。");
-    const SeenBox& seen = answerer.finish();
+  for (const auto& c : cases) {
+    Answerer seen{.title = c.title, .button = c.button};
+    unique_handle thread(::CreateThread(nullptr, 0, answer, &seen, 0, nullptr));
+    answered = true;
+    c.show();
+    ::WaitForSingleObject(thread.get(), INFINITE);
+    EXPECT_EQ(answered, c.answer) << narrow(c.title);
     ASSERT_TRUE(seen.found) << narrow(c.title);
-    EXPECT_EQ(seen.ok, L"OK") << narrow(c.title);
-    EXPECT_EQ(seen.yes, L"<none>");
-    EXPECT_TRUE(contains(seen.texts, L"インストールが終了しました。")) << narrow(c.title);
+    EXPECT_EQ(seen.buttons, c.buttons) << narrow(c.title);
+    EXPECT_EQ(seen.texts, widen(text) + L"|") << narrow(c.title);
     EXPECT_EQ(seen.icons, c.icons) << narrow(c.title);
   }
-}
-
-TEST(Win32Prompts, BoxIsModalToTheActiveWindow) {
-  HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
-                                 nullptr, nullptr, nullptr, nullptr);
-  ASSERT_NE(owner, nullptr);
-  ::SetActiveWindow(owner);
-  BoxAnswerer answerer(L"kivo68i", IDOK);
-  show_message_box(::GetActiveWindow(), "kivo68i", "書き込めません", MB_ICONERROR);
-  const SeenBox& seen = answerer.finish();
-  ASSERT_TRUE(seen.found);
-  EXPECT_EQ(seen.owner, owner);
-  EXPECT_FALSE(seen.owner_enabled);
-  EXPECT_EQ(seen.icons, 1);
-  EXPECT_TRUE(::IsWindowEnabled(owner));
-  ::DestroyWindow(owner);
-}
-
-// A box stands in front of the active window and keeps every other window of
-// the program from taking input until it is answered.
-TEST(Win32Prompts, BoxBlocksTheOtherWindowsOfTheThread) {
-  auto make = [](const wchar_t* title, int left) {
-    return ::CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, 10, 200, 100,
-                             nullptr, nullptr, nullptr, nullptr);
-  };
-  HWND behind = make(L"behind", 10);
-  HWND front = make(L"front", 300);
-  ASSERT_NE(behind, nullptr);
-  ASSERT_NE(front, nullptr);
-  ::SetActiveWindow(front);
-  EXPECT_EQ(front_window(), front);
-  Win32Prompts prompts;
-  BoxAnswerer answerer(L"エラー", IDOK, behind);
-  prompts.error("backup2フォルダ削除に失敗");
-  const SeenBox& seen = answerer.finish();
-  ASSERT_TRUE(seen.found);
-  EXPECT_EQ(seen.owner, front);
-  EXPECT_FALSE(seen.owner_enabled);
-  EXPECT_FALSE(seen.other_enabled);
-  EXPECT_TRUE(::IsWindowEnabled(front));
-  EXPECT_TRUE(::IsWindowEnabled(behind));
-  ::DestroyWindow(front);
-  ::DestroyWindow(behind);
 }
 
 }  // namespace
