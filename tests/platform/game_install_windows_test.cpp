@@ -17,9 +17,12 @@
 #include "platform/file_ops.h"
 #include "platform/path_parts.h"
 #include "platform/win32/text.h"
+#include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_store.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
 #include "scratch_folder.h"
 
 namespace kivo {
@@ -82,7 +85,11 @@ TEST(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone) 
   prompts.unscripted_answer = true;
   SilentView view;
   try {
-    run_game_install({fs, profiles, environment, prompts, [] { return 'q'; }, ""}, root / "KIVO", view);
+    Win32Registry registry;
+    Win32Shell shell;
+    Win32Drives drives;
+    run_game_install({{fs, profiles, registry, shell, prompts, environment, drives}, [] { return 'q'; }, ""},
+                     root / "KIVO", view);
     ADD_FAILURE() << "the run finished";
   } catch (const UserError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("ファイル " + installed_image + " に", 0), 0u) << e.what();

@@ -1,16 +1,13 @@
-#include "game/boot_disk_setup.h"
-
-#include <gtest/gtest.h>
-
 #include <deque>
 
+#include "../core/recording_copy_view.h"
+#include "../subsystem_fixture.h"
 #include "core/user_error.h"
 #include "emulator/settings_record.h"
-#include "fake_file_system.h"
-#include "fake_profile_store.h"
-#include "fake_prompts.h"
-#include "fake_system.h"
+#include "file_tables.h"
 #include "game/boot_disk_image.h"
+#include "game/boot_disk_setup.h"
+#include "game/game_install_run.h"
 
 namespace kivo {
 namespace {
@@ -32,29 +29,23 @@ std::string patched(std::string image, char letter) {
   return image;
 }
 
-class BootDiskSetupTest : public ::testing::Test {
+// The CD in Q: holds the game's boot disk image, read-only as files copied
+// from a CD arrive; the drive browser answers from `drive_answers`, 0 once
+// they are used up.
+class GameTest : public testing_support::SubsystemTest {
  protected:
-  fake::FakeFileSystem fs;
-  fake::FakeProfileStore store{fs};
-  fake::FakeEnvironment environment;
-  fake::FakePrompts prompts;
   std::deque<char> drive_answers;
   int drive_questions = 0;
   const std::string cd_image = image_bytes(720000, 3);
 
-  void SetUp() override {
+  GameTest() {
     fs.add_drive('Q');
     fs.add_drive('D');
-    fs.add_directory("C:\\WINDOWS");
-    // Files copied from a CD arrive read-only.
     fs.add_file(kCdImage, cd_image, file_attribute::read_only);
   }
 
   BootDiskSetup setup() {
-    return BootDiskSetup{fs,
-                         store,
-                         environment,
-                         prompts,
+    return BootDiskSetup{services,
                          [this] {
                            ++drive_questions;
                            if (drive_answers.empty()) return '\0';
@@ -83,9 +74,11 @@ class BootDiskSetupTest : public ::testing::Test {
   }
 };
 
+using BootDiskSetupTest = GameTest;
+
 TEST_F(BootDiskSetupTest, RecordFromTheEmulatorGivesLetterAndFolderAndIsConsumed) {
   fs.add_directory("D:\\emu\\winx68k");
-  write_emulator_record(store, "D:\\emu\\winx68k");
+  write_emulator_record(profiles, "D:\\emu\\winx68k");
   ASSERT_EQ(run(), "");
   const std::string image = "D:\\emu\\winx68k\\kivokidou.d88";
   EXPECT_EQ(fs.read(image), patched(cd_image, 'D'));
@@ -96,35 +89,32 @@ TEST_F(BootDiskSetupTest, RecordFromTheEmulatorGivesLetterAndFolderAndIsConsumed
   expect_no_leftovers("D:\\");
 }
 
-TEST_F(BootDiskSetupTest, DefaultsOfEachKey) {
+// Without FOLDER the image goes to "C:WINX68K", taken from the drive's root.
+TEST_F(BootDiskSetupTest, LetterComesFromTheRecordOrTheUser) {
   fs.add_directory("C:\\WINX68K");
-  const std::string image = "C:\\WINX68K\\kivokidou.d88";
-
-  // No record at all: the user is asked, FOLDER "C:WINX68K" is taken from the root.
-  drive_answers = {'e'};
-  ASSERT_EQ(run(), "");
-  EXPECT_EQ(drive_questions, 1);
-  EXPECT_EQ(fs.read(image), patched(cd_image, 'e'));
-
-  // A marker but no DRIVE: "C".
-  write_record("TESTNUM=1\r\n");
-  ASSERT_EQ(run(), "");
-  EXPECT_EQ(fs.read(image), patched(cd_image, 'C'));
-  EXPECT_EQ(drive_questions, 1);
-  EXPECT_FALSE(fs.exists(kRecordFile));
-
-  // A marker of 99 or a garbled one counts as no record; DRIVE is then not read.
-  for (const char* marker : {"99", "x1"}) {
-    write_record(std::string("TESTNUM=") + marker + "\r\nDRIVE=D\r\n");
+  const struct {
+    const char* record;
+    char letter;  // 'f': the user's answer
+  } cases[] = {
+      {nullptr, 'f'},
+      {"TESTNUM=1\r\n", 'C'},              // a marker but no DRIVE
+      {"TESTNUM=99\r\nDRIVE=D\r\n", 'f'},  // 99 or a garbled marker is no record: DRIVE is not read
+      {"TESTNUM=x1\r\nDRIVE=D\r\n", 'f'},
+      {"TESTNUM=-5\r\nDRIVE=DE\r\n", 'D'},  // any other marker counts; only DRIVE's first character
+      {"TESTNUM=1\r\nDRIVE=\r\n", 'f'},     // a DRIVE that is no letter is no better than none
+      {"TESTNUM=1\r\nDRIVE=\\\r\n", 'f'},
+      {"TESTNUM=1\r\nDRIVE=7\r\n", 'f'},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record ? c.record : "no record");
+    if (c.record) write_record(c.record);
     drive_answers = {'f'};
+    drive_questions = 0;
     ASSERT_EQ(run(), "");
-    EXPECT_EQ(fs.read(image), patched(cd_image, 'f')) << marker;
+    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, c.letter));
+    EXPECT_EQ(drive_questions, c.letter == 'f' ? 1 : 0);
+    EXPECT_FALSE(fs.exists(kRecordFile));
   }
-  // Any other marker counts, zero and negative ones too.
-  write_record("TESTNUM=-5\r\nDRIVE=DE\r\n");
-  ASSERT_EQ(run(), "");
-  EXPECT_EQ(fs.read(image), patched(cd_image, 'D'));  // only the first character of DRIVE
-  EXPECT_EQ(drive_questions, 3);
 }
 
 TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
@@ -136,12 +126,16 @@ TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
     EXPECT_EQ(fs.files_below("D:\\WINX68K").size(), 1u);
     EXPECT_EQ(fs.read("D:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
   }
-  EXPECT_EQ(absolute_emulator_folder("C:WINX68K"), "C:\\WINX68K");
-  EXPECT_EQ(absolute_emulator_folder("c:"), "c:\\");
-  EXPECT_EQ(absolute_emulator_folder("C:\\Winx68k\\"), "C:\\Winx68k\\");
-  EXPECT_EQ(absolute_emulator_folder("\\\\server\\share\\winx68k"), "\\\\server\\share\\winx68k");
-  for (const char* unusable : {"", "winx68k", "\\winx68k", "1:\\winx68k"})
-    EXPECT_EQ(absolute_emulator_folder(unusable), "") << unusable;
+  for (const auto& [folder, absolute] : std::vector<std::pair<std::string, std::string>>{
+           {"C:WINX68K", "C:\\WINX68K"},
+           {"c:", "c:\\"},
+           {"C:\\Winx68k\\", "C:\\Winx68k\\"},
+           {"\\\\server\\share\\winx68k", "\\\\server\\share\\winx68k"},
+           {"", ""},
+           {"winx68k", ""},
+           {"\\winx68k", ""},
+           {"1:\\winx68k", ""}})
+    EXPECT_EQ(absolute_emulator_folder(folder), absolute) << folder;
 }
 
 TEST_F(BootDiskSetupTest, FolderWithoutDriveOrTooLongIsRefusedBeforeAnything) {
@@ -178,18 +172,6 @@ TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
   drive_answers = {'\0', '\\', 'z'};
   ASSERT_EQ(run(), "");
   EXPECT_EQ(fs.read(image), patched(cd_image, 'z'));
-}
-
-TEST_F(BootDiskSetupTest, RecordDriveThatIsNotALetterMakesTheUserChoose) {
-  fs.add_directory("C:\\WINX68K");
-  for (const char* drive : {"DRIVE=\r\n", "DRIVE=\\\r\n", "DRIVE=7\r\n"}) {
-    SCOPED_TRACE(drive);
-    write_record(std::string("TESTNUM=1\r\n") + drive);
-    drive_answers = {'d'};
-    ASSERT_EQ(run(), "");
-    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'd'));
-  }
-  EXPECT_EQ(drive_questions, 3);
 }
 
 // A game may keep its own kivo68i.ini at a drive's root; without a Windows
@@ -281,6 +263,80 @@ TEST_F(BootDiskSetupTest, StoppedAtAnyPointTheImageIsTheOldOrTheFullyPatchedOne)
       break;
     }
   }
+}
+
+// The whole run: the game's 410 files from Q:\kivo, then the boot disk for
+// the emulator recorded in D:\emu. How a copy runs and stops is the shared
+// copy run's; here only how the two stages meet.
+class GameInstallRunTest : public GameTest {
+ protected:
+  testing_support::RecordingCopyView view;
+
+  GameInstallRunTest() {
+    fs.add_directory("D:\\emu");
+    for (const std::string_view entry : game_file_table())
+      fs.add_file("Q:\\kivo" + std::string(entry), "game file " + std::string(entry),
+                  file_attribute::read_only);
+    write_emulator_record(profiles, "D:\\emu");
+    drive_answers = {'D', 'D'};
+  }
+
+  GameRunOutcome run_game() {
+    view = {};
+    BootDiskSetup without_source = setup();
+    without_source.source_base.clear();  // the run's to fill in
+    return run_game_install(without_source, "C:\\KIVO", view);
+  }
+};
+
+TEST_F(GameInstallRunTest, FreshInstallCopiesEveryFileThenSetsUpTheBootDisk) {
+  prompts.answer({true});
+  ASSERT_EQ(run_game(), GameRunOutcome::finished);
+  EXPECT_EQ(prompts.texts(),
+            std::vector<std::string>{"指定されたフォルダは存在しません。作成してよろしいですか？"});
+  EXPECT_EQ(view.bar_position, 410);
+  EXPECT_EQ(view.events.at(2), "1 C:\\KIVO\\AUTOEXEC.BAT");
+  EXPECT_EQ(view.events.back(), "410 C:\\KIVO" + std::string(game_file_table().back()));
+  EXPECT_FALSE(view.close_requested);
+  for (const std::string_view entry : game_file_table()) {
+    const std::string installed = "C:\\KIVO" + std::string(entry);
+    ASSERT_EQ(fs.read(installed), "game file " + std::string(entry)) << installed;
+    EXPECT_EQ(*fs.attributes_of(installed) & file_attribute::read_only, 0u) << installed;
+  }
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
+  EXPECT_EQ(fs.read("D:\\emu\\kivokidou.d88"), patched(cd_image, 'D'));
+  EXPECT_FALSE(fs.exists(kRecordFile));
+  EXPECT_EQ(drive_questions, 0);
+
+  // Again: nothing to copy, the bar runs to the end, and without the consumed
+  // record the user is asked for the drive.
+  const int copies = fs.calls(FsOp::copy_file);
+  fs.add_directory("C:\\WINX68K");
+  ASSERT_EQ(run_game(), GameRunOutcome::finished);
+  EXPECT_EQ(fs.calls(FsOp::copy_file), copies + 1);  // the boot disk image only
+  EXPECT_EQ(view.bar_position, 410);
+  EXPECT_EQ(view.events.size(), 412u);
+  EXPECT_EQ(drive_questions, 1);
+  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
+  EXPECT_EQ(prompts.asked().size(), 1u);
+}
+
+TEST_F(GameInstallRunTest, StoppedCopyNeverSetsUpTheBootDisk) {
+  fs.fail(FsOp::copy_file, win_error::disk_full, "", 100);
+  prompts.answer({true});
+  ASSERT_EQ(run_game(), GameRunOutcome::stopped);
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 99u);
+  EXPECT_TRUE(fs.exists(kRecordFile));
+  EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
+}
+
+TEST_F(GameInstallRunTest, BootDiskFailureLeavesTheWindowOpenAndTheRecordInPlace) {
+  fs.add_directory("C:\\KIVO");
+  fs.fail(FsOp::open_for_update, win_error::sharing_violation, "D:\\emu");
+  EXPECT_THROW(run_game(), UserError);
+  EXPECT_FALSE(view.close_requested);
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
+  EXPECT_TRUE(fs.exists(kRecordFile));
 }
 
 }  // namespace
