@@ -15,13 +15,6 @@
 
 namespace kivo {
 
-// Named as the program names the values the choosers answer in.
-struct Answers {
-  std::string Win68instFolder;
-  std::string KivoinstFolder;
-  char PickedDrive = 0;
-};
-
 class ChooserTest : public testing_support::SubsystemTest {
  protected:
   ChooserTest() {
@@ -52,14 +45,12 @@ class ChooserTest : public testing_support::SubsystemTest {
 
   DriveSelectorModel selector{'q'};
   FolderListModel list{fs, drives, "Q:\\"};
-  Answers shared;
   std::vector<std::string> errors;
   int closes = 0;
 };
 
-// One folder browser over the three controls; `Answer` is the value it starts
-// from and answers in.
-template <class Rules, auto Answer>
+// One folder browser over the three controls, starting from and answering in `answer`.
+template <class Rules, class Answer>
 class FolderBrowserTest : public ChooserTest {
  protected:
   // Double-clicks the list row with this name.
@@ -70,7 +61,8 @@ class FolderBrowserTest : public ChooserTest {
   }
 
   PlainTextBox edit;
-  Rules rules{FolderBrowserControls{selector, list, edit}, chooser_services(), shared.*Answer};
+  Answer answer{};
+  Rules rules{FolderBrowserControls{selector, list, edit}, chooser_services(), answer};
 };
 
 }  // namespace kivo

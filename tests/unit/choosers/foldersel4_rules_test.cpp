@@ -8,10 +8,11 @@ namespace {
 class Foldersel4Test : public ChooserTest {
  protected:
   void show(const std::string& start) {
-    shared.KivoinstFolder = start;
+    folder = start;
     rules.FormShow();
   }
-  Foldersel4Rules rules{selector, chooser_services(), shared.KivoinstFolder};
+  std::string folder;
+  Foldersel4Rules rules{selector, chooser_services(), folder};
 };
 
 TEST_F(Foldersel4Test, PickedDriveReplacesOnlyTheFirstCharacterOkKeepsItCancelDoesNot) {
@@ -21,9 +22,9 @@ TEST_F(Foldersel4Test, PickedDriveReplacesOnlyTheFirstCharacterOkKeepsItCancelDo
     pick(d);
     EXPECT_EQ(rules.work_folder().substr(1), ":\\KIVO");
   }
-  EXPECT_EQ(shared.KivoinstFolder, "C:\\KIVO");  // the close box runs no step
+  EXPECT_EQ(folder, "C:\\KIVO");  // the close box runs no step
   rules.Button1Click();
-  EXPECT_EQ(shared.KivoinstFolder, "d:\\KIVO");
+  EXPECT_EQ(folder, "d:\\KIVO");
 
   show("C:\\KIVO");  // selector already on d: the drive step runs
   pick('f');
@@ -31,7 +32,7 @@ TEST_F(Foldersel4Test, PickedDriveReplacesOnlyTheFirstCharacterOkKeepsItCancelDo
   EXPECT_EQ(selector.letter(), 'f');
   EXPECT_EQ(rules.work_folder(), "f:\\KIVO");
   rules.Button2Click();
-  EXPECT_EQ(shared.KivoinstFolder, "C:\\KIVO");
+  EXPECT_EQ(folder, "C:\\KIVO");
   EXPECT_EQ(closes, 2);
 
   pick('c');
@@ -46,7 +47,7 @@ TEST_F(Foldersel4Test, FolderWithoutDriveLetterEndsOnADriveAndTheGamesFolder) {
     pick('e');  // the fallback letter is not a drive: it ends on the shown one
     pick('d');
     rules.Button1Click();
-    EXPECT_EQ(shared.KivoinstFolder, "d:\\KIVO");
+    EXPECT_EQ(folder, "d:\\KIVO");
   }
 }
 

@@ -5,25 +5,25 @@
 namespace kivo {
 namespace {
 
-using Winsasi2Test = FolderBrowserTest<Winsasi2Rules, &Answers::PickedDrive>;
+using Winsasi2Test = FolderBrowserTest<Winsasi2Rules, char>;
 
 TEST_F(Winsasi2Test, OkAndCancelAnswerTheFieldsFirstCharacterAndClose) {
   rules.FormShow();  // selector and list already on Q:\, so neither moves
   EXPECT_EQ(edit.text(), "Q:\\kivo68i.exe");
   rules.Button1Click();
-  EXPECT_EQ(shared.PickedDrive, 'Q');
+  EXPECT_EQ(answer, 'Q');
 
   pick('d');
   rules.FormShow();  // now the drive step runs and the field shows the list's folder
   EXPECT_EQ(edit.text(), "q:\\");
   edit.set_text("");
   rules.Button1Click();
-  EXPECT_EQ(shared.PickedDrive, '\0');
+  EXPECT_EQ(answer, '\0');
 
   rules.FormShow();
   edit.set_text("d:\\foo");
   rules.Button2Click();
-  EXPECT_EQ(shared.PickedDrive, 'd');
+  EXPECT_EQ(answer, 'd');
   EXPECT_EQ(closes, 3);
 }
 
@@ -31,12 +31,12 @@ TEST_F(Winsasi2Test, EnterAnswersButKeepsTheDialogOpen) {
   rules.FormShow();
   edit.set_text("E:\\Kivo");
   rules.Edit1KeyDown('E');
-  EXPECT_EQ(shared.PickedDrive, '\0');
+  EXPECT_EQ(answer, '\0');
   rules.Edit1KeyDown(kEnterKey);
-  EXPECT_EQ(shared.PickedDrive, 'E');
+  EXPECT_EQ(answer, 'E');
   edit.set_text("表\\x");  // accepted unchanged; only its first byte is the answer
   rules.Edit1KeyDown(kEnterKey);
-  EXPECT_EQ(shared.PickedDrive, "表"[0]);
+  EXPECT_EQ(answer, "表"[0]);
   EXPECT_EQ(closes, 0);
 }
 
@@ -58,7 +58,7 @@ TEST_F(Winsasi2Test, ProgramOnANetworkShareStillOpensOnAUsableDrive) {
   EXPECT_EQ(edit.text(), "\\\\server\\cd\\kivo68i.exe");
   EXPECT_TRUE(errors.empty());
   rules.Button1Click();
-  EXPECT_EQ(shared.PickedDrive, '\\');
+  EXPECT_EQ(answer, '\\');
 }
 
 }  // namespace

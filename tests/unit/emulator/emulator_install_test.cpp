@@ -48,7 +48,10 @@ class EmulatorInstallTest : public testing_support::SubsystemTest {
   }
 };
 
+// The files come from tools\ beside the program; the folder is recorded and
+// linked exactly as chosen.
 TEST_F(EmulatorInstallTest, DefaultFolderFreshInstallEndsWithRecordAndShortcut) {
+  EXPECT_EQ(emulator_source_base("C:\\cd\\image\\kivo68i.exe"), "C:\\cd\\image\\tools");
   prompts.answer({true, true});
   run("C:\\Winx68k\\");
   EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kFolderQuestion},
@@ -73,52 +76,19 @@ TEST_F(EmulatorInstallTest, DefaultFolderFreshInstallEndsWithRecordAndShortcut) 
   EXPECT_EQ(link.working_directory, "C:\\Winx68k\\\\");
 }
 
-// The folder is recorded and linked exactly as chosen, over an older record;
-// the files come from tools\ beside the program.
-TEST_F(EmulatorInstallTest, ChosenFolderIsRecordedAndLinkedAsTyped) {
-  EXPECT_EQ(emulator_source_base("C:\\cd\\image\\kivo68i.exe"), "C:\\cd\\image\\tools");
-  fs.add_directory("d:\\emu\\winx68k");
-  fs.add_file(kRecordPath, "[INST]\r\nFOLDER=X:\\old\r\nDRIVE=X\r\nTESTNUM=7\r\n");
-  prompts.answer({true});
-  run("d:\\emu\\winx68k");
-  EXPECT_EQ(prompts.texts(), std::vector<std::string>{kShortcutQuestion});
-  EXPECT_EQ(installed_names("D:\\emu\\winx68k"), kInstalledNames);
-  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=d:\\emu\\winx68k\r\nDRIVE=d\r\nTESTNUM=1\r\n");
-  EXPECT_EQ(shell.links[kDesktopLink].target, "d:\\emu\\winx68k\\WinX68kHighSpeed.exe");
-  EXPECT_EQ(shell.links[kDesktopLink].working_directory, "d:\\emu\\winx68k\\");
-}
-
 // How a copy stops is the shared copy run's; here only that a stopped copy
-// (or a folder text that is no folder) ends with no record, shortcut or finish texts.
+// ends with no record, shortcut or finish texts, and that an empty folder
+// text keeps the window open.
 TEST_F(EmulatorInstallTest, StoppedCopyWritesNoRecordAndOffersNoShortcut) {
-  const struct {
-    const char* what;
-    std::function<void()> arrange;
-    std::string folder;
-  } cases[] = {
-      {"folder refused", [this] { prompts.answer({false}); }, "C:\\Winx68k\\"},
-      {"folder not created", [this] { fs.fail(FsOp::create_directory, win_error::access_denied); },
-       "C:\\Winx68k\\"},
-      {"last copy failing", [this] { fs.fail(FsOp::copy_file, win_error::disk_full, "WINDRV.SYS"); },
-       "C:\\Winx68k\\"},
-      {"folder text too long", [] {}, "C:\\" + std::string(297, 'w')},
-      {"empty folder text", [] {}, ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    fs.clear_faults();
-    prompts = fake::FakePrompts{};
-    prompts.unscripted_answer = true;
-    c.arrange();
-    if (c.folder.empty())
-      EXPECT_THROW(run(c.folder), UserError);  // the window stays open
-    else
-      EXPECT_NO_THROW(run(c.folder));
-    EXPECT_EQ(view.close_requested, !c.folder.empty());
-    EXPECT_EQ(copy_events_at_finish, -1);
-    EXPECT_FALSE(fs.exists(kRecordPath));
-    EXPECT_TRUE(shell.links.empty());
-  }
+  prompts.answer({false});  // the folder is not to be made
+  run("C:\\Winx68k\\");
+  EXPECT_TRUE(view.close_requested);
+  EXPECT_EQ(copy_events_at_finish, -1);
+  EXPECT_THROW(run(""), UserError);
+  EXPECT_FALSE(view.close_requested);
+  EXPECT_FALSE(fs.exists(kRecordPath));
+  EXPECT_TRUE(shell.links.empty());
+  EXPECT_EQ(prompts.asked().size(), 1u);
 }
 
 // The files are in place, so the finish texts stay; the shortcut is not offered.

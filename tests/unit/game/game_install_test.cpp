@@ -32,13 +32,13 @@ std::string patched(std::string image, char letter) {
 // The CD in Q: holds the game's boot disk image, read-only as files copied
 // from a CD arrive; the drive browser answers from `drive_answers`, 0 once
 // they are used up.
-class GameTest : public testing_support::SubsystemTest {
+class BootDiskSetupTest : public testing_support::SubsystemTest {
  protected:
   std::deque<char> drive_answers;
   int drive_questions = 0;
   const std::string cd_image = image_bytes(720000, 3);
 
-  GameTest() {
+  BootDiskSetupTest() {
     fs.add_drive('Q');
     fs.add_drive('D');
     fs.add_file(kCdImage, cd_image, file_attribute::read_only);
@@ -73,8 +73,6 @@ class GameTest : public testing_support::SubsystemTest {
       EXPECT_EQ(file.find("~k68cpy"), std::string::npos) << file;
   }
 };
-
-using BootDiskSetupTest = GameTest;
 
 TEST_F(BootDiskSetupTest, RecordFromTheEmulatorGivesLetterAndFolderAndIsConsumed) {
   fs.add_directory("D:\\emu\\winx68k");
@@ -268,7 +266,7 @@ TEST_F(BootDiskSetupTest, StoppedAtAnyPointTheImageIsTheOldOrTheFullyPatchedOne)
 // The whole run: the game's 410 files from Q:\kivo, then the boot disk for
 // the emulator recorded in D:\emu. How a copy runs and stops is the shared
 // copy run's; here only how the two stages meet.
-class GameInstallRunTest : public GameTest {
+class GameInstallRunTest : public BootDiskSetupTest {
  protected:
   testing_support::RecordingCopyView view;
 
