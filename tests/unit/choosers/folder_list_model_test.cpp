@@ -14,7 +14,7 @@ class FolderListTest : public ChooserTest {
   int changes = 0;
 };
 
-TEST_F(FolderListTest, ReportsFoldersWithoutTrailingBackslashExceptRootsAndIgnoresCase) {
+TEST_F(FolderListTest, FoldersWithoutTrailingBackslashExceptRootsDrivesAtTheirCurrentFolder) {
   list.set_folder("C:\\Winx68k\\");
   EXPECT_EQ(list.folder(), "C:\\Winx68k");
   list.set_folder("c:\\WINX68K\\");  // the folder shown again: no move
@@ -25,6 +25,19 @@ TEST_F(FolderListTest, ReportsFoldersWithoutTrailingBackslashExceptRootsAndIgnor
   EXPECT_EQ(list.folder(), "D:\\games\\old");
   EXPECT_EQ(list.drive(), 'd');
   EXPECT_EQ(changes, 3);
+
+  // Another drive goes to that drive's current folder.
+  drives.current_folders['c'] = "C:\\Winx68k";
+  list.set_drive('C');
+  EXPECT_EQ(list.folder(), "c:\\Winx68k");
+  list.set_drive('c');  // the same drive: nothing
+  EXPECT_EQ(changes, 4);
+  drives.current_folders['d'] = "D:\\Gone";  // a current folder deleted since: its root
+  list.set_drive('d');
+  EXPECT_EQ(list.folder(), "d:\\");
+  list.set_folder("C:");  // a bare drive means its current folder
+  EXPECT_EQ(list.folder(), "C:\\Winx68k");
+  EXPECT_EQ(changes, 6);
 }
 
 TEST_F(FolderListTest, MissingFolderThrowsTheMessageAndLeavesEverythingAsItWas) {
@@ -41,20 +54,6 @@ TEST_F(FolderListTest, MissingFolderThrowsTheMessageAndLeavesEverythingAsItWas) 
   }
   EXPECT_EQ(list.folder(), "D:\\emu");
   EXPECT_EQ(changes, 1);
-}
-
-TEST_F(FolderListTest, AnotherDriveGoesToThatDrivesCurrentFolderTheSameDriveDoesNothing) {
-  drives.current_folders['d'] = "D:\\games";
-  list.set_drive('D');
-  EXPECT_EQ(list.folder(), "d:\\games");
-  list.set_drive('d');
-  EXPECT_EQ(changes, 1);
-  drives.current_folders['c'] = "C:\\Gone";  // a current folder deleted since: its root
-  list.set_drive('c');
-  EXPECT_EQ(list.folder(), "c:\\");
-  list.set_folder("D:");  // a bare drive means its current folder
-  EXPECT_EQ(list.folder(), "D:\\games");
-  EXPECT_EQ(changes, 3);
 }
 
 TEST_F(FolderListTest, RowsRunFromTheRootDownThenTheSubfolders) {

@@ -84,11 +84,12 @@ TEST_F(EmulatorInstallTest, StoppedCopyWritesNoRecordAndOffersNoShortcut) {
   run("C:\\Winx68k\\");
   EXPECT_TRUE(view.close_requested);
   EXPECT_EQ(copy_events_at_finish, -1);
+  prompts.unscripted_answer = true;
   EXPECT_THROW(run(""), UserError);
   EXPECT_FALSE(view.close_requested);
   EXPECT_FALSE(fs.exists(kRecordPath));
   EXPECT_TRUE(shell.links.empty());
-  EXPECT_EQ(prompts.asked().size(), 1u);
+  EXPECT_EQ(prompts.asked().size(), 2u);
 }
 
 // The files are in place, so the finish texts stay; the shortcut is not offered.

@@ -74,19 +74,6 @@ class BootDiskSetupTest : public testing_support::SubsystemTest {
   }
 };
 
-TEST_F(BootDiskSetupTest, RecordFromTheEmulatorGivesLetterAndFolderAndIsConsumed) {
-  fs.add_directory("D:\\emu\\winx68k");
-  write_emulator_record(profiles, "D:\\emu\\winx68k");
-  ASSERT_EQ(run(), "");
-  const std::string image = "D:\\emu\\winx68k\\kivokidou.d88";
-  EXPECT_EQ(fs.read(image), patched(cd_image, 'D'));
-  EXPECT_EQ(*fs.attributes_of(image) & file_attribute::read_only, 0u);
-  EXPECT_FALSE(fs.exists(kRecordFile));
-  EXPECT_EQ(drive_questions, 0);
-  EXPECT_TRUE(prompts.asked().empty());
-  expect_no_leftovers("D:\\");
-}
-
 // Without FOLDER the image goes to "C:WINX68K", taken from the drive's root.
 TEST_F(BootDiskSetupTest, LetterComesFromTheRecordOrTheUser) {
   fs.add_directory("C:\\WINX68K");
@@ -293,16 +280,14 @@ TEST_F(GameInstallRunTest, FreshInstallCopiesEveryFileThenSetsUpTheBootDisk) {
   EXPECT_EQ(prompts.texts(),
             std::vector<std::string>{"指定されたフォルダは存在しません。作成してよろしいですか？"});
   EXPECT_EQ(view.bar_position, 410);
-  EXPECT_EQ(view.events.at(2), "1 C:\\KIVO\\AUTOEXEC.BAT");
-  EXPECT_EQ(view.events.back(), "410 C:\\KIVO" + std::string(game_file_table().back()));
   EXPECT_FALSE(view.close_requested);
-  for (const std::string_view entry : game_file_table()) {
-    const std::string installed = "C:\\KIVO" + std::string(entry);
-    ASSERT_EQ(fs.read(installed), "game file " + std::string(entry)) << installed;
-    EXPECT_EQ(*fs.attributes_of(installed) & file_attribute::read_only, 0u) << installed;
-  }
+  for (const std::string_view entry : game_file_table())
+    ASSERT_EQ(fs.read("C:\\KIVO" + std::string(entry)), "game file " + std::string(entry)) << entry;
   EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
+  // The recorded emulator's image carries the letter, writable; the record is consumed.
   EXPECT_EQ(fs.read("D:\\emu\\kivokidou.d88"), patched(cd_image, 'D'));
+  EXPECT_EQ(*fs.attributes_of("D:\\emu\\kivokidou.d88") & file_attribute::read_only, 0u);
+  expect_no_leftovers("D:\\");
   EXPECT_FALSE(fs.exists(kRecordFile));
   EXPECT_EQ(drive_questions, 0);
 
@@ -313,7 +298,6 @@ TEST_F(GameInstallRunTest, FreshInstallCopiesEveryFileThenSetsUpTheBootDisk) {
   ASSERT_EQ(run_game(), GameRunOutcome::finished);
   EXPECT_EQ(fs.calls(FsOp::copy_file), copies + 1);  // the boot disk image only
   EXPECT_EQ(view.bar_position, 410);
-  EXPECT_EQ(view.events.size(), 412u);
   EXPECT_EQ(drive_questions, 1);
   EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
   EXPECT_EQ(prompts.asked().size(), 1u);
