@@ -12,7 +12,6 @@ namespace {
 
 using fake::AskedBox;
 using fake::BoxKind;
-using fake::FsOp;
 
 constexpr const char* kFolderQuestion = "指定されたフォルダは存在しません。作成してよろしいですか？";
 constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
@@ -30,7 +29,6 @@ class EmulatorInstallTest : public testing_support::SubsystemTest {
 
   EmulatorInstallTest() {
     fs.add_drive('Q');
-    fs.add_drive('D');
     fs.add_directory(shell.desktop);
     for (const auto entry : emulator_file_list())
       fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
@@ -40,11 +38,6 @@ class EmulatorInstallTest : public testing_support::SubsystemTest {
     copy_events_at_finish = -1;
     run_emulator_install(folder, services, view,
                          [this] { copy_events_at_finish = static_cast<int>(view.events.size()); });
-  }
-  std::vector<std::string> installed_names(const std::string& folder) const {
-    std::vector<std::string> names;
-    for (const auto& path : fs.files_below(folder)) names.push_back(path.substr(path.rfind('\\') + 1));
-    return names;
   }
 };
 
@@ -57,7 +50,9 @@ TEST_F(EmulatorInstallTest, DefaultFolderFreshInstallEndsWithRecordAndShortcut) 
   EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kFolderQuestion},
                                                     {BoxKind::confirm, kShortcutQuestion}}));
   // All eight directly in the folder, flattened, bytes as on the CD, writable.
-  EXPECT_EQ(installed_names("C:\\Winx68k"), kInstalledNames);
+  std::vector<std::string> names;
+  for (const auto& path : fs.files_below("C:\\Winx68k")) names.push_back(path.substr(path.rfind('\\') + 1));
+  EXPECT_EQ(names, kInstalledNames);
   for (const auto entry : emulator_file_list()) {
     const std::string path = "C:\\Winx68k\\" + flattened_name(entry);
     EXPECT_EQ(fs.read(path), "CD:" + std::string(entry));
