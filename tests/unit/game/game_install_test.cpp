@@ -1,4 +1,5 @@
 #include <deque>
+#include <functional>
 
 #include "../core/recording_copy_view.h"
 #include "../subsystem_fixture.h"
@@ -178,52 +179,48 @@ TEST_F(BootDiskSetupTest, NoWindowsFolderStopsBeforeTheRecordIsTouched) {
   EXPECT_EQ(settings_file_path(environment), "C:\\kivo68i.ini");
 }
 
-TEST_F(BootDiskSetupTest, ImageThatCannotBeHadStopsWithTheRecordKept) {
+// An image that cannot be had or patched leaves the installed one and the record.
+TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
+  const std::string where = "ファイル C:\\WINX68K\\kivokidou.d88 ";
   write_record("TESTNUM=1\r\nDRIVE=D\r\n");
-  // Emulator folder missing: nothing to copy into.
-  EXPECT_EQ(run(), "ファイル C:\\WINX68K\\kivokidou.d88 は開けません");
+  EXPECT_EQ(run(), where + "は開けません");  // no emulator folder to copy into
   EXPECT_TRUE(fs.exists(kRecordFile));
 
   // The CD's image unreadable: the image the emulator installation left is patched.
   fs.add_directory("C:\\WINX68K");
-  const std::string installed = image_bytes(700000, 5);
+  const std::string installed = image_bytes(kShortestBootDiskImage, 1);  // just long enough
   fs.add_file("C:\\WINX68K\\kivokidou.d88", installed, file_attribute::read_only);
   fs.fail(FsOp::copy_file, win_error::read_fault, "Q:\\kivo");
   ASSERT_EQ(run(), "");
   EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(installed, 'D'));
 
-  // Neither can be opened for writing.
-  write_record("TESTNUM=1\r\nDRIVE=D\r\n");
-  fs.fail(FsOp::open_for_update, win_error::sharing_violation);
-  EXPECT_EQ(run(), "ファイル C:\\WINX68K\\kivokidou.d88 は開けません");
-  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(installed, 'D'));
-  EXPECT_TRUE(fs.exists(kRecordFile));
-  expect_no_leftovers("C:\\WINX68K");
-}
-
-TEST_F(BootDiskSetupTest, ShortImageOrFailingWriteLeavesTheInstalledImageAlone) {
-  fs.add_directory("C:\\WINX68K");
-  const std::string installed = image_bytes(720000, 1);
-  fs.add_file("C:\\WINX68K\\kivokidou.d88", installed);
-  const std::string where = "ファイル C:\\WINX68K\\kivokidou.d88 ";
-
-  fs.add_file(kCdImage, image_bytes(kSecondDriveLetterPosition, 3));  // one byte short
-  drive_answers = {'D'};
-  EXPECT_EQ(run(), where + "は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません");
-  EXPECT_EQ(fs.calls(FsOp::write_byte), 0);
-
-  fs.add_file(kCdImage, cd_image);
-  for (const int nth : {1, 2}) {
-    fs.fail(FsOp::write_byte, win_error::disk_full, "", nth);
-    drive_answers = {'D'};
-    EXPECT_EQ(run(), where + "にドライブ名を書き込めません:ディスクに十分な空き領域がありません。");
+  const std::string no_letter = "にドライブ名を書き込めません:";
+  const struct {
+    std::function<void()> arrange;
+    std::string message;
+  } cases[] = {
+      {[this] { fs.fail(FsOp::open_for_update, win_error::sharing_violation); }, "は開けません"},
+      {[this] { fs.add_file(kCdImage, image_bytes(kSecondDriveLetterPosition, 3)); },  // one byte short
+       "は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません"},
+      {[this] { fs.fail(FsOp::write_byte, win_error::disk_full, "", 1); },
+       no_letter + "ディスクに十分な空き領域がありません。"},
+      {[this] { fs.fail(FsOp::write_byte, win_error::disk_full, "", 2); },
+       no_letter + "ディスクに十分な空き領域がありません。"},
+      {[this] { fs.fail(FsOp::move, win_error::access_denied, "kivokidou.d88"); },
+       no_letter + "アクセスが拒否されました。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    fs.clear_faults();
+    fs.add_file(kCdImage, cd_image);
+    fs.add_file("C:\\WINX68K\\kivokidou.d88", installed);
+    write_record("TESTNUM=1\r\nDRIVE=D\r\n");
+    c.arrange();
+    EXPECT_EQ(run(), where + c.message);
+    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), installed);
+    EXPECT_TRUE(fs.exists(kRecordFile));
+    expect_no_leftovers("C:\\WINX68K");
   }
-  fs.fail(FsOp::move, win_error::access_denied, "kivokidou.d88");
-  drive_answers = {'D'};
-  EXPECT_EQ(run(), where + "にドライブ名を書き込めません:アクセスが拒否されました。");
-
-  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), installed);
-  expect_no_leftovers("C:\\WINX68K");
 }
 
 TEST_F(BootDiskSetupTest, StoppedAtAnyPointTheImageIsTheOldOrTheFullyPatchedOne) {
