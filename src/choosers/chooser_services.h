@@ -1,17 +1,15 @@
 #pragma once
-// What the chooser rules are given by the window that owns them.
+// What the chooser rules are given by the window that owns them: the
+// program's services and two callbacks into that window.
 
 #include <functional>
 #include <string>
 
-#include "platform/environment.h"
-#include "platform/file_system.h"
+#include "core/services.h"
 
 namespace kivo {
 
-struct ChooserServices {
-  FileSystem& fs;
-  Environment& env;
+struct ChooserServices : Services {
   // Shows a failure in the standard error box and returns; the step goes on.
   std::function<void(const std::string& message)> report_error;
   // Hides the dialog and ends its modal showing.

@@ -19,7 +19,7 @@ FolderBrowserRules::~FolderBrowserRules() {
   list_.on_change = nullptr;
 }
 
-char FolderBrowserRules::program_drive() const { return drive_letter(services_.env.program_path()); }
+char FolderBrowserRules::program_drive() const { return drive_letter(services_.environment.program_path()); }
 
 char FolderBrowserRules::start_drive(const std::string& start_path) const {
   const char own = drive_letter(start_path);
@@ -42,7 +42,7 @@ void FolderBrowserRules::show_start(const std::string& start_path, char drive) {
 
 bool FolderBrowserRules::root_exists(char letter, bool with_dot) const {
   if (!is_ascii_letter(letter)) return false;
-  return services_.fs.is_directory(std::string(1, letter) + (with_dot ? ":\\." : ":\\"));
+  return services_.files.is_directory(std::string(1, letter) + (with_dot ? ":\\." : ":\\"));
 }
 
 void FolderBrowserRules::accept_drive(char letter) {

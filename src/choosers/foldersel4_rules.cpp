@@ -23,7 +23,7 @@ Foldersel4Rules::~Foldersel4Rules() { selector_.on_change = nullptr; }
 void Foldersel4Rules::FormShow() {
   CancelFolder = folder_;
   WorkFolder = folder_;
-  const char program = drive_letter(services_.env.program_path());
+  const char program = drive_letter(services_.environment.program_path());
   const char drive = fallback_.first_usable({drive_letter(WorkFolder), selector_.shown_letter(), program});
   if (drive != 0) selector_.set_letter(drive);
 }
@@ -31,8 +31,8 @@ void Foldersel4Rules::FormShow() {
 void Foldersel4Rules::DriveComboBox1Change() {
   const char c = selector_.letter();
   DriveFallback::Step step(fallback_, c);
-  if (!is_ascii_letter(c) || !services_.fs.is_directory(std::string(1, c) + ":\\.")) {
-    const char program = drive_letter(services_.env.program_path());
+  if (!is_ascii_letter(c) || !services_.files.is_directory(std::string(1, c) + ":\\.")) {
+    const char program = drive_letter(services_.environment.program_path());
     fallback_.fall_back({first_character(WorkFolder), selector_.shown_letter(), program});
     return;
   }

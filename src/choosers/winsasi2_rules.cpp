@@ -10,7 +10,7 @@ Winsasi2Rules::Winsasi2Rules(const FolderBrowserControls& controls, const Choose
 }
 
 void Winsasi2Rules::FormShow() {
-  const std::string start = services_.env.program_path();
+  const std::string start = services_.environment.program_path();
   last_good_drive_ = 'c';
   show_start(start, start_drive(start));
 }

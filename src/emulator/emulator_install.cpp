@@ -14,7 +14,7 @@ constexpr const char* kShortcutName = "\\winx68k.lnk";
 
 // Without a desktop folder or a shell link object there is simply no shortcut:
 // the installation itself is complete, so nothing is reported.
-void offer_shortcut(const std::string& program_path, const EmulatorInstallServices& services) {
+void offer_shortcut(const std::string& program_path, const Services& services) {
   if (!services.prompts.confirm(kDesktopShortcutQuestion)) return;
   std::string desktop;
   if (services.shell.desktop_folder(desktop).failed() || desktop.empty()) return;
@@ -38,12 +38,12 @@ ShellLinkSpec emulator_shortcut(const std::string& program_path) {
   return ShellLinkSpec{program_path, up_to_last_backslash(program_path), program_path, 0};
 }
 
-void run_emulator_install(const std::string& emulator_folder, const EmulatorInstallServices& services,
-                          CopyRunView& view, const std::function<void()>& show_finish_texts) {
+void run_emulator_install(const std::string& emulator_folder, const Services& services, CopyRunView& view,
+                          const std::function<void()>& show_finish_texts) {
   const CopyRunRequest request{emulator_file_list(),
                                emulator_source_base(services.environment.program_path()), emulator_folder,
                                flattened_name};
-  if (run_file_copy(request, services.fs, services.prompts, view) != CopyRunOutcome::finished) return;
+  if (run_file_copy(request, services.files, services.prompts, view) != CopyRunOutcome::finished) return;
   show_finish_texts();
   if (!settings_file_path(services.environment)) throw UserError(kNoWindowsFolderForRecord);
   write_emulator_record(services.profiles, emulator_folder);

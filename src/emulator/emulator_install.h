@@ -8,21 +8,9 @@
 #include <string_view>
 
 #include "core/file_copy_run.h"
-#include "platform/environment.h"
-#include "platform/file_system.h"
-#include "platform/profile_store.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "core/services.h"
 
 namespace kivo {
-
-struct EmulatorInstallServices {
-  FileSystem& fs;
-  Prompts& prompts;
-  ProfileStore& profiles;
-  Shell& shell;
-  Environment& environment;
-};
 
 // The CD folder the emulator's files come from: "tools" beside the program.
 std::string emulator_source_base(std::string_view program_path);
@@ -36,7 +24,7 @@ ShellLinkSpec emulator_shortcut(const std::string& program_path);
 // "インストールが終了しました。" and the two hints, turns the button to "OK" and
 // marks the window finished. Throws UserError from the folder creation (empty text) and from
 // the record (the finish texts are then shown already and no shortcut is offered).
-void run_emulator_install(const std::string& emulator_folder, const EmulatorInstallServices& services,
-                          CopyRunView& view, const std::function<void()>& show_finish_texts);
+void run_emulator_install(const std::string& emulator_folder, const Services& services, CopyRunView& view,
+                          const std::function<void()>& show_finish_texts);
 
 }  // namespace kivo

@@ -34,7 +34,7 @@ char asked_drive_letter(const BootDiskSetup& setup) {
   for (;;) {
     const char answer = setup.ask_drive();
     if (is_ascii_letter(answer)) return answer;
-    if (!setup.prompts.confirm(kAskForDriveAgain)) throw UserError(kNoDriveChosen);
+    if (!setup.services.prompts.confirm(kAskForDriveAgain)) throw UserError(kNoDriveChosen);
   }
 }
 
@@ -52,11 +52,11 @@ std::string absolute_emulator_folder(const std::string& folder) {
 void set_up_boot_disk(const BootDiskSetup& setup) {
   // The record is consumed at the end by its full path, so that path must be
   // known before anything is changed.
-  if (!settings_file_path(setup.environment)) throw UserError(kNoWindowsFolderForBootDisk);
+  if (!settings_file_path(setup.services.environment)) throw UserError(kNoWindowsFolderForBootDisk);
   // Reads in the order the record was written for: marker, drive, folder.
-  const bool has_record = read_record_marker(setup.store) != kNoRecord;
-  const char recorded_drive = has_record ? read_record_drive(setup.store) : '\0';
-  const std::string recorded_folder = read_record_folder(setup.store);
+  const bool has_record = read_record_marker(setup.services.profiles) != kNoRecord;
+  const char recorded_drive = has_record ? read_record_drive(setup.services.profiles) : '\0';
+  const std::string recorded_folder = read_record_folder(setup.services.profiles);
 
   const std::string folder = absolute_emulator_folder(recorded_folder);
   if (folder.empty()) throw UserError(no_drive_in_folder_message(recorded_folder));
@@ -67,11 +67,12 @@ void set_up_boot_disk(const BootDiskSetup& setup) {
   // better than none: the user is asked.
   const char letter = is_ascii_letter(recorded_drive) ? recorded_drive : asked_drive_letter(setup);
 
-  if (const auto failure = install_boot_disk_image(setup.fs, paths.source, paths.destination, letter))
+  if (const auto failure =
+          install_boot_disk_image(setup.services.files, paths.source, paths.destination, letter))
     throw UserError(*failure);
   // A record that cannot be deleted only means the next game installation
   // uses the same emulator folder again.
-  delete_emulator_record(setup.fs, setup.environment);
+  delete_emulator_record(setup.services.files, setup.services.environment);
 }
 
 }  // namespace kivo

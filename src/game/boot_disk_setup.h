@@ -6,18 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "platform/environment.h"
-#include "platform/file_system.h"
-#include "platform/profile_store.h"
-#include "platform/prompts.h"
+#include "core/services.h"
 
 namespace kivo {
 
 struct BootDiskSetup {
-  FileSystem& fs;
-  ProfileStore& store;
-  Environment& environment;
-  Prompts& prompts;
+  Services services;
   // Shows the drive browser (winsasi2) modally and returns its answer: the
   // first character of its path field, or 0 when it was closed without one.
   std::function<char()> ask_drive;

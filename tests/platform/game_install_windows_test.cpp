@@ -17,8 +17,11 @@
 #include "platform/file_ops.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_profile_store.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
 #include "scratch_folder.h"
 
 namespace kivo {
@@ -49,8 +52,13 @@ TEST_F(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_TRUE(held);
   fake::FakePrompts prompts;
+  Win32Registry registry;
+  Win32Shell shell;
+  Win32Drives drives;
   try {
-    set_up_boot_disk({fs, profiles, environment, prompts, [] { return 'q'; }, dir / "cd\\kivo"});
+    set_up_boot_disk({{fs, profiles, registry, shell, prompts, environment, drives},
+                      [] { return 'q'; },
+                      dir / "cd\\kivo"});
     ADD_FAILURE() << "the setup finished";
   } catch (const UserError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("ファイル " + installed_image + " に", 0), 0u) << e.what();

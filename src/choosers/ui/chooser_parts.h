@@ -30,7 +30,7 @@ class EditTextBox : public TextBox {
 };
 
 inline ChooserServices chooser_services(Services& services, forms::Form& form) {
-  return ChooserServices{services.files, services.environment,
+  return ChooserServices{{services},
                          [](const std::string& message) { forms::Application::show_exception(message); },
                          [&form] { form.close(); }};
 }

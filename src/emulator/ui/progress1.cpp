@@ -18,9 +18,10 @@ Tprogress1::Tprogress1(Services& services, const std::string& folder)
       folder_(folder) {}
 
 void Tprogress1::run_installation() {
+  // The program's services, but boxes that first bring this window up to date.
+  const Services& s = services_;
   run_emulator_install(folder_,
-                       EmulatorInstallServices{services_.files, run_prompts(), services_.profiles,
-                                               services_.shell, services_.environment},
+                       {s.files, s.profiles, s.registry, s.shell, run_prompts(), s.environment, s.drives},
                        *this, [this] { show_finish_texts(); });
 }
 

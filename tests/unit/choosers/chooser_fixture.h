@@ -1,61 +1,68 @@
 #pragma once
-// A machine for the chooser tests: drives C (with C:\Winx68k), D (with a few
-// folders), an empty CD drive E and the program's drive Q; the values the
-// openers hand the choosers,
-// the error boxes shown and the number of times a dialog closed.
-
-#include <gtest/gtest.h>
+// The chooser test machine: drives C (with C:\Winx68k), D (with a few
+// folders), an empty CD drive E, F and the program's CD drive Q; the selector
+// and the list start where the process does, on Q:\. Records the error boxes
+// shown and how often the dialog closed.
 
 #include <string>
 #include <vector>
 
+#include "../subsystem_fixture.h"
 #include "choosers/chooser_services.h"
 #include "choosers/drive_selector_model.h"
+#include "choosers/folder_browser_rules.h"
 #include "choosers/folder_list_model.h"
-#include "choosers/text_box.h"
-#include "fake_drives.h"
-#include "fake_file_system.h"
-#include "fake_system.h"
 
 namespace kivo {
 
-// Named as the program names the values the choosers answer in.
-struct Answers {
-  std::string Win68instFolder;
-  std::string KivoinstFolder;
-  char PickedDrive = 0;
-};
-
-class ChooserTest : public ::testing::Test {
+class ChooserTest : public testing_support::SubsystemTest {
  protected:
   ChooserTest() {
     fs.add_directory("C:\\Winx68k");
     fs.add_directory("C:\\Program Files");
     fs.add_drive('D');
-    fs.add_directory("D:\\games");  // parents made on the way keep upper-case names
+    fs.add_directory("D:\\games");  // on its own: a parent made on the way is named in upper case
     fs.add_directory("D:\\games\\old");
     fs.add_directory("D:\\emu");
-    fs.add_drive('E', /*ready=*/false);  // a CD drive without a disc
+    fs.add_drive('E', /*ready=*/false);
+    fs.add_drive('F');
     fs.add_drive('Q');
-    fs.add_file("Q:\\kivo68i.exe", "MZ");
-    drives.add('c');
-    drives.add('d');
-    drives.add('e', DriveKind::cd_rom);
-    drives.add('q', DriveKind::cd_rom);
+    for (const char letter : {'c', 'd', 'e', 'f', 'q'})
+      drives.add(letter, letter == 'e' || letter == 'q' ? DriveKind::cd_rom : DriveKind::fixed);
     drives.process_folder = "Q:\\";
+    selector.replace_entries(drives.list());
   }
 
-  ChooserServices services() {
-    return ChooserServices{fs, env, [this](const std::string& m) { errors.push_back(m); },
-                           [this] { ++closes; }};
+  ChooserServices chooser_services() {
+    return {{services}, [this](const std::string& m) { errors.push_back(m); }, [this] { ++closes; }};
+  }
+  // Picks the selector entry of a drive letter, as the user does.
+  void pick(char letter) {
+    for (std::size_t i = 0; i < selector.entries().size(); ++i)
+      if (selector.entries()[i].letter == letter) return selector.pick(static_cast<int>(i));
+    FAIL() << "no entry for " << letter;
   }
 
-  fake::FakeFileSystem fs;
-  fake::FakeDrives drives;
-  fake::FakeEnvironment env;  // the program runs as Q:\kivo68i.exe
-  Answers shared;
+  DriveSelectorModel selector{'q'};
+  FolderListModel list{fs, drives, "Q:\\"};
   std::vector<std::string> errors;
   int closes = 0;
+};
+
+// One folder browser over the three controls, starting from and answering in `answer`.
+template <class Rules, class Answer>
+class FolderBrowserTest : public ChooserTest {
+ protected:
+  // Double-clicks the list row with this name.
+  void open(const std::string& name) {
+    for (std::size_t i = 0; i < list.rows().size(); ++i)
+      if (list.rows()[i].name == name) return list.open_row(i);
+    FAIL() << "no row " << name;
+  }
+
+  PlainTextBox edit;
+  Answer answer{};
+  Rules rules{FolderBrowserControls{selector, list, edit}, chooser_services(), answer};
 };
 
 }  // namespace kivo

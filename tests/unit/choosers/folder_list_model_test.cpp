@@ -11,12 +11,13 @@ class FolderListTest : public ChooserTest {
   FolderListTest() {
     list.on_change = [this] { ++changes; };
   }
-  FolderListModel list{fs, drives, "C:\\"};
   int changes = 0;
 };
 
-TEST_F(FolderListTest, ReportsFoldersWithoutTrailingBackslashExceptRoots) {
+TEST_F(FolderListTest, FoldersWithoutTrailingBackslashExceptRootsDrivesAtTheirCurrentFolder) {
   list.set_folder("C:\\Winx68k\\");
+  EXPECT_EQ(list.folder(), "C:\\Winx68k");
+  list.set_folder("c:\\WINX68K\\");  // the folder shown again: no move
   EXPECT_EQ(list.folder(), "C:\\Winx68k");
   list.set_folder("C:\\");
   EXPECT_EQ(list.folder(), "C:\\");
@@ -24,13 +25,19 @@ TEST_F(FolderListTest, ReportsFoldersWithoutTrailingBackslashExceptRoots) {
   EXPECT_EQ(list.folder(), "D:\\games\\old");
   EXPECT_EQ(list.drive(), 'd');
   EXPECT_EQ(changes, 3);
-}
 
-TEST_F(FolderListTest, TheFolderShownAgainInAnotherCaseIsNoMove) {
-  list.set_folder("C:\\Winx68k");
-  list.set_folder("c:\\WINX68K\\");
+  // Another drive goes to that drive's current folder.
+  drives.current_folders['c'] = "C:\\Winx68k";
+  list.set_drive('C');
+  EXPECT_EQ(list.folder(), "c:\\Winx68k");
+  list.set_drive('c');  // the same drive: nothing
+  EXPECT_EQ(changes, 4);
+  drives.current_folders['d'] = "D:\\Gone";  // a current folder deleted since: its root
+  list.set_drive('d');
+  EXPECT_EQ(list.folder(), "d:\\");
+  list.set_folder("C:");  // a bare drive means its current folder
   EXPECT_EQ(list.folder(), "C:\\Winx68k");
-  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(changes, 6);
 }
 
 TEST_F(FolderListTest, MissingFolderThrowsTheMessageAndLeavesEverythingAsItWas) {
@@ -42,26 +49,11 @@ TEST_F(FolderListTest, MissingFolderThrowsTheMessageAndLeavesEverythingAsItWas) 
       list.set_folder(bad);
       ADD_FAILURE() << bad;
     } catch (const UserError& e) {
-      EXPECT_EQ(e.what(), missing_folder_message(bad));
+      EXPECT_EQ(e.what(), "フォルダ " + bad + " が見つかりません。");
     }
   }
-  EXPECT_EQ(missing_folder_message("C:\\Winx68k"), "フォルダ C:\\Winx68k が見つかりません。");
   EXPECT_EQ(list.folder(), "D:\\emu");
   EXPECT_EQ(changes, 1);
-}
-
-TEST_F(FolderListTest, AnotherDriveGoesToThatDrivesCurrentFolderTheSameDriveDoesNothing) {
-  drives.current_folders['d'] = "D:\\games";
-  list.set_drive('D');
-  EXPECT_EQ(list.folder(), "d:\\games");
-  list.set_drive('d');
-  EXPECT_EQ(changes, 1);
-  drives.current_folders['c'] = "C:\\Gone";  // a current folder deleted since: its root
-  list.set_drive('c');
-  EXPECT_EQ(list.folder(), "c:\\");
-  list.set_folder("D:");  // a bare drive means its current folder
-  EXPECT_EQ(list.folder(), "D:\\games");
-  EXPECT_EQ(changes, 3);
 }
 
 TEST_F(FolderListTest, RowsRunFromTheRootDownThenTheSubfolders) {

@@ -7,82 +7,52 @@ namespace {
 
 class Foldersel4Test : public ChooserTest {
  protected:
-  Foldersel4Test() {
-    fs.add_drive('F');
-    drives.add('f');
-    selector.replace_entries(drives.list());
+  void show(const std::string& start) {
+    folder = start;
+    rules.FormShow();
   }
-  void pick(char letter) {
-    for (std::size_t i = 0; i < selector.entries().size(); ++i)
-      if (selector.entries()[i].letter == letter) return selector.pick(static_cast<int>(i));
-    FAIL() << "no entry for " << letter;
-  }
-
-  DriveSelectorModel selector{drives.list(), 'q'};
-  Foldersel4Rules rules{selector, services(), shared.KivoinstFolder};
+  std::string folder;
+  Foldersel4Rules rules{selector, chooser_services(), folder};
 };
 
-TEST_F(Foldersel4Test, ShowFromAnotherDriveLowersTheLetterOkKeepsItCancelDoesNot) {
-  shared.KivoinstFolder = "C:\\KIVO";
-  rules.FormShow();
-  EXPECT_EQ(rules.work_folder(), "c:\\KIVO");
-  rules.Button1Click();
-  EXPECT_EQ(shared.KivoinstFolder, "c:\\KIVO");
-
-  shared.KivoinstFolder = "C:\\KIVO";
-  rules.FormShow();  // selector already on c: nothing runs, the value stays as given
-  EXPECT_EQ(rules.work_folder(), "C:\\KIVO");
-  rules.Button2Click();
-  EXPECT_EQ(shared.KivoinstFolder, "C:\\KIVO");
-  EXPECT_EQ(closes, 2);
-}
-
-TEST_F(Foldersel4Test, PickedDriveReplacesOnlyTheFirstCharacter) {
-  shared.KivoinstFolder = "C:\\KIVO";
-  rules.FormShow();
-  for (char d : {'d', 'f', 'e', 'q', 'c', 'd'}) {
+TEST_F(Foldersel4Test, PickedDriveReplacesOnlyTheFirstCharacterOkKeepsItCancelDoesNot) {
+  show("C:\\KIVO");
+  EXPECT_EQ(rules.work_folder(), "c:\\KIVO");  // shown from another drive: the letter is lowered
+  for (const char d : {'d', 'f', 'e', 'q', 'c', 'd'}) {
     pick(d);
     EXPECT_EQ(rules.work_folder().substr(1), ":\\KIVO");
   }
+  EXPECT_EQ(folder, "C:\\KIVO");  // the close box runs no step
   rules.Button1Click();
-  EXPECT_EQ(shared.KivoinstFolder, "d:\\KIVO");
-}
+  EXPECT_EQ(folder, "d:\\KIVO");
 
-TEST_F(Foldersel4Test, CancelAfterSeveralDrivesAndTheCloseBoxKeepTheOpeningValue) {
-  shared.KivoinstFolder = "C:\\KIVO";
-  rules.FormShow();
-  pick('d');
+  show("C:\\KIVO");  // selector already on d: the drive step runs
   pick('f');
-  EXPECT_EQ(shared.KivoinstFolder, "C:\\KIVO");  // the close box runs no step
+  pick('e');  // the empty CD: back to the last accepted drive
+  EXPECT_EQ(selector.letter(), 'f');
+  EXPECT_EQ(rules.work_folder(), "f:\\KIVO");
   rules.Button2Click();
-  EXPECT_EQ(shared.KivoinstFolder, "C:\\KIVO");
-}
+  EXPECT_EQ(folder, "C:\\KIVO");
+  EXPECT_EQ(closes, 2);
 
-TEST_F(Foldersel4Test, EmptyRemovableDriveGoesBackToTheLastAcceptedDrive) {
-  shared.KivoinstFolder = "C:\\KIVO";
-  rules.FormShow();
-  pick('d');
-  pick('e');
-  EXPECT_EQ(selector.letter(), 'd');
-  rules.Button1Click();
-  EXPECT_EQ(shared.KivoinstFolder, "d:\\KIVO");
+  pick('c');
+  show("C:\\KIVO");  // selector already on c: nothing runs, the value stays as given
+  EXPECT_EQ(rules.work_folder(), "C:\\KIVO");
 }
 
 TEST_F(Foldersel4Test, FolderWithoutDriveLetterEndsOnADriveAndTheGamesFolder) {
   for (const std::string start : {"", "KIVO", "\\\\server\\share\\KIVO"}) {
     SCOPED_TRACE(start);
-    shared.KivoinstFolder = start;
-    rules.FormShow();
+    show(start);
     pick('e');  // the fallback letter is not a drive: it ends on the shown one
     pick('d');
     rules.Button1Click();
-    EXPECT_EQ(shared.KivoinstFolder, "d:\\KIVO");
+    EXPECT_EQ(folder, "d:\\KIVO");
   }
 }
 
 TEST_F(Foldersel4Test, ShownDriveThatFailsTooEndsTheFallback) {
-  shared.KivoinstFolder = "E:\\KIVO";  // the empty CD, held from the start
-  rules.FormShow();
+  show("E:\\KIVO");  // the empty CD, held from the start
   EXPECT_EQ(selector.letter(), 'e');
   EXPECT_EQ(rules.work_folder(), "E:\\KIVO");
   selector.replace_entries({});

@@ -1,58 +1,46 @@
 #include "choosers/winsasi2_rules.h"
 
-#include "folder_browser_fixture.h"
+#include "chooser_fixture.h"
 
 namespace kivo {
 namespace {
 
-using Winsasi2Test = FolderBrowserTest<Winsasi2Rules, &Answers::PickedDrive>;
+using Winsasi2Test = FolderBrowserTest<Winsasi2Rules, char>;
 
-TEST_F(Winsasi2Test, ConfirmedAtOnceAnswersTheProgramsDriveAsTheFieldShowsIt) {
+TEST_F(Winsasi2Test, OkCancelAndEnterAnswerTheFieldsFirstCharacter) {
   rules.FormShow();  // selector and list already on Q:\, so neither moves
   EXPECT_EQ(edit.text(), "Q:\\kivo68i.exe");
   rules.Button1Click();
-  EXPECT_EQ(shared.PickedDrive, 'Q');
-  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(answer, 'Q');
 
   pick('d');
   rules.FormShow();  // now the drive step runs and the field shows the list's folder
   EXPECT_EQ(edit.text(), "q:\\");
-  rules.Button1Click();
-  EXPECT_EQ(shared.PickedDrive, 'q');
-}
-
-TEST_F(Winsasi2Test, EmptyFieldAnswersZeroAndCancelAnswersLikeOk) {
-  shared.PickedDrive = 'x';
-  rules.FormShow();
   edit.set_text("");
   rules.Button1Click();
-  EXPECT_EQ(shared.PickedDrive, '\0');
+  EXPECT_EQ(answer, '\0');
 
   rules.FormShow();
   edit.set_text("d:\\foo");
   rules.Button2Click();
-  EXPECT_EQ(shared.PickedDrive, 'd');
-  EXPECT_EQ(closes, 2);
-}
+  EXPECT_EQ(answer, 'd');
+  EXPECT_EQ(closes, 3);
 
-TEST_F(Winsasi2Test, EnterAnswersButKeepsTheDialogOpenAndTheCloseBoxAnswersNothing) {
-  rules.FormShow();
-  edit.set_text("E:\\Kivo");
+  edit.set_text("E:\\Kivo");  // Enter answers but keeps the dialog open
   rules.Edit1KeyDown('E');
-  EXPECT_EQ(shared.PickedDrive, '\0');
+  EXPECT_EQ(answer, 'd');
   rules.Edit1KeyDown(kEnterKey);
-  EXPECT_EQ(shared.PickedDrive, 'E');
-  EXPECT_EQ(closes, 0);
+  EXPECT_EQ(answer, 'E');
   edit.set_text("表\\x");  // accepted unchanged; only its first byte is the answer
   rules.Edit1KeyDown(kEnterKey);
-  EXPECT_EQ(shared.PickedDrive, "表"[0]);
+  EXPECT_EQ(answer, "表"[0]);
+  EXPECT_EQ(closes, 3);
 }
 
 TEST_F(Winsasi2Test, LastGoodDriveStartsAtCEveryShowing) {
-  env.program = "D:\\emu\\kivo68i.exe";
+  environment.program = "D:\\emu\\kivo68i.exe";
   rules.FormShow();  // the drive step runs for d and makes it the last good drive
   EXPECT_EQ(rules.last_good_drive(), 'd');
-  rules.Button1Click();
   rules.FormShow();  // selector already on d: no drive step, so back to c
   EXPECT_EQ(rules.last_good_drive(), 'c');
   pick('e');  // the empty CD
@@ -61,13 +49,13 @@ TEST_F(Winsasi2Test, LastGoodDriveStartsAtCEveryShowing) {
 }
 
 TEST_F(Winsasi2Test, ProgramOnANetworkShareStillOpensOnAUsableDrive) {
-  env.program = "\\\\server\\cd\\kivo68i.exe";
+  environment.program = "\\\\server\\cd\\kivo68i.exe";
   rules.FormShow();
   EXPECT_EQ(selector.letter(), 'q');
   EXPECT_EQ(edit.text(), "\\\\server\\cd\\kivo68i.exe");
   EXPECT_TRUE(errors.empty());
   rules.Button1Click();
-  EXPECT_EQ(shared.PickedDrive, '\\');
+  EXPECT_EQ(answer, '\\');
 }
 
 }  // namespace

@@ -1,14 +1,9 @@
 #include "emulator/emulator_install.h"
 
-#include <gtest/gtest.h>
-
 #include "../core/recording_copy_view.h"
+#include "../subsystem_fixture.h"
 #include "core/user_error.h"
 #include "emulator/settings_record.h"
-#include "fake_file_system.h"
-#include "fake_profile_store.h"
-#include "fake_prompts.h"
-#include "fake_system.h"
 #include "file_tables.h"
 #include "platform/path_parts.h"
 
@@ -17,7 +12,6 @@ namespace {
 
 using fake::AskedBox;
 using fake::BoxKind;
-using fake::FsOp;
 
 constexpr const char* kFolderQuestion = "指定されたフォルダは存在しません。作成してよろしいですか？";
 constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
@@ -28,64 +22,48 @@ const std::vector<std::string> kInstalledNames = {
     "CONFIG.SYS",           "FD1.XDF",      "WINDRV.O", "WINDRV.S", "WINDRV.SYS", "WinX68kHighSpeed.exe",
     "WinX68kHighSpeed.txt", "kivokidou.d88"};
 
-struct RecordingEmulatorView {
-  testing_support::RecordingCopyView copy;
-  bool finished = false;
-  int copy_events_at_finish = -1;
-
-  void show_finish_texts() {
-    finished = true;
-    copy_events_at_finish = static_cast<int>(copy.events.size());
-  }
-};
-
-class EmulatorInstallTest : public ::testing::Test {
+class EmulatorInstallTest : public testing_support::SubsystemTest {
  protected:
-  fake::FakeFileSystem fs;
-  fake::FakePrompts prompts;
-  fake::FakeProfileStore profiles{fs};
-  fake::FakeShell shell{fs};
-  fake::FakeEnvironment environment;
-  RecordingEmulatorView view;
+  testing_support::RecordingCopyView view;
+  int copy_events_at_finish = -1;  // -1: no finish texts
 
-  void SetUp() override {
+  EmulatorInstallTest() {
     fs.add_drive('Q');
-    fs.add_drive('D');
-    fs.add_directory("C:\\WINDOWS");
     fs.add_directory(shell.desktop);
     for (const auto entry : emulator_file_list())
       fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
   }
   void run(const std::string& folder) {
-    run_emulator_install(folder, EmulatorInstallServices{fs, prompts, profiles, shell, environment},
-                         view.copy, [this] { view.show_finish_texts(); });
-  }
-  std::vector<std::string> installed_names(const std::string& folder) const {
-    std::vector<std::string> names;
-    for (const auto& path : fs.files_below(folder)) names.push_back(path.substr(path.rfind('\\') + 1));
-    return names;
+    view = {};
+    copy_events_at_finish = -1;
+    run_emulator_install(folder, services, view,
+                         [this] { copy_events_at_finish = static_cast<int>(view.events.size()); });
   }
 };
 
+// The files come from tools\ beside the program; the folder is recorded and
+// linked exactly as chosen.
 TEST_F(EmulatorInstallTest, DefaultFolderFreshInstallEndsWithRecordAndShortcut) {
+  EXPECT_EQ(emulator_source_base("C:\\cd\\image\\kivo68i.exe"), "C:\\cd\\image\\tools");
   prompts.answer({true, true});
   run("C:\\Winx68k\\");
   EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kFolderQuestion},
                                                     {BoxKind::confirm, kShortcutQuestion}}));
   // All eight directly in the folder, flattened, bytes as on the CD, writable.
-  EXPECT_EQ(installed_names("C:\\Winx68k"), kInstalledNames);
+  std::vector<std::string> names;
+  for (const auto& path : fs.files_below("C:\\Winx68k")) names.push_back(path.substr(path.rfind('\\') + 1));
+  EXPECT_EQ(names, kInstalledNames);
   for (const auto entry : emulator_file_list()) {
     const std::string path = "C:\\Winx68k\\" + flattened_name(entry);
     EXPECT_EQ(fs.read(path), "CD:" + std::string(entry));
     EXPECT_EQ(*fs.attributes_of(path) & file_attribute::read_only, 0u);
   }
-  EXPECT_EQ(view.copy.events[2], "1 C:\\Winx68k\\\\WinX68kHighSpeed.exe");
-  EXPECT_EQ(view.copy.events.back(), "8 C:\\Winx68k\\\\WINDRV.SYS");
-  EXPECT_EQ(view.copy_events_at_finish, 10);  // finish texts after the last file
-  EXPECT_FALSE(view.copy.close_requested);
+  EXPECT_EQ(view.events[2], "1 C:\\Winx68k\\\\WinX68kHighSpeed.exe");
+  EXPECT_EQ(view.events.back(), "8 C:\\Winx68k\\\\WINDRV.SYS");
+  EXPECT_EQ(copy_events_at_finish, 10);  // finish texts after the last file
+  EXPECT_FALSE(view.close_requested);
 
   EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=C:\\Winx68k\\\r\nDRIVE=C\r\nTESTNUM=1\r\n");
-  ASSERT_EQ(shell.links.count(kDesktopLink), 1u);
   const ShellLinkSpec& link = shell.links[kDesktopLink];
   EXPECT_EQ(link.target, "C:\\Winx68k\\\\WinX68kHighSpeed.exe");
   EXPECT_EQ(link.icon_path, link.target);
@@ -93,64 +71,20 @@ TEST_F(EmulatorInstallTest, DefaultFolderFreshInstallEndsWithRecordAndShortcut) 
   EXPECT_EQ(link.working_directory, "C:\\Winx68k\\\\");
 }
 
-// The folder is recorded and linked exactly as chosen; the files come from tools\ beside the program.
-TEST_F(EmulatorInstallTest, ChosenFolderIsRecordedAndLinkedAsTyped) {
-  EXPECT_EQ(emulator_source_base("C:\\cd\\image\\kivo68i.exe"), "C:\\cd\\image\\tools");
-  fs.add_directory("d:\\emu\\winx68k");
-  prompts.answer({true});
-  run("d:\\emu\\winx68k");
-  EXPECT_EQ(prompts.texts(), std::vector<std::string>{kShortcutQuestion});
-  EXPECT_EQ(installed_names("D:\\emu\\winx68k"), kInstalledNames);
-  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=d:\\emu\\winx68k\r\nDRIVE=d\r\nTESTNUM=1\r\n");
-  EXPECT_EQ(shell.links[kDesktopLink].target, "d:\\emu\\winx68k\\WinX68kHighSpeed.exe");
-  EXPECT_EQ(shell.links[kDesktopLink].working_directory, "d:\\emu\\winx68k\\");
-}
-
-TEST_F(EmulatorInstallTest, RerunOverCompleteInstallRewritesRecordAndAsksAgain) {
-  prompts.answer({true, true});
-  run("C:\\Winx68k\\");
-  fs.add_file(kRecordPath, "[INST]\r\nFOLDER=X:\\old\r\nDRIVE=X\r\nTESTNUM=7\r\n");
-  view = {};
-  prompts.answer({true});
-  run("C:\\Winx68k\\");
-  EXPECT_TRUE(view.finished);
-  EXPECT_EQ(fs.read(kRecordPath), "[INST]\r\nFOLDER=C:\\Winx68k\\\r\nDRIVE=C\r\nTESTNUM=1\r\n");
-  EXPECT_EQ(prompts.texts().back(), kShortcutQuestion);
-  EXPECT_EQ(prompts.asked().size(), 3u);
-}
-
 // How a copy stops is the shared copy run's; here only that a stopped copy
-// (or a folder text that is no folder) ends with no record, shortcut or finish texts.
+// ends with no record, shortcut or finish texts, and that an empty folder
+// text keeps the window open.
 TEST_F(EmulatorInstallTest, StoppedCopyWritesNoRecordAndOffersNoShortcut) {
-  const struct {
-    const char* what;
-    std::function<void()> arrange;
-    std::string folder;
-  } cases[] = {
-      {"folder refused", [this] { prompts.answer({false}); }, "C:\\Winx68k\\"},
-      {"folder not created", [this] { fs.fail(FsOp::create_directory, win_error::access_denied); },
-       "C:\\Winx68k\\"},
-      {"last copy failing", [this] { fs.fail(FsOp::copy_file, win_error::disk_full, "WINDRV.SYS"); },
-       "C:\\Winx68k\\"},
-      {"folder text too long", [] {}, "C:\\" + std::string(297, 'w')},
-      {"empty folder text", [] {}, ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    fs.clear_faults();
-    prompts = fake::FakePrompts{};
-    prompts.unscripted_answer = true;
-    view = {};
-    c.arrange();
-    if (c.folder.empty())
-      EXPECT_THROW(run(c.folder), UserError);  // the window stays open
-    else
-      EXPECT_NO_THROW(run(c.folder));
-    EXPECT_EQ(view.copy.close_requested, !c.folder.empty());
-    EXPECT_FALSE(view.finished);
-    EXPECT_FALSE(fs.exists(kRecordPath));
-    EXPECT_TRUE(shell.links.empty());
-  }
+  prompts.answer({false});  // the folder is not to be made
+  run("C:\\Winx68k\\");
+  EXPECT_TRUE(view.close_requested);
+  EXPECT_EQ(copy_events_at_finish, -1);
+  prompts.unscripted_answer = true;
+  EXPECT_THROW(run(""), UserError);
+  EXPECT_FALSE(view.close_requested);
+  EXPECT_FALSE(fs.exists(kRecordPath));
+  EXPECT_TRUE(shell.links.empty());
+  EXPECT_EQ(prompts.asked().size(), 2u);
 }
 
 // The files are in place, so the finish texts stay; the shortcut is not offered.
@@ -167,42 +101,39 @@ TEST_F(EmulatorInstallTest, RecordThatCannotBeWrittenEndsWithItsMessage) {
   } catch (const UserError& error) {
     EXPECT_STREQ(error.what(), kNoWindowsFolderForRecord);
   }
-  EXPECT_TRUE(view.finished);
+  EXPECT_EQ(copy_events_at_finish, 10);
   EXPECT_TRUE(prompts.asked().empty());
   EXPECT_EQ(profiles.writes(), writes);  // no record anywhere
 }
 
-TEST_F(EmulatorInstallTest, ShortcutStepsFailingMeanNoShortcutAndANormalEnd) {
+// Declined, or a desktop or link that cannot be had, is no shortcut and a normal end.
+TEST_F(EmulatorInstallTest, ShortcutIsMadeOnlyWhenEveryStepSucceeds) {
   fs.add_directory("C:\\Winx68k");
-  prompts.answer({false});  // declined
-  run("C:\\Winx68k\\");
-  EXPECT_TRUE(shell.links.empty());
-
-  shell.desktop_status = Status::error(win_error::file_not_found);
-  prompts.answer({true});
-  run("C:\\Winx68k\\");
-  EXPECT_TRUE(shell.links.empty());
-
-  shell.desktop_status = {};
-  shell.create_status = Status::error(win_error::access_denied);
-  prompts.answer({true});
-  run("C:\\Winx68k\\");
-  EXPECT_TRUE(shell.links.empty());
-
-  // A desktop so deep that the shortcut's path would not fit is no shortcut either.
-  shell.create_status = {};
-  shell.desktop = "C:\\" + std::string(250, 'd');
-  prompts.answer({true});
-  run("C:\\Winx68k\\");
-  EXPECT_TRUE(shell.links.empty());
-  // One that just fits (259 characters and the terminator) is made.
-  shell.desktop = "C:\\" + std::string(244, 'd');
-  prompts.answer({true});
-  run("C:\\Winx68k\\");
-  EXPECT_EQ(shell.links.size(), 1u);
+  const struct {
+    bool yes;
+    Status desktop_status, create_status;
+    std::size_t desktop_length;
+    bool made;
+  } cases[] = {
+      {false, {}, {}, 20, false},
+      {true, Status::error(win_error::file_not_found), {}, 20, false},
+      {true, {}, Status::error(win_error::access_denied), 20, false},
+      {true, {}, {}, 253, false},  // the shortcut's path would not fit
+      {true, {}, {}, 247, true},   // 259 characters and the terminator just fit
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.desktop_length);
+    shell.links.clear();
+    shell.desktop_status = c.desktop_status;
+    shell.create_status = c.create_status;
+    shell.desktop = "C:\\" + std::string(c.desktop_length - 3, 'd');
+    prompts.answer({c.yes});
+    run("C:\\Winx68k\\");
+    EXPECT_EQ(shell.links.size(), c.made ? 1u : 0u);
+    EXPECT_EQ(copy_events_at_finish, 10);
+    EXPECT_FALSE(view.close_requested);
+  }
   EXPECT_EQ(prompts.texts(), (std::vector<std::string>(5, kShortcutQuestion)));
-  EXPECT_TRUE(view.finished);
-  EXPECT_FALSE(view.copy.close_requested);
 }
 
 }  // namespace

@@ -1,0 +1,322 @@
+#include <deque>
+#include <functional>
+
+#include "../core/recording_copy_view.h"
+#include "../subsystem_fixture.h"
+#include "core/user_error.h"
+#include "emulator/settings_record.h"
+#include "file_tables.h"
+#include "game/boot_disk_image.h"
+#include "game/boot_disk_setup.h"
+#include "game/game_install_run.h"
+
+namespace kivo {
+namespace {
+
+using fake::FsOp;
+
+constexpr const char* kCdImage = "Q:\\kivo\\tools\\emu\\kivokidou.d88";
+constexpr const char* kRecordFile = "C:\\WINDOWS\\kivo68i.ini";
+
+std::string image_bytes(std::size_t size, char seed) {
+  std::string data(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<char>((i * 7 + seed) & 0xFF);
+  return data;
+}
+
+std::string patched(std::string image, char letter) {
+  image[kFirstDriveLetterPosition] = letter;
+  image[kSecondDriveLetterPosition] = letter;
+  return image;
+}
+
+// The CD in Q: holds the game's boot disk image, read-only as files copied
+// from a CD arrive; the drive browser answers from `drive_answers`, 0 once
+// they are used up.
+class BootDiskSetupTest : public testing_support::SubsystemTest {
+ protected:
+  std::deque<char> drive_answers;
+  int drive_questions = 0;
+  const std::string cd_image = image_bytes(720000, 3);
+
+  BootDiskSetupTest() {
+    fs.add_drive('Q');
+    fs.add_drive('D');
+    fs.add_file(kCdImage, cd_image, file_attribute::read_only);
+  }
+
+  BootDiskSetup setup() {
+    return BootDiskSetup{services,
+                         [this] {
+                           ++drive_questions;
+                           if (drive_answers.empty()) return '\0';
+                           const char answer = drive_answers.front();
+                           drive_answers.pop_front();
+                           return answer;
+                         },
+                         "Q:\\kivo"};
+  }
+
+  void write_record(const std::string& text) { fs.add_file(kRecordFile, "[INST]\r\n" + text); }
+
+  // The message the setup stopped with, or "" when it finished.
+  std::string run() {
+    try {
+      set_up_boot_disk(setup());
+      return "";
+    } catch (const UserError& e) {
+      return e.what();
+    }
+  }
+
+  void expect_no_leftovers(const std::string& folder) {
+    for (const std::string& file : fs.files_below(folder))
+      EXPECT_EQ(file.find("~k68cpy"), std::string::npos) << file;
+  }
+};
+
+// Without FOLDER the image goes to "C:WINX68K", taken from the drive's root.
+TEST_F(BootDiskSetupTest, LetterComesFromTheRecordOrTheUser) {
+  fs.add_directory("C:\\WINX68K");
+  const struct {
+    const char* record;
+    char letter;  // 'f': the user's answer
+  } cases[] = {
+      {nullptr, 'f'},
+      {"TESTNUM=1\r\n", 'C'},              // a marker but no DRIVE
+      {"TESTNUM=99\r\nDRIVE=D\r\n", 'f'},  // 99 or a garbled marker is no record: DRIVE is not read
+      {"TESTNUM=x1\r\nDRIVE=D\r\n", 'f'},
+      {"TESTNUM=-5\r\nDRIVE=DE\r\n", 'D'},  // any other marker counts; only DRIVE's first character
+      {"TESTNUM=1\r\nDRIVE=\r\n", 'f'},     // a DRIVE that is no letter is no better than none
+      {"TESTNUM=1\r\nDRIVE=\\\r\n", 'f'},
+      {"TESTNUM=1\r\nDRIVE=7\r\n", 'f'},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record ? c.record : "no record");
+    if (c.record) write_record(c.record);
+    drive_answers = {'f'};
+    drive_questions = 0;
+    ASSERT_EQ(run(), "");
+    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, c.letter));
+    EXPECT_EQ(drive_questions, c.letter == 'f' ? 1 : 0);
+    EXPECT_FALSE(fs.exists(kRecordFile));
+  }
+}
+
+TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
+  fs.add_directory("D:\\WINX68K");
+  for (const char* folder : {"D:\\WINX68K\\", "D:WINX68K", "D:\\\\WINX68K"}) {
+    SCOPED_TRACE(folder);
+    write_record(std::string("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=") + folder + "\r\n");
+    ASSERT_EQ(run(), "");
+    EXPECT_EQ(fs.files_below("D:\\WINX68K").size(), 1u);
+    EXPECT_EQ(fs.read("D:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
+  }
+  for (const auto& [folder, absolute] : std::vector<std::pair<std::string, std::string>>{
+           {"C:WINX68K", "C:\\WINX68K"},
+           {"c:", "c:\\"},
+           {"C:\\Winx68k\\", "C:\\Winx68k\\"},
+           {"\\\\server\\share\\winx68k", "\\\\server\\share\\winx68k"},
+           {"", ""},
+           {"winx68k", ""},
+           {"\\winx68k", ""},
+           {"1:\\winx68k", ""}})
+    EXPECT_EQ(absolute_emulator_folder(folder), absolute) << folder;
+}
+
+TEST_F(BootDiskSetupTest, FolderWithoutDriveOrTooLongIsRefusedBeforeAnything) {
+  write_record("TESTNUM=99\r\nFOLDER=winx68k\r\n");
+  EXPECT_EQ(run(),
+            "エミュレータのフォルダがドライブ名で始まっていないため、起動ディスクを設定できません:winx68k");
+  const std::string deep = "C:\\" + std::string(240, 'w');
+  write_record("TESTNUM=99\r\nFOLDER=" + deep + "\r\n");
+  EXPECT_EQ(run(), "パスが長すぎるためインストールできません（255文字まで）:" + deep + "\\kivokidou.d88");
+  EXPECT_EQ(drive_questions, 0);
+  EXPECT_TRUE(fs.exists(kRecordFile));
+}
+
+TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
+  fs.add_directory("C:\\WINX68K");
+  const std::string image = "C:\\WINX68K\\kivokidou.d88";
+  const std::string old_image = image_bytes(720000, 9);
+  fs.add_file(image, old_image);
+  // Close box or empty field (0), a network path, digits, blanks, punctuation
+  // next to the letters in ASCII, and the first byte of a Japanese character.
+  for (const char answer : {'\0', '\\', '0', '9', ' ', '.', ':', '@', '[', '`', '{', '\xE3'}) {
+    SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(answer)));
+    drive_answers = {answer};
+    EXPECT_EQ(run(),
+              "ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\n"
+              "インストールは完了していません。");
+    EXPECT_EQ(fs.read(image), old_image);
+  }
+  EXPECT_EQ(prompts.asked().size(), 12u);
+  EXPECT_EQ(prompts.asked().front().kind, fake::BoxKind::confirm);
+
+  // Yes asks again; the first letter answered is written.
+  prompts.answer({true, true});
+  drive_answers = {'\0', '\\', 'z'};
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(fs.read(image), patched(cd_image, 'z'));
+}
+
+// A game may keep its own kivo68i.ini at a drive's root; without a Windows
+// folder the record's path must not fall back to it.
+TEST_F(BootDiskSetupTest, NoWindowsFolderStopsBeforeTheRecordIsTouched) {
+  fs.add_directory("D:\\emu");
+  write_record("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=D:\\emu\r\n");
+  fs.add_file("C:\\kivo68i.ini", "a game's own file");
+  for (const char* windows : {"", "\\", "WINDOWS", "C:WINDOWS", "\\\\server"}) {
+    environment.windows = windows;
+    EXPECT_EQ(run(), kNoWindowsFolderForBootDisk) << windows;
+    EXPECT_TRUE(delete_emulator_record(fs, environment).failed()) << windows;
+  }
+  EXPECT_EQ(drive_questions, 0);
+  EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
+  EXPECT_TRUE(fs.exists(kRecordFile));
+  EXPECT_EQ(fs.read("C:\\kivo68i.ini"), "a game's own file");
+  environment.windows = "C:\\";
+  EXPECT_EQ(settings_file_path(environment), "C:\\kivo68i.ini");
+}
+
+// An image that cannot be had or patched leaves the installed one and the record.
+TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
+  const std::string where = "ファイル C:\\WINX68K\\kivokidou.d88 ";
+  write_record("TESTNUM=1\r\nDRIVE=D\r\n");
+  EXPECT_EQ(run(), where + "は開けません");  // no emulator folder to copy into
+  EXPECT_TRUE(fs.exists(kRecordFile));
+
+  // The CD's image unreadable: the image the emulator installation left is patched.
+  fs.add_directory("C:\\WINX68K");
+  const std::string installed = image_bytes(kShortestBootDiskImage, 1);  // just long enough
+  fs.add_file("C:\\WINX68K\\kivokidou.d88", installed, file_attribute::read_only);
+  fs.fail(FsOp::copy_file, win_error::read_fault, "Q:\\kivo");
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(installed, 'D'));
+
+  const std::string no_letter = "にドライブ名を書き込めません:";
+  const struct {
+    std::function<void()> arrange;
+    std::string message;
+  } cases[] = {
+      {[this] { fs.fail(FsOp::open_for_update, win_error::sharing_violation); }, "は開けません"},
+      {[this] { fs.add_file(kCdImage, image_bytes(kSecondDriveLetterPosition, 3)); },  // one byte short
+       "は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません"},
+      {[this] { fs.fail(FsOp::write_byte, win_error::disk_full, "", 1); },
+       no_letter + "ディスクに十分な空き領域がありません。"},
+      {[this] { fs.fail(FsOp::write_byte, win_error::disk_full, "", 2); },
+       no_letter + "ディスクに十分な空き領域がありません。"},
+      {[this] { fs.fail(FsOp::move, win_error::access_denied, "kivokidou.d88"); },
+       no_letter + "アクセスが拒否されました。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    fs.clear_faults();
+    fs.add_file(kCdImage, cd_image);
+    fs.add_file("C:\\WINX68K\\kivokidou.d88", installed);
+    write_record("TESTNUM=1\r\nDRIVE=D\r\n");
+    c.arrange();
+    EXPECT_EQ(run(), where + c.message);
+    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), installed);
+    EXPECT_TRUE(fs.exists(kRecordFile));
+    expect_no_leftovers("C:\\WINX68K");
+  }
+}
+
+TEST_F(BootDiskSetupTest, StoppedAtAnyPointTheImageIsTheOldOrTheFullyPatchedOne) {
+  fs.add_directory("D:\\emu");
+  const std::string installed = image_bytes(720000, 1);
+  for (int calls = 0;; ++calls) {
+    SCOPED_TRACE(calls);
+    fs.add_file("D:\\emu\\kivokidou.d88", installed, file_attribute::read_only);
+    write_record("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=D:\\emu\r\n");
+    fs.crash_after(fs.changing_calls() + calls);
+    bool crashed = false;
+    try {
+      set_up_boot_disk(setup());
+    } catch (const fake::SimulatedCrash&) {
+      crashed = true;
+    }
+    fs.clear_faults();
+    const auto image = fs.read("D:\\emu\\kivokidou.d88");
+    ASSERT_TRUE(image == installed || image == patched(cd_image, 'D'));
+    if (!crashed) {
+      EXPECT_EQ(image, patched(cd_image, 'D'));
+      break;
+    }
+  }
+}
+
+// The whole run: the game's 410 files from Q:\kivo, then the boot disk for
+// the emulator recorded in D:\emu. How a copy runs and stops is the shared
+// copy run's; here only how the two stages meet.
+class GameInstallRunTest : public BootDiskSetupTest {
+ protected:
+  testing_support::RecordingCopyView view;
+
+  GameInstallRunTest() {
+    fs.add_directory("D:\\emu");
+    for (const std::string_view entry : game_file_table())
+      fs.add_file("Q:\\kivo" + std::string(entry), "game file " + std::string(entry),
+                  file_attribute::read_only);
+    write_emulator_record(profiles, "D:\\emu");
+    drive_answers = {'D', 'D'};
+  }
+
+  GameRunOutcome run_game() {
+    view = {};
+    BootDiskSetup without_source = setup();
+    without_source.source_base.clear();  // the run's to fill in
+    return run_game_install(without_source, "C:\\KIVO", view);
+  }
+};
+
+TEST_F(GameInstallRunTest, FreshInstallCopiesEveryFileThenSetsUpTheBootDisk) {
+  prompts.answer({true});
+  ASSERT_EQ(run_game(), GameRunOutcome::finished);
+  EXPECT_EQ(prompts.texts(),
+            std::vector<std::string>{"指定されたフォルダは存在しません。作成してよろしいですか？"});
+  EXPECT_EQ(view.bar_position, 410);
+  EXPECT_FALSE(view.close_requested);
+  for (const std::string_view entry : game_file_table())
+    ASSERT_EQ(fs.read("C:\\KIVO" + std::string(entry)), "game file " + std::string(entry)) << entry;
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
+  // The recorded emulator's image carries the letter, writable; the record is consumed.
+  EXPECT_EQ(fs.read("D:\\emu\\kivokidou.d88"), patched(cd_image, 'D'));
+  EXPECT_EQ(*fs.attributes_of("D:\\emu\\kivokidou.d88") & file_attribute::read_only, 0u);
+  expect_no_leftovers("D:\\");
+  EXPECT_FALSE(fs.exists(kRecordFile));
+  EXPECT_EQ(drive_questions, 0);
+
+  // Again: nothing to copy, the bar runs to the end, and without the consumed
+  // record the user is asked for the drive.
+  const int copies = fs.calls(FsOp::copy_file);
+  fs.add_directory("C:\\WINX68K");
+  ASSERT_EQ(run_game(), GameRunOutcome::finished);
+  EXPECT_EQ(fs.calls(FsOp::copy_file), copies + 1);  // the boot disk image only
+  EXPECT_EQ(view.bar_position, 410);
+  EXPECT_EQ(drive_questions, 1);
+  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
+  EXPECT_EQ(prompts.asked().size(), 1u);
+}
+
+TEST_F(GameInstallRunTest, StoppedCopyNeverSetsUpTheBootDisk) {
+  fs.fail(FsOp::copy_file, win_error::disk_full, "", 100);
+  prompts.answer({true});
+  ASSERT_EQ(run_game(), GameRunOutcome::stopped);
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 99u);
+  EXPECT_TRUE(fs.exists(kRecordFile));
+  EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
+}
+
+TEST_F(GameInstallRunTest, BootDiskFailureLeavesTheWindowOpenAndTheRecordInPlace) {
+  fs.add_directory("C:\\KIVO");
+  fs.fail(FsOp::open_for_update, win_error::sharing_violation, "D:\\emu");
+  EXPECT_THROW(run_game(), UserError);
+  EXPECT_FALSE(view.close_requested);
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
+  EXPECT_TRUE(fs.exists(kRecordFile));
+}
+
+}  // namespace
+}  // namespace kivo
