@@ -153,9 +153,9 @@ class Campaign {
 
   static void press(MusicScene& s, Button button) {
     if (button == Button::install)
-      install_fm_versions(s.services);
+      s.install();
     else
-      restore_originals(s.services);
+      s.restore();
   }
 
   // Runs one press and judges it; returns the state it leaves.

@@ -29,8 +29,8 @@ std::vector<std::string> joined(const Lists&... lists) {
 class MusicOperations : public ::testing::Test {
  protected:
   MusicScene scene;
-  void install() { install_fm_versions(scene.services); }
-  void restore() { restore_originals(scene.services); }
+  void install() { scene.install(); }
+  void restore() { scene.restore(); }
 };
 
 TEST_F(MusicOperations, FirstInstallationSavesTheOriginalsAndShowsFortyPaths) {
@@ -61,9 +61,9 @@ TEST_F(MusicOperations, TheMarkerDecidesWhatEachButtonDoes) {
     s.fs.add_drive('Q', false);
     const int changes = s.fs.changing_calls();
     if (c.install)
-      install_fm_versions(s.services);
+      s.install();
     else
-      restore_originals(s.services);
+      s.restore();
     EXPECT_EQ(s.prompts.asked(), c.boxes) << c.marker;
     EXPECT_EQ(s.fs.changing_calls(), changes) << c.marker;
     EXPECT_EQ(s.marker(), c.marker);
@@ -119,7 +119,7 @@ TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUs
     s.put(kBackup, Set::fm);
     s.prompts.answer({yes});
     const int changes = s.fs.changing_calls();
-    install_fm_versions(s.services);
+    s.install();
     ASSERT_EQ(s.prompts.asked().size(), 1u);
     EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::confirm);
     EXPECT_NE(s.prompts.asked()[0].text.find(kMarkerFile), std::string::npos);
@@ -282,7 +282,7 @@ TEST_F(MusicOperations, RefusalsSayWhatIsWrongAndChangeNothing) {
     MusicScene s;
     c.set_up(s);
     const int changes = s.fs.changing_calls();
-    install_fm_versions(s.services);
+    s.install();
     ASSERT_EQ(s.prompts.asked().size(), 1u) << c.name;
     const AskedBox& box = s.prompts.asked()[0];
     EXPECT_EQ(box.kind, BoxKind::error) << c.name;
