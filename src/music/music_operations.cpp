@@ -19,12 +19,13 @@ enum class Button { install, restore };
 // Everything one operation works with, bound once the edition is found.
 class Operation {
  public:
-  Operation(MusicServices& services, const std::string& edition_folder)
+  Operation(Services& services, MusicProgressView& progress, const std::string& edition_folder)
       : services_(services),
+        progress_(progress),
         folders_(make_music_folders(edition_folder, services.environment.program_path())),
-        journal_(services.fs, services.profiles, folders_.journal),
+        journal_(services.files, services.profiles, folders_.journal),
         marker_(services.profiles, folders_.marker),
-        steps_(services.fs, folders_, services.progress, services.prompts),
+        steps_(services.files, folders_, progress, services.prompts),
         change_(steps_, journal_, marker_) {}
 
   void run(Button button);
@@ -38,7 +39,8 @@ class Operation {
   void swap(std::int32_t target);
   void tell(ChangeKind kind, std::int32_t target, const ChangeReport& report);
 
-  MusicServices& services_;
+  Services& services_;
+  MusicProgressView& progress_;
   MusicFolders folders_;
   SwapJournal journal_;
   ProfileAccessor marker_;
@@ -58,7 +60,7 @@ void Operation::tell(ChangeKind kind, std::int32_t target, const ChangeReport& r
   if (report.end == ChangeEnd::done) return;
   // Every text speaks of "the Kivo folder"; say once which folder that is.
   const std::string text =
-      change_report_text(services_.fs, kind, target, report) + "\n\nKivoのフォルダ：" + folders_.edition;
+      change_report_text(services_.files, kind, target, report) + "\n\nKivoのフォルダ：" + folders_.edition;
   if (report.end == ChangeEnd::rename_blocked)
     services_.prompts.warning(text);
   else
@@ -66,7 +68,7 @@ void Operation::tell(ChangeKind kind, std::int32_t target, const ChangeReport& r
 }
 
 bool Operation::settle_leftover_temporary() {
-  FileSystem& fs = services_.fs;
+  FileSystem& fs = services_.files;
   const std::string temporary = without_trailing_backslash(folders_.temporary);
   const std::string backup = without_trailing_backslash(folders_.backup);
   if (!fs.is_directory(temporary)) return true;
@@ -109,12 +111,12 @@ bool Operation::settle_unfinished_change() {
     const Status removed = journal_.remove();
     if (removed.ok()) return true;
     services_.prompts.error(
-        failure_text(services_.fs, StepFailure{StepAction::record, journal_.path(), removed.code}) +
+        failure_text(services_.files, StepFailure{StepAction::record, journal_.path(), removed.code}) +
         "\n\nKivoのフォルダのファイルは何も置き換えていません。");
     return false;
   }
   {
-    ProgressShown shown(services_.progress);
+    ProgressShown shown(progress_);
     steps_.remove_interrupted_copies();
     if (state->kind == ChangeKind::first_installation)
       report = change_.first_installation(state->phase);
@@ -139,7 +141,7 @@ void Operation::first_installation() {
   // The music folder belongs to the edition; without it the shortcut points at
   // some other folder, and nothing may be backed up or replaced there.
   const std::string music = folders_.edition + "mp3";
-  if (!services_.fs.is_directory(music)) {
+  if (!services_.files.is_directory(music)) {
     services_.prompts.error("Kivoのフォルダにmp3フォルダが見つかりません。\n" + music +
                             "\n\nFM音源版のインストールを中止しました。ファイルは何も変更していません。");
     return;
@@ -173,14 +175,14 @@ void Operation::first_installation() {
   }
   ChangeReport report;
   {
-    ProgressShown shown(services_.progress);
+    ProgressShown shown(progress_);
     report = change_.first_installation();
   }
   tell(ChangeKind::first_installation, 1, report);
 }
 
 void Operation::swap(std::int32_t target) {
-  if (!services_.fs.is_directory(without_trailing_backslash(folders_.backup))) {
+  if (!services_.files.is_directory(without_trailing_backslash(folders_.backup))) {
     ChangeReport refused{ChangeEnd::not_started, ChangePhase::save,
                          StepFailure{StepAction::copy, folders_.backup, music_error::no_backup_folder}};
     tell(ChangeKind::swap, target, refused);
@@ -200,7 +202,7 @@ void Operation::swap(std::int32_t target) {
   }
   ChangeReport report;
   {
-    ProgressShown shown(services_.progress);
+    ProgressShown shown(progress_);
     report = change_.swap(target);
   }
   tell(ChangeKind::swap, target, report);
@@ -208,7 +210,7 @@ void Operation::swap(std::int32_t target) {
 
 void Operation::run(Button button) {
   if (!paths_fit(false) || !settle_unfinished_change()) return;
-  const std::int32_t marker = read_marker(services_.fs, services_.profiles, folders_.marker);
+  const std::int32_t marker = read_marker(services_.files, services_.profiles, folders_.marker);
   if (button == Button::install) {
     if (marker == 0)
       first_installation();
@@ -224,18 +226,22 @@ void Operation::run(Button button) {
   }
 }
 
-void run_operation(MusicServices& services, Button button) {
+void run_operation(Services& services, MusicProgressView& progress, Button button) {
   const std::optional<EditionLocation> found =
-      locate_edition(services.registry, services.fs, services.shell, services.profiles, services.prompts);
+      locate_edition(services.registry, services.files, services.shell, services.profiles, services.prompts);
   if (!found) return;
-  Operation operation(services, found->edition_folder);
+  Operation operation(services, progress, found->edition_folder);
   operation.run(button);
 }
 
 }  // namespace
 
-void install_fm_versions(MusicServices& services) { run_operation(services, Button::install); }
+void install_fm_versions(Services& services, MusicProgressView& progress) {
+  run_operation(services, progress, Button::install);
+}
 
-void restore_originals(MusicServices& services) { run_operation(services, Button::restore); }
+void restore_originals(Services& services, MusicProgressView& progress) {
+  run_operation(services, progress, Button::restore);
+}
 
 }  // namespace kivo

@@ -3,32 +3,17 @@
 // the originals. Each finds the edition, first completes or clears away any
 // change an earlier run left unfinished, and then acts on the marker.
 
+#include "core/services.h"
 #include "music/music_progress_view.h"
-#include "platform/environment.h"
-#include "platform/file_system.h"
-#include "platform/profile_store.h"
-#include "platform/prompts.h"
-#include "platform/registry.h"
-#include "platform/shell.h"
 
 namespace kivo {
-
-struct MusicServices {
-  FileSystem& fs;
-  ProfileStore& profiles;
-  Registry& registry;
-  Shell& shell;
-  Environment& environment;
-  Prompts& prompts;
-  MusicProgressView& progress;
-};
 
 inline constexpr const char* kAlreadyFmText = "すでにFM音源版に差し替えられています。";
 inline constexpr const char* kNotReplacedText = "FM音源版に置き換えられていません。";
 
-// Button1Click of the bonus window.
-void install_fm_versions(MusicServices& services);
+// Button1Click of the bonus window; PROGRESS is shown while files move.
+void install_fm_versions(Services& services, MusicProgressView& progress);
 // Button2Click of the bonus window.
-void restore_originals(MusicServices& services);
+void restore_originals(Services& services, MusicProgressView& progress);
 
 }  // namespace kivo

@@ -124,6 +124,12 @@ void FakeFileSystem::clear_faults() {
   crash_after_ = -1;
 }
 
+Status FakeFileSystem::find(const std::string& path, std::string& key, Nodes::iterator& it) {
+  if (const Status s = key_of(path, key); s.failed()) return s;
+  it = nodes_.find(key);
+  return it == nodes_.end() ? Status::error(win_error::file_not_found) : Status::success();
+}
+
 const FakeFileSystem::Node* FakeFileSystem::node_at(const std::string& path) const {
   std::string key;
   if (key_of(path, key).failed()) return nullptr;
@@ -211,9 +217,8 @@ Status FakeFileSystem::remove_directory(const std::string& path) {
   count_change();
   if (const Status f = injected(FsOp::remove_directory, path); f.failed()) return f;
   std::string key;
-  if (const Status s = key_of(path, key); s.failed()) return s;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  Nodes::iterator it;
+  if (const Status s = find(path, key, it); s.failed()) return s;
   if (!it->second.directory) return Status::error(win_error::invalid_name);
   if (has_children(key)) return Status::error(win_error::dir_not_empty);
   if (key.back() == '\\') return Status::error(win_error::access_denied);  // a root
@@ -265,9 +270,8 @@ Status FakeFileSystem::delete_file(const std::string& path) {
   count_change();
   if (const Status f = injected(FsOp::delete_file, path); f.failed()) return f;
   std::string key;
-  if (const Status s = key_of(path, key); s.failed()) return s;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  Nodes::iterator it;
+  if (const Status s = find(path, key, it); s.failed()) return s;
   if (it->second.directory) return Status::error(win_error::access_denied);
   if (it->second.attributes & file_attribute::read_only) return Status::error(win_error::access_denied);
   if (open_.count(key)) return Status::error(win_error::sharing_violation);
@@ -317,9 +321,8 @@ Status FakeFileSystem::flush_file(const std::string& path) {
 Status FakeFileSystem::get_attributes(const std::string& path, std::uint32_t& attributes) {
   if (const Status f = injected(FsOp::get_attributes, path); f.failed()) return f;
   std::string key;
-  if (const Status s = key_of(path, key); s.failed()) return s;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  Nodes::iterator it;
+  if (const Status s = find(path, key, it); s.failed()) return s;
   attributes = it->second.attributes;
   return Status::success();
 }
@@ -328,9 +331,8 @@ Status FakeFileSystem::set_attributes(const std::string& path, std::uint32_t att
   count_change();
   if (const Status f = injected(FsOp::set_attributes, path); f.failed()) return f;
   std::string key;
-  if (const Status s = key_of(path, key); s.failed()) return s;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  Nodes::iterator it;
+  if (const Status s = find(path, key, it); s.failed()) return s;
   const std::uint32_t kept = it->second.directory ? file_attribute::directory : 0;
   std::uint32_t value = (attributes & ~(file_attribute::directory | file_attribute::normal)) | kept;
   if (value == 0) value = file_attribute::normal;
@@ -364,9 +366,8 @@ Status FakeFileSystem::same_contents(const std::string& a, const std::string& b,
 Status FakeFileSystem::open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) {
   if (const Status f = injected(FsOp::open_for_update, path); f.failed()) return f;
   std::string key;
-  if (const Status s = key_of(path, key); s.failed()) return s;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end()) return Status::error(win_error::file_not_found);
+  Nodes::iterator it;
+  if (const Status s = find(path, key, it); s.failed()) return s;
   if (it->second.directory || (it->second.attributes & file_attribute::read_only))
     return Status::error(win_error::access_denied);
   if (open_.count(key)) return Status::error(win_error::sharing_violation);
@@ -406,18 +407,14 @@ Status FakeFileSystem::list_subfolders(const std::string& folder, std::vector<st
 }
 
 std::string FakeFileSystem::error_text(std::uint32_t code) {
-  switch (code) {
-    case win_error::file_not_found:
-      return "指定されたファイルが見つかりません。\r\n";
-    case win_error::path_not_found:
-      return "指定されたパスが見つかりません。\r\n";
-    case win_error::access_denied:
-      return "アクセスが拒否されました。\r\n";
-    case win_error::disk_full:
-      return "ディスクに十分な空き領域がありません。\r\n";
-    default:
-      return "Error " + std::to_string(code) + ".\r\n";
-  }
+  static const std::map<std::uint32_t, std::string> texts = {
+      {win_error::file_not_found, "指定されたファイルが見つかりません。"},
+      {win_error::path_not_found, "指定されたパスが見つかりません。"},
+      {win_error::access_denied, "アクセスが拒否されました。"},
+      {win_error::disk_full, "ディスクに十分な空き領域がありません。"},
+  };
+  const auto it = texts.find(code);
+  return (it == texts.end() ? "Error " + std::to_string(code) + "." : it->second) + "\r\n";
 }
 
 Status FakeFileSystem::free_space(const std::string& folder, std::uint64_t& bytes) {

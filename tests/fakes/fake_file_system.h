@@ -112,7 +112,10 @@ class FakeFileSystem : public FileSystem {
     int times;
   };
 
+  using Nodes = std::map<std::string, Node>;
   const Node* node_at(const std::string& path) const;  // null when nothing is there
+  // The node at a path, or the error Windows gives for the path.
+  Status find(const std::string& path, std::string& key, Nodes::iterator& it);
   // Normalised key, or an error for a path that names no usable drive.
   Status key_of(const std::string& path, std::string& key) const;
   std::string parent_key(const std::string& key) const;
@@ -121,7 +124,7 @@ class FakeFileSystem : public FileSystem {
   void count_change();
 
   std::vector<std::string> hidden_paths_;
-  std::map<std::string, Node> nodes_;
+  Nodes nodes_;
   std::map<std::string, bool> drives_;  // drive key ("C:" or "\\SERVER\SHARE") -> ready
   std::vector<Fault> faults_;
   std::map<FsOp, int> calls_;

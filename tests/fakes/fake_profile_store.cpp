@@ -1,5 +1,6 @@
 #include "fake_profile_store.h"
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -76,30 +77,21 @@ Status FakeProfileStore::write_string(const std::string& file, const std::string
   if (fs_.get_attributes(path, attributes).ok() && (attributes & file_attribute::read_only))
     return Status::error(win_error::access_denied);
   std::vector<std::string> lines = split_lines(fs_.read(path).value_or(""));
-  bool in_section = false;
-  bool done = false;
-  std::size_t section_end = lines.size();
-  bool section_found = false;
-  for (std::size_t i = 0; i < lines.size() && !done; ++i) {
-    if (!lines[i].empty() && lines[i].front() == '[') {
-      if (in_section) {
-        section_end = i;
-        break;
-      }
-      in_section = is_section(lines[i], section);
-      if (in_section) section_found = true;
-    } else if (in_section && is_key(lines[i], key)) {
-      lines[i] = key + "=" + value;
-      done = true;
-    }
-  }
-  if (!done) {
-    if (!section_found) {
-      lines.push_back("[" + section + "]");
-      lines.push_back(key + "=" + value);
-    } else {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(section_end), key + "=" + value);
-    }
+  // The key's line in the first such section, else the end of that section,
+  // else a new section at the end.
+  const std::string entry = key + "=" + value;
+  const auto header =
+      std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return is_section(l, section); });
+  if (header == lines.end()) {
+    lines.push_back("[" + section + "]");
+    lines.push_back(entry);
+  } else {
+    const auto end = std::find_if(header + 1, lines.end(), [](const auto& l) { return l.starts_with('['); });
+    const auto found = std::find_if(header + 1, end, [&](const auto& l) { return is_key(l, key); });
+    if (found != end)
+      *found = entry;
+    else
+      lines.insert(end, entry);
   }
   std::ostringstream out;
   for (const auto& line : lines) out << line << "\r\n";

@@ -10,36 +10,28 @@ namespace {
 using fake::FakeFileSystem;
 using fake::FsOp;
 
-TEST(CreateDirectories, MakesEveryMissingParentAndAcceptsAnExistingFolder) {
-  FakeFileSystem fs;
-  ASSERT_TRUE(create_directories(fs, "C:\\a\\b\\c\\").ok());
-  EXPECT_TRUE(fs.is_directory("C:\\a\\b\\c"));
-  EXPECT_TRUE(create_directories(fs, "C:\\a\\b").ok());
-  EXPECT_EQ(create_directories(fs, "").code, win_error::invalid_name);
-  EXPECT_EQ(create_directories(fs, "X:\\a").code, win_error::path_not_found);
-}
-
-// Windows reads a run of backslashes as one, also below folders that are still missing.
-TEST(CreateDirectories, WalksUpThroughRepeatedSeparators) {
-  struct Case {
-    const char* typed;
-    const char* deepest;
-  };
-  const Case cases[] = {
+// Every missing parent is made; Windows reads a run of backslashes as one, also
+// below folders that are still missing.
+TEST(CreateDirectories, MakesEveryMissingParentThroughRepeatedSeparators) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\a\\b\\c\\", "C:\\a\\b\\c"},
       {"D:\\new\\deep\\\\", "D:\\new\\deep"},
       {"D:\\a\\b\\\\c", "D:\\a\\b\\c"},
       {"D:\\\\a\\\\\\b", "D:\\a\\b"},
       {"D:\\\\", "D:\\"},
       {"\\\\srv\\share\\\\x\\\\y\\", "\\\\srv\\share\\x\\y"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, deepest] : cases) {
     FakeFileSystem fs;
     fs.add_drive('D');
     fs.add_unc_share("\\\\srv\\share");
-    EXPECT_TRUE(create_directories(fs, c.typed).ok()) << c.typed;
-    EXPECT_TRUE(fs.is_directory(c.deepest)) << c.typed;
+    EXPECT_TRUE(create_directories(fs, typed).ok()) << typed;
+    EXPECT_TRUE(fs.is_directory(deepest)) << typed;
+    EXPECT_TRUE(create_directories(fs, deepest).ok()) << typed;
   }
   FakeFileSystem fs;
+  EXPECT_EQ(create_directories(fs, "").code, win_error::invalid_name);
+  EXPECT_EQ(create_directories(fs, "X:\\a").code, win_error::path_not_found);
   EXPECT_EQ(create_directories(fs, "E:\\\\a").code, win_error::path_not_found);
 }
 
@@ -78,25 +70,26 @@ TEST(CopyIntoPlace, AnInterruptedCopyNeverLeavesAFileUnderItsFinalName) {
   EXPECT_TRUE(fs.files_below("C:\\dest").empty());
 }
 
-TEST(CopyIntoPlace, NeverOverwritesUnlessAsked) {
-  FakeFileSystem fs;
-  fs.add_file("C:\\src\\a", "new");
-  fs.add_file("C:\\dest\\a", "old", file_attribute::read_only);
-  EXPECT_EQ(copy_into_place(fs, "C:\\src\\a", "C:\\dest\\a", Overwrite::never).code, win_error::file_exists);
-  EXPECT_EQ(fs.read("C:\\dest\\a"), "old");
-  fs.add_file("C:\\dest\\b", "old");
-  fs.add_file("C:\\src\\b", "new");
-  EXPECT_TRUE(copy_into_place(fs, "C:\\src\\b", "C:\\dest\\b", Overwrite::replace).ok());
-  EXPECT_EQ(fs.read("C:\\dest\\b"), "new");
-}
-
-TEST(CopyIntoPlace, KeepExistingCountsAFileThereAsDone) {
-  FakeFileSystem fs;
-  fs.add_file("C:\\src\\a", "new");
-  fs.add_file("C:\\dest\\a", "old", file_attribute::read_only);
-  EXPECT_TRUE(copy_into_place(fs, "C:\\src\\a", "C:\\dest\\a", Overwrite::keep_existing).ok());
-  EXPECT_EQ(fs.read("C:\\dest\\a"), "old");
-  EXPECT_EQ(*fs.attributes_of("C:\\dest\\a"), file_attribute::read_only);
+TEST(CopyIntoPlace, OverwritesOnlyWhenAsked) {
+  const struct {
+    Overwrite mode;
+    std::uint32_t target_attributes;
+    std::uint32_t code;
+    const char* left;
+  } cases[] = {
+      {Overwrite::never, file_attribute::read_only, win_error::file_exists, "old"},
+      {Overwrite::keep_existing, file_attribute::read_only, 0, "old"},
+      {Overwrite::replace, file_attribute::archive, 0, "new"},
+  };
+  for (const auto& c : cases) {
+    FakeFileSystem fs;
+    fs.add_file("C:\\src\\a", "new");
+    fs.add_file("C:\\dest\\a", "old", c.target_attributes);
+    EXPECT_EQ(copy_into_place(fs, "C:\\src\\a", "C:\\dest\\a", c.mode).code, c.code);
+    EXPECT_EQ(fs.read("C:\\dest\\a"), c.left);
+    EXPECT_EQ(*fs.attributes_of("C:\\dest\\a") & file_attribute::read_only,
+              c.target_attributes & file_attribute::read_only);
+  }
 }
 
 TEST(CopyIntoPlace, ReplacesWhatAnInterruptedCopyLeftUnderTheTemporaryName) {

@@ -34,20 +34,9 @@ Twinsasi1::Twinsasi1(Services& services)
   quit.OnClick = [this] { Button3Click(); };
 }
 
-MusicServices Twinsasi1::music_services() {
-  const Services& s = services_;
-  return MusicServices{s.files, s.profiles, s.registry, s.shell, s.environment, s.prompts, *progress_};
-}
+void Twinsasi1::Button1Click() { install_fm_versions(services_, *progress_); }
 
-void Twinsasi1::Button1Click() {
-  MusicServices services = music_services();
-  install_fm_versions(services);
-}
-
-void Twinsasi1::Button2Click() {
-  MusicServices services = music_services();
-  restore_originals(services);
-}
+void Twinsasi1::Button2Click() { restore_originals(services_, *progress_); }
 
 void Twinsasi1::Button3Click() { close(); }
 

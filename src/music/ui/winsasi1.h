@@ -20,8 +20,6 @@ class Twinsasi1 : public forms::Form {
   void Button3Click();
 
  private:
-  MusicServices music_services();
-
   Services& services_;
   MusicProgressView* progress_ = nullptr;
 };

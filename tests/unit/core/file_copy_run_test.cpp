@@ -39,7 +39,7 @@ class FileCopyRunTest : public ::testing::Test {
   CopyRunOutcome run(const CopyRunRequest& request) { return run_file_copy(request, fs, prompts, view); }
 };
 
-TEST_F(FileCopyRunTest, FreshInstallAsksCreatesAndCopiesEveryFileWritable) {
+TEST_F(FileCopyRunTest, FreshInstallAsksCreatesAndCopiesEveryFileWritableOnce) {
   prompts.answer({true});
   EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
   EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kQuestion}}));
@@ -52,6 +52,15 @@ TEST_F(FileCopyRunTest, FreshInstallAsksCreatesAndCopiesEveryFileWritable) {
     EXPECT_EQ(*fs.attributes_of(installed) & file_attribute::read_only, 0u) << installed;
   }
   EXPECT_EQ(fs.files_below("C:\\KIVO").size(), kTree.size());  // no temporary file left behind
+
+  // Run again, it copies nothing but shows every path, and asks nothing: the folder is there.
+  const int copies = fs.calls(FsOp::copy_file);
+  view = {};
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
+  EXPECT_EQ(fs.calls(FsOp::copy_file), copies);
+  EXPECT_EQ(prompts.asked().size(), 1u);
+  EXPECT_EQ(view.bar_position, 4);
+  EXPECT_EQ(view.events.size(), 6u);
 }
 
 TEST_F(FileCopyRunTest, FlattenedListKeepsTheDoubledBackslashOfTheFolderText) {
@@ -64,18 +73,6 @@ TEST_F(FileCopyRunTest, FlattenedListKeepsTheDoubledBackslashOfTheFolderText) {
   EXPECT_EQ(fs.read("C:\\Winx68k\\ONE.DAT"), "data of \\A\\ONE.DAT");
   EXPECT_FALSE(fs.exists("C:\\Winx68k\\A"));
   EXPECT_TRUE(fs.is_file("C:\\Winx68k\\C\\THREE.DAT"));
-}
-
-TEST_F(FileCopyRunTest, RerunOverCompleteInstallCopiesNothingButShowsEveryPath) {
-  prompts.answer({true});
-  ASSERT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  const int copies = fs.calls(FsOp::copy_file);
-  view = {};
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  EXPECT_EQ(fs.calls(FsOp::copy_file), copies);
-  EXPECT_EQ(prompts.asked().size(), 1u);  // no second question: the folder is there
-  EXPECT_EQ(view.bar_position, 4);
-  EXPECT_EQ(view.events.size(), 6u);
 }
 
 TEST_F(FileCopyRunTest, PartialInstallCopiesOnlyMissingFilesAndLeavesOthersUntouched) {
@@ -231,25 +228,22 @@ TEST_F(FileCopyRunTest, RunThatWouldNotFitIsRefusedBeforeAnythingIsMade) {
       {"asked above a doubled backslash too", "C:\\games\\new\\\\KIVO", {}, 100, false, true},
   };
   for (const Case& c : cases) {
-    fake::FakeFileSystem disk;
-    disk.add_drive('Q');
-    for (const auto entry : kTree)
-      disk.add_file("Q:\\kivo" + std::string(entry), "data of " + std::string(entry));
+    fake::FakeFileSystem disk = fs;
     if (c.top_size > 0) disk.add_file("Q:\\kivo\\TOP.X", std::string(c.top_size, 'x'));
     disk.add_directory("C:\\games");
     for (const std::string& entry : c.present) disk.add_file(c.destination + entry, "old");
     disk.set_free_space('C', c.free);
     if (c.query_fails) disk.fail(FsOp::free_space, win_error::not_ready);
     const int changes_before = disk.changing_calls();
-    fake::FakePrompts answers;
-    answers.unscripted_answer = true;
-    testing_support::RecordingCopyView window;
-    const CopyRunOutcome outcome = run_file_copy(tree_into(c.destination), disk, answers, window);
+    prompts = fake::FakePrompts{};
+    prompts.unscripted_answer = true;
+    view = {};
+    const CopyRunOutcome outcome = run_file_copy(tree_into(c.destination), disk, prompts, view);
     EXPECT_EQ(outcome == CopyRunOutcome::stopped, c.refused) << c.what;
     if (c.refused) {
-      ASSERT_EQ(answers.asked().size(), 1u) << c.what;
-      EXPECT_EQ(answers.asked()[0].kind, BoxKind::error) << c.what;
-      EXPECT_EQ(window.events, (std::vector<std::string>{"opening", "close"})) << c.what;
+      ASSERT_EQ(prompts.asked().size(), 1u) << c.what;
+      EXPECT_EQ(prompts.asked()[0].kind, BoxKind::error) << c.what;
+      EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"})) << c.what;
       EXPECT_EQ(disk.changing_calls(), changes_before) << c.what;
     }
   }

@@ -28,12 +28,12 @@ TEST(EditionLocator, FindsTheFolderOfTheShortcutTargetAndReadsNoMarkerThatIsNotT
   EXPECT_FALSE(scene.fs.exists("D:\\Games\\Edition\\mp3\\kivomus.ini"));
 }
 
-TEST(EditionLocator, MarkerTextThatIsNotANumberReadsAsZero) {
+TEST(EditionLocator, ReadsTheMarkerAndTakesTextThatIsNotANumberForZero) {
   MusicScene scene;
-  scene.profiles.write_string(kMarkerFile, "KIVO", "KIVOMUS", "abc");
-  EXPECT_EQ(locate(scene)->marker, 0);
-  scene.set_marker(7);
-  EXPECT_EQ(locate(scene)->marker, 7);
+  for (const auto& [text, marker] : {std::pair{"abc", 0}, std::pair{"7", 7}}) {
+    scene.profiles.write_string(kMarkerFile, "KIVO", "KIVOMUS", text);
+    EXPECT_EQ(locate(scene)->marker, marker) << text;
+  }
 }
 
 TEST(EditionLocator, NoShortcutOrNoProgramsValueMeansNotDetectedAndNothingTouched) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "music_scene.h"
 
@@ -11,105 +13,99 @@ namespace {
 
 using fake::AskedBox;
 using fake::BoxKind;
-using fake::FsOp;
 
-std::vector<std::string> paths_in(const std::string& folder) {
+// The paths of the replaced files, folder after folder.
+std::vector<std::string> paths_in(std::initializer_list<const char*> folders) {
   std::vector<std::string> paths;
-  for (const std::string_view entry : replacement_list()) paths.push_back(folder + std::string(entry));
+  for (const char* folder : folders)
+    for (const std::string_view entry : replacement_list()) paths.push_back(folder + std::string(entry));
   return paths;
-}
-
-template <typename... Lists>
-std::vector<std::string> joined(const Lists&... lists) {
-  std::vector<std::string> all;
-  (all.insert(all.end(), lists.begin(), lists.end()), ...);
-  return all;
 }
 
 class MusicOperations : public ::testing::Test {
  protected:
   MusicScene scene;
-  void install() { install_fm_versions(scene.services); }
-  void restore() { restore_originals(scene.services); }
 };
 
 TEST_F(MusicOperations, FirstInstallationSavesTheOriginalsAndShowsFortyPaths) {
   scene.put(kEdition, Set::originals);
-  install();
+  scene.install();
   EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
   EXPECT_TRUE(scene.prompts.asked().empty());
   EXPECT_EQ(scene.progress.events, (std::vector<std::string>{"begin", "end"}));
-  EXPECT_EQ(scene.progress.steps, joined(paths_in(kEdition), paths_in(kFmSource)));
-  for (const std::string& path : paths_in(kEdition))
+  EXPECT_EQ(scene.progress.steps, paths_in({kEdition, kFmSource}));
+  for (const std::string& path : paths_in({kEdition}))
     EXPECT_EQ(*scene.fs.attributes_of(path) & file_attribute::read_only, 0u) << path;
 }
 
+// Marker 1 (install) or anything but 1 (restore) only says so; no marker file
+// is made where there was none.
 TEST_F(MusicOperations, TheMarkerDecidesWhatEachButtonDoes) {
-  struct Case {
-    int marker;
-    bool install;
-    std::vector<AskedBox> boxes;
-  };
   const AskedBox already{BoxKind::information, kAlreadyFmText};
   const AskedBox not_replaced{BoxKind::information, kNotReplacedText};
-  for (const Case& c : {Case{1, true, {already}}, Case{0, false, {not_replaced}},
-                        Case{2, false, {not_replaced}}, Case{7, false, {not_replaced}}}) {
+  for (const auto& [marker, install, box] :
+       {std::tuple{1, true, already}, std::tuple{0, false, not_replaced}, std::tuple{2, false, not_replaced},
+        std::tuple{7, false, not_replaced}, std::tuple{-1, false, not_replaced}}) {
     MusicScene s;
     s.put(kEdition, Set::fm);
     s.put(kBackup, Set::originals);
-    s.set_marker(c.marker);
+    if (marker >= 0) s.set_marker(marker);
     s.fs.add_drive('Q', false);
     const int changes = s.fs.changing_calls();
-    if (c.install)
-      install_fm_versions(s.services);
-    else
-      restore_originals(s.services);
-    EXPECT_EQ(s.prompts.asked(), c.boxes) << c.marker;
-    EXPECT_EQ(s.fs.changing_calls(), changes) << c.marker;
-    EXPECT_EQ(s.marker(), c.marker);
+    install ? s.install() : s.restore();
+    EXPECT_EQ(s.prompts.asked(), std::vector<AskedBox>{box}) << marker;
+    EXPECT_EQ(s.fs.changing_calls(), changes) << marker;
+    EXPECT_EQ(s.fs.exists(kMarkerFile), marker >= 0);
+    EXPECT_EQ(s.marker(), std::max(marker, 0));
     EXPECT_TRUE(s.progress.events.empty());
   }
 }
 
-TEST_F(MusicOperations, RestoreWithoutAnyMarkerFileCreatesNone) {
-  scene.put(kEdition, Set::originals);
-  restore();
-  EXPECT_EQ(scene.prompts.texts(), std::vector<std::string>{kNotReplacedText});
-  EXPECT_FALSE(scene.fs.exists(kMarkerFile));
-}
-
 TEST_F(MusicOperations, RestoreAndInstallAlternateWithoutTheCd) {
   scene.put(kEdition, Set::originals);
-  install();
+  scene.install();
   scene.fs.add_drive('Q', false);
   for (int round = 0; round < 3; ++round) {
-    restore();
+    scene.restore();
     ASSERT_TRUE(scene.settled(Set::originals, Set::fm, 2)) << round;
     EXPECT_EQ(scene.progress.steps.size(), 40u + 60u * (2 * round + 1));
-    install();
+    scene.install();
     ASSERT_TRUE(scene.settled(Set::fm, Set::originals, 1)) << round;
   }
   EXPECT_TRUE(scene.prompts.asked().empty());
   const auto last_swap =
       std::vector<std::string>(scene.progress.steps.end() - 60, scene.progress.steps.end());
-  EXPECT_EQ(last_swap, joined(paths_in(kEdition), paths_in(kBackup), paths_in(kBackup)));
+  EXPECT_EQ(last_swap, paths_in({kEdition, kBackup, kBackup}));
 }
 
-TEST_F(MusicOperations, AnyMarkerOtherThanZeroOrOneSwapsToTheFmVersions) {
-  scene.put(kEdition, Set::originals);
-  scene.put(kBackup, Set::fm);
-  scene.set_marker(5);
-  install();
-  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
-}
-
-TEST_F(MusicOperations, CopiesInBackupIdenticalToTheFilesInUseCountAsSaved) {
-  scene.put(kEdition, Set::originals);
-  for (const std::size_t i : {0u, 5u, 19u})
-    scene.fs.add_file(kBackup + std::string(replacement_list()[i]), original_of(replacement_list()[i]));
-  install();
-  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
-  EXPECT_TRUE(scene.prompts.asked().empty());
+// Starts an install finishes without a question: any marker but 0 and 1 reads
+// as 2, copies in backup\ equal to the files in use count as saved, and a
+// read-only original is saved before it is replaced (and comes back).
+TEST_F(MusicOperations, InstallSettlesFromStatesThatNeedNoQuestion) {
+  const std::function<void(MusicScene&)> starts[] = {
+      [](MusicScene& s) {
+        s.put(kBackup, Set::fm);
+        s.set_marker(5);
+      },
+      [](MusicScene& s) {
+        for (const std::size_t i : {0u, 5u, 19u})
+          s.fs.add_file(kBackup + std::string(replacement_list()[i]), original_of(replacement_list()[i]));
+      },
+      [](MusicScene& s) {
+        const std::string entry(replacement_list()[3]);
+        s.fs.add_file(kEdition + entry, original_of(entry), file_attribute::read_only);
+      },
+  };
+  for (const auto& start : starts) {
+    MusicScene s;
+    s.put(kEdition, Set::originals);
+    start(s);
+    s.install();
+    EXPECT_TRUE(s.settled(Set::fm, Set::originals, 1));
+    s.restore();
+    EXPECT_TRUE(s.settled(Set::originals, Set::fm, 2));
+    EXPECT_TRUE(s.prompts.asked().empty());
+  }
 }
 
 TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUserSaysSo) {
@@ -119,7 +115,7 @@ TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUs
     s.put(kBackup, Set::fm);
     s.prompts.answer({yes});
     const int changes = s.fs.changing_calls();
-    install_fm_versions(s.services);
+    s.install();
     ASSERT_EQ(s.prompts.asked().size(), 1u);
     EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::confirm);
     EXPECT_NE(s.prompts.asked()[0].text.find(kMarkerFile), std::string::npos);
@@ -132,48 +128,38 @@ TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUs
   }
 }
 
-TEST_F(MusicOperations, AReadOnlyOriginalIsSavedBeforeItIsReplaced) {
-  scene.put(kEdition, Set::originals);
-  const std::string entry(replacement_list()[3]);
-  scene.fs.add_file(kEdition + entry, original_of(entry), file_attribute::read_only);
-  install();
-  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
-  restore();
-  EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
-}
-
 TEST_F(MusicOperations, AnOriginalTheEditionLacksStaysAbsentAfterARestoreButTheFmFileIsKept) {
   scene.put(kEdition, Set::originals);
   const std::string entry(replacement_list()[4]);
   scene.remove(kEdition + entry);
-  install();
+  scene.install();
   EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
   EXPECT_FALSE(scene.fs.exists(kBackup + entry));
   // The restore says which file in use has nothing to come back in its place,
   // and goes on only when told to.
   const int changes = scene.fs.changing_calls();
-  restore();
+  scene.restore();
   ASSERT_EQ(scene.prompts.asked().size(), 1u);
   EXPECT_EQ(scene.prompts.asked()[0].kind, BoxKind::confirm);
   EXPECT_NE(scene.prompts.asked()[0].text.find(kEdition + entry + "\n"), std::string::npos);
   EXPECT_EQ(scene.fs.changing_calls(), changes);
   scene.prompts.answer({true});
-  restore();
+  scene.restore();
   EXPECT_EQ(scene.prompts.asked().size(), 2u);
   EXPECT_FALSE(scene.fs.exists(kEdition + entry));
   EXPECT_EQ(scene.fs.read(kBackup + entry), fm_of(entry));
   EXPECT_EQ(scene.marker(), 2);
-  install();
+  scene.install();
   EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
   EXPECT_FALSE(scene.fs.exists(kBackup + entry));
 }
 
 TEST_F(MusicOperations, AForeignFileInBackupKeepsTheSavedSetInBackup2UntilItIsMoved) {
   scene.put(kEdition, Set::originals);
-  install();
+  scene.install();
   const std::string foreign = std::string(kBackup) + "mp3\\mine.txt";
   scene.fs.add_file(foreign, "user's own");
-  restore();
+  scene.restore();
   const std::vector<std::string> folder_messages = {
       "backup2のmp3フォルダ削除に失敗", "backup2フォルダ削除に失敗", "backup2→backupフォルダリネームに失敗"};
   ASSERT_EQ(scene.prompts.asked().size(), 4u);
@@ -187,12 +173,12 @@ TEST_F(MusicOperations, AForeignFileInBackupKeepsTheSavedSetInBackup2UntilItIsMo
   EXPECT_EQ(scene.marker(), 1);
 
   // Either button now leads out of it and never overwrites backup2\.
-  install();
+  scene.install();
   EXPECT_EQ(scene.holds(kTemporary), Set::fm);
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::warning);
 
   scene.remove(foreign);
-  restore();
+  scene.restore();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::information);
   EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
 }
@@ -202,7 +188,7 @@ TEST_F(MusicOperations, ALeftoverBackup2WithoutBackupFinishesTheEarlierRename) {
   scene.put(kEdition, Set::originals);
   scene.put(kTemporary, Set::fm);
   scene.set_marker(2);
-  restore();
+  scene.restore();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::information);
   EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
 }
@@ -282,7 +268,7 @@ TEST_F(MusicOperations, RefusalsSayWhatIsWrongAndChangeNothing) {
     MusicScene s;
     c.set_up(s);
     const int changes = s.fs.changing_calls();
-    install_fm_versions(s.services);
+    s.install();
     ASSERT_EQ(s.prompts.asked().size(), 1u) << c.name;
     const AskedBox& box = s.prompts.asked()[0];
     EXPECT_EQ(box.kind, BoxKind::error) << c.name;
@@ -295,14 +281,14 @@ TEST_F(MusicOperations, RefusalsSayWhatIsWrongAndChangeNothing) {
 
 TEST_F(MusicOperations, AMarkerThatCannotBeWrittenIsWrittenByTheNextRun) {
   scene.put(kEdition, Set::originals);
-  install();
+  scene.install();
   scene.profiles.fail_write(win_error::access_denied, "kivomus");
-  restore();
+  scene.restore();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
   EXPECT_EQ(scene.prompts.asked().back().text.rfind(std::string(kMarkerFile) + " に書き込めません\n", 0), 0u);
   EXPECT_EQ(scene.marker(), 1);
   EXPECT_TRUE(scene.fs.exists(kJournal));
-  restore();
+  scene.restore();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::information);
   EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
 }
@@ -312,16 +298,16 @@ TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
   scene.environment.program = deep + "kivo68i.exe";
   scene.fs.add_directory(deep);
   scene.put(kEdition, Set::originals);
-  install();
+  scene.install();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
   EXPECT_NE(scene.prompts.asked().back().text.find("長すぎる"), std::string::npos);
   EXPECT_EQ(scene.holds(kEdition), Set::originals);
 
   scene.put(kBackup, Set::fm);
   scene.set_marker(2);
-  install();
+  scene.install();
   EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
-  install();
+  scene.install();
   EXPECT_EQ(scene.prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
 }
 

@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_file_system.h"
-#include "fake_profile_store.h"
-#include "fake_prompts.h"
-#include "fake_system.h"
+#include "fake_services.h"
 #include "file_tables.h"
 #include "music/edition_locator.h"
 #include "music/music_operations.h"
@@ -42,16 +39,12 @@ class RecordingProgress : public MusicProgressView {
   void end() override { events.push_back("end"); }
 };
 
-class MusicScene {
+class MusicScene : public fake::FakeServices {
  public:
-  fake::FakeFileSystem fs;
-  fake::FakeProfileStore profiles{fs};
-  fake::FakeRegistry registry;
-  fake::FakeShell shell{fs};
-  fake::FakeEnvironment environment;
-  fake::FakePrompts prompts;
   RecordingProgress progress;
-  MusicServices services{fs, profiles, registry, shell, environment, prompts, progress};
+
+  void install() { install_fm_versions(services, progress); }
+  void restore() { restore_originals(services, progress); }
 
   MusicScene() {
     fs.add_drive('Q');
