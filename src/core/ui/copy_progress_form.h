@@ -37,10 +37,14 @@ class CopyProgressForm : public forms::Form, protected CopyRunView {
  protected:
   CopyProgressForm(Services& services, CopyProgressLayout layout);
 
-  // The installation; its boxes go through run_prompts().
+  // The installation, on run_services().
   virtual void run_installation() = 0;
 
-  Prompts& run_prompts() { return prompts_; }
+  // The program's services, but boxes that first bring this window up to date.
+  Services run_services() {
+    const Services& s = services_;
+    return {s.files, s.profiles, s.registry, s.shell, prompts_, s.environment, s.drives};
+  }
   // Puts the latest path and position on screen now, before a window of the
   // run opens over this one.
   void bring_up_to_date() { painter_.flush(); }

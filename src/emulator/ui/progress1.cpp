@@ -18,11 +18,7 @@ Tprogress1::Tprogress1(Services& services, const std::string& folder)
       folder_(folder) {}
 
 void Tprogress1::run_installation() {
-  // The program's services, but boxes that first bring this window up to date.
-  const Services& s = services_;
-  run_emulator_install(folder_,
-                       {s.files, s.profiles, s.registry, s.shell, run_prompts(), s.environment, s.drives},
-                       *this, [this] { show_finish_texts(); });
+  run_emulator_install(folder_, run_services(), *this, [this] { show_finish_texts(); });
 }
 
 void Tprogress1::show_opening_texts() {

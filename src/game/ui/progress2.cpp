@@ -24,12 +24,7 @@ Tprogress2::Tprogress2(Services& services, const std::string& folder, char& pick
       picked_drive_(picked_drive) {}
 
 void Tprogress2::run_installation() {
-  // The program's services, but boxes that first bring this window up to date.
-  const Services& s = services_;
-  const BootDiskSetup setup{
-      {s.files, s.profiles, s.registry, s.shell, run_prompts(), s.environment, s.drives},
-      [this] { return ask_drive(); },
-      ""};
+  const BootDiskSetup setup{run_services(), [this] { return ask_drive(); }, ""};
   if (run_game_install(setup, folder_, *this) == GameRunOutcome::finished) {
     show_finished();
     Label2.set_text(" ");
