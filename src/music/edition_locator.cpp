@@ -3,13 +3,12 @@
 #include "core/profile_accessor.h"
 #include "core/user_error.h"
 #include "music/music_folders.h"
+#include "music/music_messages.h"
 #include "platform/path_parts.h"
 
 namespace kivo {
 
 namespace {
-
-constexpr const char* kNotDetected = "Kivoをこのマシン上に検出できませんでした。";
 
 // Only a target with a drive letter or a UNC share gives a folder that can be
 // trusted; anything else would make every later path relative to whatever the
@@ -33,12 +32,12 @@ std::int32_t read_marker(FileSystem& fs, ProfileStore& profiles, const std::stri
 std::optional<EditionLocation> locate_edition(Registry& registry, FileSystem& fs, Shell& shell,
                                               ProfileStore& profiles, Prompts& prompts) {
   const RegistryText programs = registry.read_current_user_text(kShellFoldersKey, "Programs");
-  if (programs.kind == RegistryText::Kind::wrong_type) throw UserError("'Programs' のデータ型が不正です");
+  if (programs.kind == RegistryText::Kind::wrong_type) throw UserError(kProgramsWrongTypeText);
   const std::string shortcut = programs.text + kEditionShortcut;
   // Without a Programs folder the path would start at the root of whatever
   // drive is current; that is no Start menu.
   if (programs.text.empty() || !fs.is_file(shortcut)) {
-    prompts.information(kNotDetected);
+    prompts.information(kEditionNotDetectedText);
     return std::nullopt;
   }
 
@@ -50,17 +49,17 @@ std::optional<EditionLocation> locate_edition(Registry& registry, FileSystem& fs
       target.clear();
       break;
     case LinkReadResult::load_failed:
-      prompts.plain("ショートカットがLoadできません");
+      prompts.plain(kShortcutNotLoadedText);
       target.clear();
       break;
     case LinkReadResult::get_failed:
-      prompts.plain("パスのGetに失敗しました");
+      prompts.plain(kShortcutPathNotReadText);
       target.clear();
       break;
   }
   const std::string folder = folder_with_separator(target);
   if (!is_absolute_windows_path(target) || folder.size() < 3) {
-    prompts.information(kNotDetected);
+    prompts.information(kEditionNotDetectedText);
     return std::nullopt;
   }
 

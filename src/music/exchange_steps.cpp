@@ -1,6 +1,7 @@
 #include "music/exchange_steps.h"
 
 #include "file_tables.h"
+#include "music/music_messages.h"
 #include "platform/file_ops.h"
 #include "platform/path_parts.h"
 
@@ -225,9 +226,9 @@ bool ExchangeSteps::move_temporary_to_backup() {
     const char* message;
   };
   const FolderStep removals[] = {
-      {folders_.backup + "mp3\\", "backup2のmp3フォルダ削除に失敗"},
-      {folders_.backup + "movie\\", "backup2のmovieフォルダ削除に失敗"},
-      {folders_.backup, "backup2フォルダ削除に失敗"},
+      {folders_.backup + "mp3\\", kBackup2MusicRemovalFailedText},
+      {folders_.backup + "movie\\", kBackup2MovieRemovalFailedText},
+      {folders_.backup, kBackup2RemovalFailedText},
   };
   // Resuming after the rename itself went through: nothing left to do.
   if (!fs_.is_directory(without_trailing_backslash(folders_.temporary)) &&
@@ -240,7 +241,7 @@ bool ExchangeSteps::move_temporary_to_backup() {
   const std::string from = without_trailing_backslash(folders_.temporary);
   const std::string to = without_trailing_backslash(folders_.backup);
   if (const Status moved = fs_.move(from, to, MoveMode::fail_if_exists); moved.failed()) {
-    prompts_.plain("backup2→backupフォルダリネームに失敗");
+    prompts_.plain(kBackup2RenameFailedText);
     return fail(StepAction::rename_folder, from, moved.code);
   }
   return true;

@@ -159,4 +159,56 @@ std::string completed_text(ChangeKind kind, std::int32_t target) {
          "はbackupフォルダにあります。";
 }
 
+std::string with_edition_folder(const std::string& text, const std::string& edition) {
+  return text + "\n\nKivoのフォルダ：" + edition;
+}
+
+std::string path_too_long_text(const std::string& longest) {
+  return "Kivoのフォルダのパスが長すぎるため、ファイルを入れ替えられません。\n" + longest +
+         "\n\nファイルは何も変更していません。";
+}
+
+std::string no_music_folder_text(const std::string& music) {
+  return "Kivoのフォルダにmp3フォルダが見つかりません。\n" + music +
+         "\n\nFM音源版のインストールを中止しました。ファイルは何も変更していません。";
+}
+
+std::string leftover_temporary_text(const std::string& temporary) {
+  return "backup2フォルダが残っています。\n" + temporary +
+         "\n\nこのフォルダには、以前の入れ替えで保存したファイルが入っている可能性があるため"
+         "、入れ替えを行いません。"
+         "backupフォルダの中身を確認して別の場所に移してから、もう一度ボタンを押して下さい。"
+         "ファイルは何も変更していません。";
+}
+
+std::string unreadable_journal_text(const std::string& journal) {
+  return "前回の入れ替えの記録ファイルが読めません。\n" + journal +
+         "\n\nファイルは何も変更していません。この記録ファイルは入れ替えの途中にだけ作られるものです。"
+         "Kivoのフォルダ、backupフォルダ、backup2フォルダのファイルを確認し、必要なファイルを別の場所に"
+         "控えてから、この記録ファイルを削除して、もう一度ボタンを押して下さい。";
+}
+
+std::string backups_only_record_text(const std::string& failure) {
+  return failure + "\n\nKivoのフォルダのファイルは何も置き換えていません。";
+}
+
+std::string marker_lost_question(const std::string& marker) {
+  return "backupフォルダにFM音源版のファイルがそろっていて、Kivoのフォルダでは別のファイル（元のファイル）"
+         "が使われています。「オリジナルに戻す」の後で、状態の記録\n" +
+         marker +
+         "\nが失われたと考えられます。\n\nbackupフォルダのFM音源版と使用中のファイルを入れ替えますか？\n"
+         "（「いいえ」を選ぶと、ファイルは何も変更しません。）";
+}
+
+std::string unsaved_files_question(const std::vector<std::string>& unsaved) {
+  // Five names are enough to recognise the set; the rest are counted.
+  std::string list;
+  for (std::size_t i = 0; i < unsaved.size() && i < 5; ++i) list += unsaved[i] + "\n";
+  if (unsaved.size() > 5) list += "ほか" + std::to_string(unsaved.size() - 5) + "個\n";
+  return "backupフォルダに、次のファイルに代わるファイルがありません。\n" + list +
+         "\nこのまま入れ替えると、これらのファイルはbackupフォルダに移り、"
+         "Kivoのフォルダからはなくなります。\n"
+         "入れ替えますか？（「いいえ」を選ぶと、ファイルは何も変更しません。）";
+}
+
 }  // namespace kivo

@@ -51,8 +51,7 @@ class Operation {
 bool Operation::paths_fit(bool reads_cd) {
   const std::string longest = longest_music_path(folders_, reads_cd);
   if (path_fits(longest)) return true;
-  services_.prompts.error("Kivoのフォルダのパスが長すぎるため、ファイルを入れ替えられません。\n" + longest +
-                          "\n\nファイルは何も変更していません。");
+  services_.prompts.error(path_too_long_text(longest));
   return false;
 }
 
@@ -60,7 +59,7 @@ void Operation::tell(ChangeKind kind, std::int32_t target, const ChangeReport& r
   if (report.end == ChangeEnd::done) return;
   // Every text speaks of "the Kivo folder"; say once which folder that is.
   const std::string text =
-      change_report_text(services_.files, kind, target, report) + "\n\nKivoのフォルダ：" + folders_.edition;
+      with_edition_folder(change_report_text(services_.files, kind, target, report), folders_.edition);
   if (report.end == ChangeEnd::rename_blocked)
     services_.prompts.warning(text);
   else
@@ -77,16 +76,11 @@ bool Operation::settle_leftover_temporary() {
   // they are never overwritten; where backup\ is gone the rename is finished.
   if (!fs.is_directory(backup)) {
     if (const Status moved = fs.move(temporary, backup, MoveMode::fail_if_exists); moved.ok()) {
-      services_.prompts.information(
-          "前回名前を変更できなかったbackup2フォルダを、backupフォルダに戻しました。");
+      services_.prompts.information(kTemporaryReturnedText);
       return false;
     }
   }
-  services_.prompts.error("backup2フォルダが残っています。\n" + folders_.temporary +
-                          "\n\nこのフォルダには、以前の入れ替えで保存したファイルが入っている可能性があるため"
-                          "、入れ替えを行いません。"
-                          "backupフォルダの中身を確認して別の場所に移してから、もう一度ボタンを押して下さい。"
-                          "ファイルは何も変更していません。");
+  services_.prompts.error(leftover_temporary_text(folders_.temporary));
   return false;
 }
 
@@ -94,11 +88,7 @@ bool Operation::settle_unfinished_change() {
   if (!journal_.exists()) return settle_leftover_temporary();
   const std::optional<JournalState> state = journal_.read();
   if (!state) {
-    services_.prompts.error(
-        "前回の入れ替えの記録ファイルが読めません。\n" + journal_.path() +
-        "\n\nファイルは何も変更していません。この記録ファイルは入れ替えの途中にだけ作られるものです。"
-        "Kivoのフォルダ、backupフォルダ、backup2フォルダのファイルを確認し、必要なファイルを別の場所に"
-        "控えてから、この記録ファイルを削除して、もう一度ボタンを押して下さい。");
+    services_.prompts.error(unreadable_journal_text(journal_.path()));
     return false;
   }
   ChangeReport report;
@@ -110,9 +100,8 @@ bool Operation::settle_unfinished_change() {
     steps_.remove_interrupted_copies();
     const Status removed = journal_.remove();
     if (removed.ok()) return true;
-    services_.prompts.error(
-        failure_text(services_.files, StepFailure{StepAction::record, journal_.path(), removed.code}) +
-        "\n\nKivoのフォルダのファイルは何も置き換えていません。");
+    services_.prompts.error(backups_only_record_text(
+        failure_text(services_.files, StepFailure{StepAction::record, journal_.path(), removed.code})));
     return false;
   }
   {
@@ -142,8 +131,7 @@ void Operation::first_installation() {
   // some other folder, and nothing may be backed up or replaced there.
   const std::string music = folders_.edition + "mp3";
   if (!services_.files.is_directory(music)) {
-    services_.prompts.error("Kivoのフォルダにmp3フォルダが見つかりません。\n" + music +
-                            "\n\nFM音源版のインストールを中止しました。ファイルは何も変更していません。");
+    services_.prompts.error(no_music_folder_text(music));
     return;
   }
   if (!paths_fit(true)) return;
@@ -158,19 +146,11 @@ void Operation::first_installation() {
   }
   const int entries = static_cast<int>(replacement_list().size());
   if (survey.in_use_other == 0 && survey.in_use_fm > 0 && survey.saved_other == 0) {
-    services_.prompts.information(
-        "Kivoのフォルダでは、すでにFM音源版のファイルが使われています。\nbackupフォルダに元のファイルが"
-        "ないため、ファイルは何も変更していません。");
+    services_.prompts.information(kFmInUseWithoutOriginalsText);
     return;
   }
   if (survey.saved_fm == entries && survey.in_use_fm == 0 && survey.in_use_other > 0) {
-    if (services_.prompts.confirm(
-            "backupフォルダにFM音源版のファイルがそろっていて、Kivoのフォルダでは別のファイル（元のファイル）"
-            "が使われています。「オリジナルに戻す」の後で、状態の記録\n" +
-            folders_.marker +
-            "\nが失われたと考えられます。\n\nbackupフォルダのFM音源版と使用中のファイルを入れ替えますか？\n"
-            "（「いいえ」を選ぶと、ファイルは何も変更しません。）"))
-      swap(1);
+    if (services_.prompts.confirm(marker_lost_question(folders_.marker))) swap(1);
     return;
   }
   ChangeReport report;
@@ -191,14 +171,7 @@ void Operation::swap(std::int32_t target) {
   // A file in use with nothing under its name in backup\ would leave the
   // edition folder: say so first.
   if (const std::vector<std::string> unsaved = steps_.in_use_without_saved(); !unsaved.empty()) {
-    std::string list;
-    for (std::size_t i = 0; i < unsaved.size() && i < 5; ++i) list += unsaved[i] + "\n";
-    if (unsaved.size() > 5) list += "ほか" + std::to_string(unsaved.size() - 5) + "個\n";
-    if (!services_.prompts.confirm("backupフォルダに、次のファイルに代わるファイルがありません。\n" + list +
-                                   "\nこのまま入れ替えると、これらのファイルはbackupフォルダに移り、"
-                                   "Kivoのフォルダからはなくなります。\n"
-                                   "入れ替えますか？（「いいえ」を選ぶと、ファイルは何も変更しません。）"))
-      return;
+    if (!services_.prompts.confirm(unsaved_files_question(unsaved))) return;
   }
   ChangeReport report;
   {
