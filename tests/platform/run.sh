@@ -31,24 +31,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 
-# A link for lnkinfo, a reader that knows nothing of Windows.
-lnk_dir=$(mktemp -d)
-KIVO_LNK_OUT=$(winepath -w "$lnk_dir" 2>/dev/null)
-export KIVO_LNK_OUT
-
 wine "$exe" "$@"
 status=$?
-
-if [ -f "$lnk_dir/winx68k.lnk" ] && command -v lnkinfo >/dev/null 2>&1; then
-  if lnkinfo "$lnk_dir/winx68k.lnk" | grep -q 'WinX68kHighSpeed.exe'; then
-    echo "lnkinfo: the link names its target"
-  else
-    echo "lnkinfo: the link does not name its target" >&2
-    lnkinfo "$lnk_dir/winx68k.lnk" >&2
-    status=1
-  fi
-fi
-rm -rf "$lnk_dir"
 
 wineserver -k 2>/dev/null
 [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null

@@ -7,7 +7,6 @@ namespace {
 
 TEST(Win32Drives, LabelLeadsWithTheLetterAndKeepsTheShellsName) {
   EXPECT_EQ(drive_label('c', "ローカル ディスク (C:)"), "c: [ローカル ディスク]");
-  EXPECT_EQ(drive_label('d', "(D:)"), "d:");
   EXPECT_EQ(drive_label('e', ""), "e:");
   EXPECT_EQ(drive_label('z', "share (\\\\server) (Z:)"), "z: [share (\\\\server)]");
 }
