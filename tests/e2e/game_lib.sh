@@ -4,13 +4,8 @@
 GAME_IMAGE_CD='kivo\tools\emu\kivokidou.d88'
 GAME_LETTER_POSITIONS=(518800 661104)
 
-# The 410 files of the game as the CD holds them (paths below the CD's kivo
-# folder, Windows form), the boot disk image's folder excluded.
-game_entries() {
-  (cd "$KIVO_CD/kivo" && find . -type f ! -path './tools/*' | sed 's|^\.||; s|/|\\|g' | LC_ALL=C sort)
-}
-
-# Every game file under FOLDER equals the CD's and is writable; nothing else is there.
+# Every game file under FOLDER equals the CD's and is writable; nothing else is
+# there. The game's 410 files are the CD's kivo folder without tools\.
 expect_game_installed() {
   local folder=$1 entry count=0
   while IFS= read -r entry; do
@@ -19,7 +14,7 @@ expect_game_installed() {
     cmp -s "$KIVO_CD/kivo${entry//\\//}" "$target" || scenario_fail "$folder$entry differs from the CD's"
     [[ -w $target ]] || scenario_fail "$folder$entry is read-only"
     ((++count))
-  done < <(game_entries)
+  done < <(cd "$KIVO_CD/kivo" && find . -type f ! -path './tools/*' | sed 's|^\.||; s|/|\\|g' | LC_ALL=C sort)
   ((count == 410)) || scenario_fail "the CD holds $count game files, expected 410"
   local found
   found=$(find "$(unix_path "$folder")" -type f | wc -l)
@@ -52,16 +47,17 @@ open_game_destination() {
   drv expect-text foldersel3.Label2 'C:\KIVO'
 }
 
-# From foldersel3, drive d: picked in foldersel4: foldersel3 then shows d:\KIVO.
+# From foldersel3 for the first time, drive d: picked in foldersel4 (screenshot
+# SHOT then): foldersel3 then shows d:\KIVO. The program runs from Q:, so
+# foldersel4 first shows c:.
 choose_game_drive_d() {
   drv click foldersel3.Button1
   drv wait-window foldersel4
   drv idle foldersel4
-  drv click foldersel4.DriveComboBox1
-  drv idle foldersel4
-  drv key Home Down Enter  # c:, then d:
-  drv idle foldersel4
+  drv expect-text foldersel4.DriveComboBox1 'c:'
+  pick_drive foldersel4 D
   drv expect-text foldersel4.DriveComboBox1 'd:'
+  [[ -z ${1:-} ]] || shot "$1"
   click_gone foldersel4.Button1
   drv expect-text foldersel3.Label2 'd:\KIVO'
 }

@@ -394,6 +394,16 @@ map_drive() {
 
 unmap_drive() { map_drive "$1"; }
 
+# Maps drive D: to a new folder of the prefix, d_drive, holding the SUBFOLDERs
+# named (paths below it), until the scenario ends.
+scratch_drive_d() {
+  d_drive=$KIVO_E2E_PREFIX/scratch-d
+  rm -rf "$d_drive"
+  mkdir -p "$d_drive" "${@/#/$d_drive/}"
+  map_drive d "$d_drive"
+  trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
+}
+
 # Removes what earlier runs installed.
 forget_installations() {
   rm -rf "$(unix_path 'C:\Winx68k')" "$(unix_path 'C:\KIVO')"

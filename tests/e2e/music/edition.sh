@@ -119,7 +119,3 @@ music_quit() {
   expect_program_exit_code 0
   music_remove_edition
 }
-
-# The CD taken out, as far as the bonus can tell: its FM folder is gone.
-music_take_out_cd() { mv "$KIVO_CD/sashikae" "$KIVO_CD/sashikae.away"; }
-music_put_back_cd() { [[ -d $KIVO_CD/sashikae.away ]] && mv "$KIVO_CD/sashikae.away" "$KIVO_CD/sashikae"; }

@@ -13,7 +13,6 @@ mv "$KIVO_CD/index.htm" "$KIVO_STATE/index.htm.away"
 trap 'mv "$KIVO_STATE/index.htm.away" "$KIVO_CD/index.htm"' EXIT
 start_main_window
 drv click Form1.BtnManual
-drv idle Form1
 drv expect-no-msgbox Form1
 [[ -z $(opened_documents) ]] || scenario_fail "the shell was asked to open: $(opened_documents)"
 drv expect-enabled Form1

@@ -4,10 +4,7 @@
 # effect after it; the game button shows C:\KIVO again after another drive was
 # chosen; with the bonus window open the install buttons work and a second
 # press of the bonus button opens no second window.
-d_drive=$KIVO_E2E_PREFIX/runs-d
-mkdir -p "$d_drive"
-map_drive d "$d_drive"
-trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
+scratch_drive_d
 forget_installations
 use_own_desktop
 start_program

@@ -5,10 +5,7 @@
 bench_exe=$KIVO_BUILD_WIN64/tools/windows/chooser_bench/chooser_bench.exe
 [[ -f $bench_exe ]] || scenario_fail "$bench_exe is not built"
 cp "$bench_exe" "$KIVO_TEST_TOOLS/"
-d_drive=$KIVO_E2E_PREFIX/choosers-d
-rm -rf "$d_drive"
-mkdir -p "$d_drive/games/old" "$d_drive/表/ソ"
-map_drive d "$d_drive"
+scratch_drive_d games/old 表/ソ
 map_drive e "$KIVO_E2E_PREFIX/choosers-no-disc"
 trap 'unmap_drive d; unmap_drive e; rm -rf "$d_drive"' EXIT
 forget_installations

@@ -2,11 +2,7 @@
 # emulator destination dialog, the drive-root chooser from the game
 # destination dialog; each dialog shows the answer it got, and after a Cancel
 # the one from before. (The choosers themselves: 20_choosers.sh.)
-d_drive=$KIVO_E2E_PREFIX/choosers-d
-rm -rf "$d_drive"
-mkdir -p "$d_drive/games"
-map_drive d "$d_drive"
-trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
+scratch_drive_d games
 forget_installations
 start_program
 
@@ -26,17 +22,9 @@ click_gone foldersel2.Button2
 drv expect-text foldersel1.Label2 'd:\games'
 click_gone foldersel1.BtnCancel
 
-# --- foldersel4 from foldersel3. The program runs from Q:, so the first
-# showing moves the selector to c.
+# --- foldersel4 from foldersel3.
 open_game_destination
-drv click foldersel3.Button1
-drv wait-window foldersel4
-drv idle foldersel4
-drv expect-text foldersel4.DriveComboBox1 'c:'
-pick_drive foldersel4 D
-shot chooser_foldersel4_in_program
-click_gone foldersel4.Button1
-drv expect-text foldersel3.Label2 'd:\KIVO'
+choose_game_drive_d chooser_foldersel4_in_program
 drv click foldersel3.Button1
 drv wait-window foldersel4
 pick_drive foldersel4 C

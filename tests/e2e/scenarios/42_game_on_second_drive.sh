@@ -1,10 +1,6 @@
 # The game on a second drive chosen in foldersel4, with a record that names an
 # emulator folder on that drive: the files go to d:\KIVO, the image there gets D.
-d_drive=$KIVO_E2E_PREFIX/game-d
-rm -rf "$d_drive"
-mkdir -p "$d_drive"
-map_drive d "$d_drive"
-trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
+scratch_drive_d
 forget_installations
 put_installed_image 'D:\emu\WINX68K'
 chmod a-w "$(unix_path 'D:\emu\WINX68K\kivokidou.d88')"  # an earlier image left read-only
