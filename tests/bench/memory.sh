@@ -7,17 +7,8 @@
 #   tests/bench/memory.sh [RUNS]
 set -u
 runs=${1:-3}
-export KIVO_E2E_PREFIX=${KIVO_BENCH_PREFIX:-${WINEPREFIX:-/tmp/kivo}-bench}
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../e2e/lib.sh"
-trivial_exe=$KIVO_BUILD_WIN64/tools/windows/trivial_window/trivial_window.exe
-bench_exe=$KIVO_BUILD_WIN64/tests/bench/memory/memory_bench.exe
-themed_exe=$KIVO_BUILD_WIN64/tests/bench/memory/themed_window.exe
-for built in "$trivial_exe" "$bench_exe" "$themed_exe"; do
-  [[ -f $built ]] || { echo "build $built first" >&2; exit 1; }
-done
-
-trap e2e_teardown_suite EXIT
-e2e_setup_suite || exit 1
-cp "$trivial_exe" "$themed_exe" "$KIVO_TEST_TOOLS/"
-wine "$bench_exe" 'Q:\kivo68i.exe' 'Q:\' 'C:\kivo-e2e\trivial_window.exe' 'C:\kivo-e2e' "$runs" \
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/bench_lib.sh"
+bench_setup "$KIVO_BUILD_WIN64/tests/bench/memory/memory_bench.exe" \
+  "$KIVO_BUILD_WIN64/tests/bench/memory/themed_window.exe"
+wine 'C:\kivo-e2e\memory_bench.exe' 'Q:\kivo68i.exe' 'Q:\' 'C:\kivo-e2e\trivial_window.exe' 'C:\kivo-e2e' "$runs" \
   'C:\kivo-e2e\themed_window.exe' 'C:\kivo-e2e'

@@ -6,14 +6,8 @@
 #   tests/bench/startup.sh [RUNS]
 set -u
 runs=${1:-10}
-export KIVO_E2E_PREFIX=${KIVO_BENCH_PREFIX:-${WINEPREFIX:-/tmp/kivo}-bench}
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../e2e/lib.sh"
-trivial_exe=$KIVO_BUILD_WIN64/tools/windows/trivial_window/trivial_window.exe
-[[ -f $trivial_exe ]] || { echo "build $trivial_exe first" >&2; exit 1; }
-
-trap e2e_teardown_suite EXIT
-e2e_setup_suite || exit 1
-cp "$trivial_exe" "$KIVO_TEST_TOOLS/"
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/bench_lib.sh"
+bench_setup
 
 # Milliseconds from process creation to WINDOW shown, for one run.
 time_one() {
