@@ -47,9 +47,8 @@ open_game_destination() {
   drv expect-text foldersel3.Label2 'C:\KIVO'
 }
 
-# From foldersel3 for the first time, drive d: picked in foldersel4 (screenshot
-# SHOT then): foldersel3 then shows d:\KIVO. The program runs from Q:, so
-# foldersel4 first shows c:.
+# From foldersel3 for the first time, drive d: picked in foldersel4: foldersel3
+# then shows d:\KIVO. The program runs from Q:, so foldersel4 first shows c:.
 choose_game_drive_d() {
   drv click foldersel3.Button1
   drv wait-window foldersel4
@@ -57,7 +56,6 @@ choose_game_drive_d() {
   drv expect-text foldersel4.DriveComboBox1 'c:'
   pick_drive foldersel4 D
   drv expect-text foldersel4.DriveComboBox1 'd:'
-  [[ -z ${1:-} ]] || shot "$1"
   click_gone foldersel4.Button1
   drv expect-text foldersel3.Label2 'd:\KIVO'
 }
