@@ -46,9 +46,15 @@ expect_record() {
   expect_check "1" ini kivo68i.ini INST TESTNUM
 }
 
-# The desktop shortcut to the emulator in FOLDER (ending in a backslash), as Windows reads it.
+# The desktop shortcut to the emulator in FOLDER (ending in a backslash), as
+# Windows reads it and as a reader of the file format outside Windows does.
 expect_desktop_link() {
   expect_check "target=$1WinX68kHighSpeed.exe|folder=$1\\|icon=$1\\WinX68kHighSpeed.exe,0" lnk "$(desktop_link)"
+  local text wanted
+  text=$(lnkinfo "$(unix_path "$(desktop_link)")" 2>&1) || scenario_fail "lnkinfo cannot read the shortcut: $text"
+  for wanted in "$1WinX68kHighSpeed.exe" "Working directory[[:space:]]*: ${1%\\}"; do
+    grep -qE "${wanted//\\/\\\\}" <<<"$text" || scenario_fail "lnkinfo does not show $wanted: $text"
+  done
 }
 
 # A fresh prefix links the desktop to the Linux home folder, which every prefix
