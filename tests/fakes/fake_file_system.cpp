@@ -418,6 +418,7 @@ std::string FakeFileSystem::error_text(std::uint32_t code) {
 }
 
 Status FakeFileSystem::free_space(const std::string& folder, std::uint64_t& bytes) {
+  if (const Status f = injected(FsOp::free_space, folder); f.failed()) return f;
   std::string key;
   if (const Status s = key_of(folder, key); s.failed()) return s;
   const auto it = nodes_.find(key);

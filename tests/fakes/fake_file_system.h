@@ -29,6 +29,7 @@ enum class FsOp {
   open_for_update,
   write_byte,
   list_subfolders,
+  free_space,
 };
 
 // Thrown when a simulated power cut stops the program between two calls.

@@ -25,6 +25,12 @@ TEST(PathParts, DrivePartOfLettersSharesAndRelativePaths) {
   EXPECT_EQ(drive_letter(""), '\0');
 }
 
+TEST(PathParts, FlattenedNameDropsTheFirstFolderLevel) {
+  EXPECT_EQ(flattened_name("\\winx68k\\WinX68kHighSpeed.exe"), "\\WinX68kHighSpeed.exe");
+  EXPECT_EQ(flattened_name("\\emu\\kivokidou.d88"), "\\kivokidou.d88");
+  EXPECT_EQ(flattened_name("\\windrv\\CONFIG.SYS"), "\\CONFIG.SYS");
+}
+
 TEST(PathParts, WithoutTrailingBackslashDropsOneAtMost) {
   const std::pair<const char*, const char*> cases[] = {
       {"C:\\a\\", "C:\\a"}, {"C:\\a", "C:\\a"}, {"C:\\a\\\\", "C:\\a\\"}, {"", ""}, {"表\\", "表"}};

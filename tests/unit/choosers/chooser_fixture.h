@@ -2,7 +2,7 @@
 // The chooser test machine: drives C (with C:\Winx68k), D (with a few
 // folders), an empty CD drive E, F and the program's CD drive Q; the selector
 // and the list start where the process does, on Q:\. Records the error boxes
-// shown.
+// shown and how often the dialog closed.
 
 #include <string>
 #include <vector>
@@ -34,7 +34,7 @@ class ChooserTest : public testing_support::SubsystemTest {
   }
 
   ChooserServices chooser_services() {
-    return {{services}, [this](const std::string& m) { errors.push_back(m); }, [] {}};
+    return {{services}, [this](const std::string& m) { errors.push_back(m); }, [this] { ++closes; }};
   }
   // Picks the selector entry of a drive letter, as the user does.
   void pick(char letter) {
@@ -46,6 +46,7 @@ class ChooserTest : public testing_support::SubsystemTest {
   DriveSelectorModel selector{'q'};
   FolderListModel list{fs, drives, "Q:\\"};
   std::vector<std::string> errors;
+  int closes = 0;
 };
 
 // One folder browser over the three controls, starting from and answering in `answer`.

@@ -13,6 +13,34 @@ class Foldersel2Test : public FolderBrowserTest<Foldersel2Rules, std::string> {
   }
 };
 
+TEST_F(Foldersel2Test, OkAndEnterStoreTheFieldLosingOneLevelPerShowingCancelKeepsTheOpeningValue) {
+  show("C:\\Winx68k\\");
+  EXPECT_EQ(selector.letter(), 'c');
+  EXPECT_EQ(list.folder(), "C:\\Winx68k");
+  EXPECT_EQ(edit.text(), "C:\\Winx68k");
+  rules.Button1Click();
+  EXPECT_EQ(answer, "C:\\Winx68k");
+
+  rules.OnShow();  // the folder part of C:\Winx68k is C:\, and the list moves up to it
+  EXPECT_EQ(edit.text(), "C:\\");
+  pick('d');
+  open("emu");
+  edit.set_text("X:\\somewhere");
+  EXPECT_EQ(answer, "C:\\Winx68k");  // closing by the box runs no step
+  rules.Button2Click();
+  EXPECT_EQ(answer, "C:\\Winx68k");
+
+  const std::string typed = "  d:\\新しい フォルダ\\\\ ";  // taken unchanged
+  edit.set_text(typed);
+  rules.Edit1KeyDown('A');
+  rules.Edit1KeyDown(27);
+  EXPECT_EQ(closes, 2);
+  rules.Edit1KeyDown(kEnterKey);
+  EXPECT_EQ(answer, typed);
+  EXPECT_EQ(closes, 3);
+  EXPECT_TRUE(errors.empty());
+}
+
 // A drive whose root fails a test sends the selector back and the field to
 // where the list is, silently; two failing drives do not bounce for ever.
 TEST_F(Foldersel2Test, DriveThatCannotBeUsedFallsBack) {

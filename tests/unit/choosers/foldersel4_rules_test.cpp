@@ -15,6 +15,17 @@ class Foldersel4Test : public ChooserTest {
   Foldersel4Rules rules{selector, chooser_services(), folder};
 };
 
+TEST_F(Foldersel4Test, FolderWithoutDriveLetterEndsOnADriveAndTheGamesFolder) {
+  for (const std::string start : {"", "KIVO", "\\\\server\\share\\KIVO"}) {
+    SCOPED_TRACE(start);
+    show(start);
+    pick('e');  // the fallback letter is not a drive: it ends on the shown one
+    pick('d');
+    rules.Button1Click();
+    EXPECT_EQ(folder, "d:\\KIVO");
+  }
+}
+
 TEST_F(Foldersel4Test, ShownDriveThatFailsTooEndsTheFallback) {
   show("E:\\KIVO");  // the empty CD, held from the start
   EXPECT_EQ(selector.letter(), 'e');

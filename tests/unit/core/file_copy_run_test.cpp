@@ -37,6 +37,17 @@ class FileCopyRunTest : public ::testing::Test {
   CopyRunOutcome run(const CopyRunRequest& request) { return run_file_copy(request, fs, prompts, view); }
 };
 
+TEST_F(FileCopyRunTest, PartialInstallCopiesOnlyMissingFilesAndLeavesOthersUntouched) {
+  fs.add_file("C:\\KIVO\\A\\ONE.DAT", "damaged", file_attribute::read_only);
+  fs.add_directory("C:\\KIVO\\B");  // a folder that lacks its subfolder gets it without a question
+  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
+  EXPECT_TRUE(prompts.asked().empty());
+  EXPECT_EQ(fs.read("C:\\KIVO\\A\\ONE.DAT"), "damaged");
+  EXPECT_EQ(fs.attributes_of("C:\\KIVO\\A\\ONE.DAT"), file_attribute::read_only);
+  EXPECT_EQ(fs.read("C:\\KIVO\\B\\C\\THREE.DAT"), "data of \\B\\C\\THREE.DAT");
+  EXPECT_EQ(fs.calls(FsOp::copy_file), 3);
+}
+
 TEST_F(FileCopyRunTest, CopyInterruptedByACrashIsRedoneByTheNextRun) {
   fs.add_directory("C:\\KIVO");
   fs.crash_after(6);  // part way into the second file
@@ -91,6 +102,49 @@ TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
     EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"}));
     const int creation_tried = c.boxes.size() == 2 ? 1 : 0;  // the one call that failed
     EXPECT_EQ(disk.changing_calls(), fs.changing_calls() + creation_tried);
+  }
+}
+
+// Each of the four small files takes one 4 KiB cluster: 16384 bytes in all.
+TEST_F(FileCopyRunTest, RunThatWouldNotFitIsRefusedBeforeAnythingIsMade) {
+  struct Case {
+    const char* what;
+    std::string destination;
+    std::vector<std::string> present;  // already installed, so not copied again
+    std::uint64_t free;
+    bool query_fails;
+    bool refused;
+    std::size_t top_size = 0;  // the first file's size when not its usual few bytes
+  };
+  const Case cases[] = {
+      {"fits exactly", "C:\\KIVO", {}, 16384, false, false},
+      {"a file of one whole cluster takes one", "C:\\KIVO", {}, 16384, false, false, 4096},
+      {"one byte short", "C:\\KIVO", {}, 16383, false, true},
+      {"files present count nothing", "C:\\KIVO", {"\\TOP.X", "\\A\\ONE.DAT"}, 8192, false, false},
+      {"too little for the rest", "C:\\KIVO", {"\\TOP.X"}, 8192, false, true},
+      {"free space unknown", "C:\\KIVO", {}, 0, true, false},
+      {"asked of the nearest existing folder", "C:\\games\\new\\KIVO", {}, 100, false, true},
+      {"asked above a doubled backslash too", "C:\\games\\new\\\\KIVO", {}, 100, false, true},
+  };
+  for (const Case& c : cases) {
+    fake::FakeFileSystem disk = fs;
+    if (c.top_size > 0) disk.add_file("Q:\\kivo\\TOP.X", std::string(c.top_size, 'x'));
+    disk.add_directory("C:\\games");
+    for (const std::string& entry : c.present) disk.add_file(c.destination + entry, "old");
+    disk.set_free_space('C', c.free);
+    if (c.query_fails) disk.fail(FsOp::free_space, win_error::not_ready);
+    const int changes_before = disk.changing_calls();
+    prompts = fake::FakePrompts{};
+    prompts.unscripted_answer = true;
+    view = {};
+    const CopyRunOutcome outcome = run_file_copy(tree_into(c.destination), disk, prompts, view);
+    EXPECT_EQ(outcome == CopyRunOutcome::stopped, c.refused) << c.what;
+    if (c.refused) {
+      ASSERT_EQ(prompts.asked().size(), 1u) << c.what;
+      EXPECT_EQ(prompts.asked()[0].kind, BoxKind::error) << c.what;
+      EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"})) << c.what;
+      EXPECT_EQ(disk.changing_calls(), changes_before) << c.what;
+    }
   }
 }
 

@@ -17,6 +17,26 @@ class MusicOperations : public ::testing::Test {
   MusicScene scene;
 };
 
+TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUserSaysSo) {
+  for (const bool yes : {false, true}) {
+    MusicScene s;
+    s.put(kEdition, Set::originals);
+    s.put(kBackup, Set::fm);
+    s.prompts.answer({yes});
+    const int changes = s.fs.changing_calls();
+    s.install();
+    ASSERT_EQ(s.prompts.asked().size(), 1u);
+    EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::confirm);
+    EXPECT_NE(s.prompts.asked()[0].text.find(kMarkerFile), std::string::npos);
+    if (yes) {
+      EXPECT_TRUE(s.settled(Set::fm, Set::originals, 1));
+    } else {
+      EXPECT_EQ(s.fs.changing_calls(), changes);
+      EXPECT_FALSE(s.fs.exists(kMarkerFile));
+    }
+  }
+}
+
 TEST_F(MusicOperations, AnOriginalTheEditionLacksStaysAbsentAfterARestoreButTheFmFileIsKept) {
   scene.put(kEdition, Set::originals);
   const std::string entry(replacement_list()[4]);
