@@ -41,6 +41,19 @@ TEST_F(Foldersel2Test, OkAndEnterStoreTheFieldLosingOneLevelPerShowingCancelKeep
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(Foldersel2Test, MissingStartFolderIsReportedAndTheDialogOpensOnTheDrive) {
+  fs.remove_directory("C:\\Winx68k");
+  show("C:\\Winx68k\\");
+  EXPECT_EQ(errors, std::vector<std::string>{"フォルダ C:\\Winx68k が見つかりません。"});
+  EXPECT_EQ(list.folder(), "c:\\");
+  EXPECT_EQ(edit.text(), "c:\\");
+  EXPECT_EQ(closes, 0);
+
+  rules.OnShow();  // selector already on c: no drive step, the field keeps the start path
+  EXPECT_EQ(errors.size(), 2u);
+  EXPECT_EQ(edit.text(), "C:\\Winx68k\\");
+}
+
 // A drive whose root fails a test sends the selector back and the field to
 // where the list is, silently; two failing drives do not bounce for ever.
 TEST_F(Foldersel2Test, DriveThatCannotBeUsedFallsBack) {

@@ -1,10 +1,14 @@
 #include <deque>
 #include <functional>
 
+#include "../core/recording_copy_view.h"
 #include "../subsystem_fixture.h"
 #include "core/user_error.h"
+#include "emulator/settings_record.h"
+#include "file_tables.h"
 #include "game/boot_disk_image.h"
 #include "game/boot_disk_setup.h"
+#include "game/game_install_run.h"
 
 namespace kivo {
 namespace {
@@ -103,6 +107,31 @@ TEST_F(BootDiskSetupTest, FolderWithoutDriveOrTooLongIsRefusedBeforeAnything) {
   EXPECT_TRUE(fs.exists(kRecordFile));
 }
 
+TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
+  fs.add_directory("C:\\WINX68K");
+  const std::string image = "C:\\WINX68K\\kivokidou.d88";
+  const std::string old_image = image_bytes(720000, 9);
+  fs.add_file(image, old_image);
+  // Close box or empty field (0), a network path, digits, blanks, punctuation
+  // next to the letters in ASCII, and the first byte of a Japanese character.
+  for (const char answer : {'\0', '\\', '0', '9', ' ', '.', ':', '@', '[', '`', '{', '\xE3'}) {
+    SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(answer)));
+    drive_answers = {answer};
+    EXPECT_EQ(run(),
+              "ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\n"
+              "インストールは完了していません。");
+    EXPECT_EQ(fs.read(image), old_image);
+  }
+  EXPECT_EQ(prompts.asked().size(), 12u);
+  EXPECT_EQ(prompts.asked().front().kind, fake::BoxKind::confirm);
+
+  // Yes asks again; the first letter answered is written.
+  prompts.answer({true, true});
+  drive_answers = {'\0', '\\', 'z'};
+  ASSERT_EQ(run(), "");
+  EXPECT_EQ(fs.read(image), patched(cd_image, 'z'));
+}
+
 // An image that cannot be had or patched leaves the installed one and the record.
 TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
   const std::string where = "ファイル C:\\WINX68K\\kivokidou.d88 ";
@@ -145,6 +174,39 @@ TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
     EXPECT_TRUE(fs.exists(kRecordFile));
     expect_no_leftovers("C:\\WINX68K");
   }
+}
+
+// The whole run: the game's 410 files from Q:\kivo, then the boot disk for
+// the emulator recorded in D:\emu. How a copy runs and stops is the shared
+// copy run's; here only how the two stages meet.
+class GameInstallRunTest : public BootDiskSetupTest {
+ protected:
+  testing_support::RecordingCopyView view;
+
+  GameInstallRunTest() {
+    fs.add_directory("D:\\emu");
+    for (const std::string_view entry : game_file_table())
+      fs.add_file("Q:\\kivo" + std::string(entry), "game file " + std::string(entry),
+                  file_attribute::read_only);
+    write_emulator_record(profiles, "D:\\emu");
+    drive_answers = {'D', 'D'};
+  }
+
+  GameRunOutcome run_game() {
+    view = {};
+    BootDiskSetup without_source = setup();
+    without_source.source_base.clear();  // the run's to fill in
+    return run_game_install(without_source, "C:\\KIVO", view);
+  }
+};
+
+TEST_F(GameInstallRunTest, StoppedCopyNeverSetsUpTheBootDisk) {
+  fs.fail(FsOp::copy_file, win_error::disk_full, "", 100);
+  prompts.answer({true});
+  ASSERT_EQ(run_game(), GameRunOutcome::stopped);
+  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 99u);
+  EXPECT_TRUE(fs.exists(kRecordFile));
+  EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
 }
 
 }  // namespace
