@@ -37,28 +37,6 @@ class FileCopyRunTest : public ::testing::Test {
   CopyRunOutcome run(const CopyRunRequest& request) { return run_file_copy(request, fs, prompts, view); }
 };
 
-TEST_F(FileCopyRunTest, PartialInstallCopiesOnlyMissingFilesAndLeavesOthersUntouched) {
-  fs.add_file("C:\\KIVO\\A\\ONE.DAT", "damaged", file_attribute::read_only);
-  fs.add_directory("C:\\KIVO\\B");  // a folder that lacks its subfolder gets it without a question
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  EXPECT_TRUE(prompts.asked().empty());
-  EXPECT_EQ(fs.read("C:\\KIVO\\A\\ONE.DAT"), "damaged");
-  EXPECT_EQ(fs.attributes_of("C:\\KIVO\\A\\ONE.DAT"), file_attribute::read_only);
-  EXPECT_EQ(fs.read("C:\\KIVO\\B\\C\\THREE.DAT"), "data of \\B\\C\\THREE.DAT");
-  EXPECT_EQ(fs.calls(FsOp::copy_file), 3);
-}
-
-TEST_F(FileCopyRunTest, CopyInterruptedByACrashIsRedoneByTheNextRun) {
-  fs.add_directory("C:\\KIVO");
-  fs.crash_after(6);  // part way into the second file
-  EXPECT_THROW(run(tree_into("C:\\KIVO")), fake::SimulatedCrash);
-  fs.clear_faults();
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  for (const auto entry : kTree)
-    EXPECT_EQ(fs.read("C:\\KIVO" + std::string(entry)), "data of " + std::string(entry)) << entry;
-  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), kTree.size());
-}
-
 // Every refusal comes before the first copy and closes the window.
 TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
   constexpr const char* kTooLong = "パスが長すぎるためインストールできません（255文字まで）:";
