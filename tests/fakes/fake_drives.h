@@ -16,7 +16,6 @@ class FakeDrives : public Drives {
   std::vector<DriveEntry> entries;
   std::map<char, std::string> current_folders;  // lower-case letter -> folder
   std::string process_folder = "C:\\";
-  int current_folder_reads = 0;
 
   void add(char letter, DriveKind kind = DriveKind::fixed, const std::string& label = "") {
     const char lower = static_cast<char>(letter | 0x20);
@@ -25,7 +24,6 @@ class FakeDrives : public Drives {
 
   std::vector<DriveEntry> list() override { return entries; }
   std::string current_folder(char letter) override {
-    ++current_folder_reads;
     const char lower = static_cast<char>(letter | 0x20);
     const auto it = current_folders.find(lower);
     return it != current_folders.end() ? it->second : std::string(1, lower) + ":\\";

@@ -2,7 +2,6 @@
 // Prompts answered from a script; every box asked is recorded in order.
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +23,6 @@ class FakePrompts : public Prompts {
   // `unscripted_answer`.
   void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
   bool unscripted_answer = false;
-  // Called on every box, after it is recorded (to act while a box is open).
-  std::function<void(const AskedBox&)> on_box;
 
   const std::vector<AskedBox>& asked() const { return asked_; }
   std::vector<std::string> texts() const {
@@ -47,10 +44,7 @@ class FakePrompts : public Prompts {
   void plain(const std::string& text) override { record(BoxKind::plain, text); }
 
  private:
-  void record(BoxKind kind, const std::string& text) {
-    asked_.push_back({kind, text});
-    if (on_box) on_box(asked_.back());
-  }
+  void record(BoxKind kind, const std::string& text) { asked_.push_back({kind, text}); }
   std::deque<bool> answers_;
   std::vector<AskedBox> asked_;
 };

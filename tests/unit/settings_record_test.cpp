@@ -32,32 +32,6 @@ class SettingsRecordTest : public ::testing::Test {
   void SetUp() override { fs.add_directory("C:\\WINDOWS"); }
 };
 
-TEST_F(SettingsRecordTest, WritesTheThreeKeysInOrderAndReadsThemBack) {
-  write_emulator_record(store, "C:\\Winx68k\\");
-  EXPECT_EQ(fs.read("C:\\WINDOWS\\kivo68i.ini"),
-            "[INST]\r\nFOLDER=C:\\Winx68k\\\r\nDRIVE=C\r\nTESTNUM=1\r\n");
-  EXPECT_EQ(read_record_marker(store), 1);
-  EXPECT_EQ(read_record_drive(store), 'C');
-  EXPECT_EQ(read_record_folder(store), "C:\\Winx68k\\");
-  write_emulator_record(store, "\\\\server\\share\\winx68k");
-  EXPECT_EQ(read_record_drive(store), '\\');
-}
-
-TEST_F(SettingsRecordTest, DefaultsWhenMissingEmptyOrGarbled) {
-  EXPECT_EQ(read_record_marker(store), 99);
-  EXPECT_EQ(read_record_drive(store), 'C');
-  EXPECT_EQ(read_record_folder(store), "C:WINX68K");
-  fs.add_file("C:\\WINDOWS\\kivo68i.ini", "[INST]\r\nTESTNUM=garbage\r\nDRIVE=\r\n");
-  EXPECT_EQ(read_record_marker(store), 99);
-  EXPECT_EQ(read_record_drive(store), '\0');
-  fs.add_file("C:\\WINDOWS\\kivo68i.ini", "[INST]\r\nTESTNUM=" + std::string(100000, '9') +
-                                              "\r\nFOLDER=" + std::string(5000, 'x') + "\r\n");
-  EXPECT_EQ(read_record_marker(store), 99);
-  EXPECT_EQ(read_record_folder(store).size(), 2047u);
-  fs.add_file("C:\\WINDOWS\\kivo68i.ini", "[INST]\r\nTESTNUM=-3\r\n");
-  EXPECT_EQ(read_record_marker(store), -3);
-}
-
 TEST_F(SettingsRecordTest, AFailedWriteNamesTheFileAndStopsTheRemainingKeys) {
   store.fail_write(win_error::access_denied, "DRIVE");
   try {

@@ -42,30 +42,5 @@ TEST(DriveSelectorModel, SetLetterRaisesOnlyForAnotherLetterPickingAlways) {
   EXPECT_EQ(changes, 7);
 }
 
-TEST(DriveSelectorModel, NewDriveListKeepsTheShownDriveWhereItStillExists) {
-  DriveSelectorModel selector(three_drives(), 'q');
-  selector.replace_entries({DriveEntry{'a', "a:", DriveKind::removable, -1}, DriveEntry{'q', "q:", {}, -1}});
-  EXPECT_EQ(selector.selected_index(), 1);
-  selector.replace_entries({DriveEntry{'c', "c:", DriveKind::fixed, -1}});
-  EXPECT_EQ(selector.selected_index(), -1);
-  EXPECT_EQ(selector.letter(), 'q');
-}
-
-TEST(DriveSelectorModel, DrivesListedAtTheFirstShowingStartAsIfListedAtOnce) {
-  for (const char start : {'Q', 'x', '\0'}) {
-    DriveSelectorModel listed_at_once(three_drives(), start);
-    DriveSelectorModel listed_later(start);
-    int changes = 0;
-    listed_later.on_change = [&] { ++changes; };
-    EXPECT_EQ(listed_later.letter(), listed_at_once.letter());
-    for (const auto& entries : {three_drives(), std::vector<DriveEntry>{three_drives().front()}}) {
-      listed_later.replace_entries(entries);
-      listed_at_once.replace_entries(entries);
-      EXPECT_EQ(listed_later.selected_index(), listed_at_once.selected_index()) << start;
-    }
-    EXPECT_EQ(changes, 0);
-  }
-}
-
 }  // namespace
 }  // namespace kivo

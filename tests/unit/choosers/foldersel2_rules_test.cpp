@@ -41,13 +41,6 @@ TEST_F(Foldersel2Test, OkAndEnterStoreTheFieldLosingOneLevelPerShowingCancelKeep
   EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(Foldersel2Test, ListAlreadyOnTheParentKeepsTheStartPathInTheField) {
-  pick('c');
-  show("C:\\Winx68k");
-  EXPECT_EQ(list.folder(), "c:\\");
-  EXPECT_EQ(edit.text(), "C:\\Winx68k");
-}
-
 TEST_F(Foldersel2Test, MissingStartFolderIsReportedAndTheDialogOpensOnTheDrive) {
   fs.remove_directory("C:\\Winx68k");
   show("C:\\Winx68k\\");
@@ -59,19 +52,6 @@ TEST_F(Foldersel2Test, MissingStartFolderIsReportedAndTheDialogOpensOnTheDrive) 
   rules.OnShow();  // selector already on c: no drive step, the field keeps the start path
   EXPECT_EQ(errors.size(), 2u);
   EXPECT_EQ(edit.text(), "C:\\Winx68k\\");
-}
-
-TEST_F(Foldersel2Test, ControlsAndLastGoodDriveSurviveBetweenShowings) {
-  show("D:\\games\\");
-  open("old");
-  rules.Button2Click();
-  EXPECT_EQ(list.folder(), "D:\\games\\old");
-
-  show("E:\\KIVO\\");  // the empty CD drive
-  EXPECT_EQ(rules.last_good_drive(), 'e');
-  pick('d');
-  EXPECT_EQ(rules.last_good_drive(), 'd');
-  EXPECT_EQ(edit.text(), "D:\\games\\old");  // the list stayed on d, so it did not move
 }
 
 // A drive whose root fails a test sends the selector back and the field to

@@ -37,26 +37,5 @@ TEST_F(Winsasi2Test, OkCancelAndEnterAnswerTheFieldsFirstCharacter) {
   EXPECT_EQ(closes, 3);
 }
 
-TEST_F(Winsasi2Test, LastGoodDriveStartsAtCEveryShowing) {
-  environment.program = "D:\\emu\\kivo68i.exe";
-  rules.FormShow();  // the drive step runs for d and makes it the last good drive
-  EXPECT_EQ(rules.last_good_drive(), 'd');
-  rules.FormShow();  // selector already on d: no drive step, so back to c
-  EXPECT_EQ(rules.last_good_drive(), 'c');
-  pick('e');  // the empty CD
-  EXPECT_EQ(selector.letter(), 'c');
-  EXPECT_EQ(edit.text(), "c:\\");
-}
-
-TEST_F(Winsasi2Test, ProgramOnANetworkShareStillOpensOnAUsableDrive) {
-  environment.program = "\\\\server\\cd\\kivo68i.exe";
-  rules.FormShow();
-  EXPECT_EQ(selector.letter(), 'q');
-  EXPECT_EQ(edit.text(), "\\\\server\\cd\\kivo68i.exe");
-  EXPECT_TRUE(errors.empty());
-  rules.Button1Click();
-  EXPECT_EQ(answer, '\\');
-}
-
 }  // namespace
 }  // namespace kivo

@@ -4,10 +4,8 @@
 
 #include <array>
 
-#include "core/user_error.h"
 #include "fake_file_system.h"
 #include "fake_prompts.h"
-#include "platform/path_parts.h"
 #include "recording_copy_view.h"
 
 namespace kivo {
@@ -38,119 +36,6 @@ class FileCopyRunTest : public ::testing::Test {
   }
   CopyRunOutcome run(const CopyRunRequest& request) { return run_file_copy(request, fs, prompts, view); }
 };
-
-TEST_F(FileCopyRunTest, FreshInstallAsksCreatesAndCopiesEveryFileWritableOnce) {
-  prompts.answer({true});
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::confirm, kQuestion}}));
-  EXPECT_EQ(view.events,
-            (std::vector<std::string>{"opening", "range 4", "1 C:\\KIVO\\TOP.X", "2 C:\\KIVO\\A\\ONE.DAT",
-                                      "3 C:\\KIVO\\A\\TWO.DAT", "4 C:\\KIVO\\B\\C\\THREE.DAT"}));
-  for (const auto entry : kTree) {
-    const std::string installed = "C:\\KIVO" + std::string(entry);
-    EXPECT_EQ(fs.read(installed), "data of " + std::string(entry));
-    EXPECT_EQ(*fs.attributes_of(installed) & file_attribute::read_only, 0u) << installed;
-  }
-  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), kTree.size());  // no temporary file left behind
-
-  // Run again, it copies nothing but shows every path, and asks nothing: the folder is there.
-  const int copies = fs.calls(FsOp::copy_file);
-  view = {};
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  EXPECT_EQ(fs.calls(FsOp::copy_file), copies);
-  EXPECT_EQ(prompts.asked().size(), 1u);
-  EXPECT_EQ(view.bar_position, 4);
-  EXPECT_EQ(view.events.size(), 6u);
-}
-
-TEST_F(FileCopyRunTest, FlattenedListKeepsTheDoubledBackslashOfTheFolderText) {
-  constexpr std::array<std::string_view, 2> kTwoLevels = {"\\A\\ONE.DAT", "\\B\\C\\THREE.DAT"};
-  fs.add_directory("C:\\Winx68k");
-  EXPECT_EQ(run({kTwoLevels, "Q:\\kivo", "C:\\Winx68k\\", flattened_name}), CopyRunOutcome::finished);
-  EXPECT_TRUE(prompts.asked().empty());
-  EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "range 2", "1 C:\\Winx68k\\\\ONE.DAT",
-                                                   "2 C:\\Winx68k\\\\C\\THREE.DAT"}));
-  EXPECT_EQ(fs.read("C:\\Winx68k\\ONE.DAT"), "data of \\A\\ONE.DAT");
-  EXPECT_FALSE(fs.exists("C:\\Winx68k\\A"));
-  EXPECT_TRUE(fs.is_file("C:\\Winx68k\\C\\THREE.DAT"));
-}
-
-TEST_F(FileCopyRunTest, PartialInstallCopiesOnlyMissingFilesAndLeavesOthersUntouched) {
-  fs.add_file("C:\\KIVO\\A\\ONE.DAT", "damaged", file_attribute::read_only);
-  fs.add_directory("C:\\KIVO\\B");  // a folder that lacks its subfolder gets it without a question
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  EXPECT_TRUE(prompts.asked().empty());
-  EXPECT_EQ(fs.read("C:\\KIVO\\A\\ONE.DAT"), "damaged");
-  EXPECT_EQ(fs.attributes_of("C:\\KIVO\\A\\ONE.DAT"), file_attribute::read_only);
-  EXPECT_EQ(fs.read("C:\\KIVO\\B\\C\\THREE.DAT"), "data of \\B\\C\\THREE.DAT");
-  EXPECT_EQ(fs.calls(FsOp::copy_file), 3);
-}
-
-// Earlier copies stay; the failed one leaves nothing under any name; later ones are not tried.
-TEST_F(FileCopyRunTest, FailingCopyOrSubfolderStopsThereWithTheExactMessage) {
-  const struct {
-    FsOp op;
-    const char* failing;
-    const char* last_path;
-    const char* message;
-    std::vector<std::string> left;
-  } cases[] = {
-      {FsOp::copy_file,
-       "TWO.DAT",
-       "C:\\KIVO\\A\\TWO.DAT",
-       "コピーに失敗しました:Q:\\kivo\\A\\TWO.DAT,C:\\KIVO\\A\\TWO.DAT,アクセスが拒否されました。",
-       {"C:\\KIVO\\A\\ONE.DAT", "C:\\KIVO\\TOP.X"}},
-      // A subfolder that cannot be made shows as the first copy that needs it.
-      {FsOp::create_directory,
-       "\\B",
-       "C:\\KIVO\\B\\C\\THREE.DAT",
-       "コピーに失敗しました:Q:\\kivo\\B\\C\\THREE.DAT,C:\\KIVO\\B\\C\\THREE.DAT,"
-       "指定されたパスが見つかりません。",
-       {"C:\\KIVO\\A\\ONE.DAT", "C:\\KIVO\\A\\TWO.DAT", "C:\\KIVO\\TOP.X"}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.failing);
-    fake::FakeFileSystem disk = fs;
-    disk.add_directory("C:\\KIVO");
-    disk.leave_partial_copies(true);
-    disk.fail(c.op, win_error::access_denied, c.failing, 1, 1000);
-    prompts = fake::FakePrompts{};
-    view = {};
-    EXPECT_EQ(run_file_copy(tree_into("C:\\KIVO"), disk, prompts, view), CopyRunOutcome::stopped);
-    EXPECT_EQ(view.bar_position, static_cast<int>(c.left.size()) + 1);
-    EXPECT_EQ(view.path, c.last_path);
-    EXPECT_EQ(view.events.back(), "close");
-    EXPECT_EQ(prompts.asked(), (std::vector<AskedBox>{{BoxKind::error, c.message}}));
-    EXPECT_EQ(disk.files_below("C:\\KIVO"), c.left);
-  }
-}
-
-TEST_F(FileCopyRunTest, CopyInterruptedByACrashIsRedoneByTheNextRun) {
-  fs.add_directory("C:\\KIVO");
-  fs.crash_after(6);  // part way into the second file
-  EXPECT_THROW(run(tree_into("C:\\KIVO")), fake::SimulatedCrash);
-  fs.clear_faults();
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::finished);
-  for (const auto entry : kTree)
-    EXPECT_EQ(fs.read("C:\\KIVO" + std::string(entry)), "data of " + std::string(entry)) << entry;
-  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), kTree.size());
-}
-
-TEST_F(FileCopyRunTest, EmptyFolderTextAsksAndThenRefusesToCreate) {
-  prompts.answer({false, true});
-  EXPECT_EQ(run(tree_into("")), CopyRunOutcome::stopped);
-  EXPECT_TRUE(view.close_requested);
-
-  view = {};
-  try {
-    run(tree_into(""));
-    FAIL() << "no error";
-  } catch (const UserError& error) {
-    EXPECT_STREQ(error.what(), "ディレクトリを作成できません");
-  }
-  EXPECT_FALSE(view.close_requested);  // the window stays open, not finished
-  EXPECT_EQ(fs.changing_calls(), 0);
-}
 
 // Every refusal comes before the first copy and closes the window.
 TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
@@ -196,14 +81,6 @@ TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
     const int creation_tried = c.boxes.size() == 2 ? 1 : 0;  // the one call that failed
     EXPECT_EQ(disk.changing_calls(), fs.changing_calls() + creation_tried);
   }
-}
-
-// Path lengths count UTF-16 units as Windows counts them, not UTF-8 bytes.
-TEST_F(FileCopyRunTest, PathLengthCountsCharactersNotBytes) {
-  std::string japanese = "C:\\";
-  for (int i = 0; i < 80; ++i) japanese += "あ";  // 240 bytes, 80 characters
-  fs.add_directory(japanese);
-  EXPECT_EQ(run(tree_into(japanese)), CopyRunOutcome::finished);
 }
 
 // Each of the four small files takes one 4 KiB cluster: 16384 bytes in all.

@@ -11,20 +11,16 @@ namespace kivo::testing_support {
 class RecordingCopyView : public CopyRunView {
  public:
   std::vector<std::string> events;
-  int bar_maximum = -1;
   int bar_position = -1;
-  std::string path;
   bool close_requested = false;
 
   void show_opening_texts() override { events.push_back("opening"); }
   void set_bar_range(int maximum) override {
-    bar_maximum = maximum;
     bar_position = 0;
     events.push_back("range " + std::to_string(maximum));
   }
   void set_bar_position(int position) override { bar_position = position; }
   void show_path(const std::string& shown) override {
-    path = shown;
     events.push_back(std::to_string(bar_position) + " " + shown);
   }
   void request_close() override {

@@ -75,34 +75,6 @@ class BootDiskSetupTest : public testing_support::SubsystemTest {
   }
 };
 
-// Without FOLDER the image goes to "C:WINX68K", taken from the drive's root.
-TEST_F(BootDiskSetupTest, LetterComesFromTheRecordOrTheUser) {
-  fs.add_directory("C:\\WINX68K");
-  const struct {
-    const char* record;
-    char letter;  // 'f': the user's answer
-  } cases[] = {
-      {nullptr, 'f'},
-      {"TESTNUM=1\r\n", 'C'},              // a marker but no DRIVE
-      {"TESTNUM=99\r\nDRIVE=D\r\n", 'f'},  // 99 or a garbled marker is no record: DRIVE is not read
-      {"TESTNUM=x1\r\nDRIVE=D\r\n", 'f'},
-      {"TESTNUM=-5\r\nDRIVE=DE\r\n", 'D'},  // any other marker counts; only DRIVE's first character
-      {"TESTNUM=1\r\nDRIVE=\r\n", 'f'},     // a DRIVE that is no letter is no better than none
-      {"TESTNUM=1\r\nDRIVE=\\\r\n", 'f'},
-      {"TESTNUM=1\r\nDRIVE=7\r\n", 'f'},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.record ? c.record : "no record");
-    if (c.record) write_record(c.record);
-    drive_answers = {'f'};
-    drive_questions = 0;
-    ASSERT_EQ(run(), "");
-    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, c.letter));
-    EXPECT_EQ(drive_questions, c.letter == 'f' ? 1 : 0);
-    EXPECT_FALSE(fs.exists(kRecordFile));
-  }
-}
-
 TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
   fs.add_directory("D:\\WINX68K");
   for (const char* folder : {"D:\\WINX68K\\", "D:WINX68K", "D:\\\\WINX68K"}) {
@@ -160,25 +132,6 @@ TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
   EXPECT_EQ(fs.read(image), patched(cd_image, 'z'));
 }
 
-// A game may keep its own kivo68i.ini at a drive's root; without a Windows
-// folder the record's path must not fall back to it.
-TEST_F(BootDiskSetupTest, NoWindowsFolderStopsBeforeTheRecordIsTouched) {
-  fs.add_directory("D:\\emu");
-  write_record("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=D:\\emu\r\n");
-  fs.add_file("C:\\kivo68i.ini", "a game's own file");
-  for (const char* windows : {"", "\\", "WINDOWS", "C:WINDOWS", "\\\\server"}) {
-    environment.windows = windows;
-    EXPECT_EQ(run(), kNoWindowsFolderForBootDisk) << windows;
-    EXPECT_TRUE(delete_emulator_record(fs, environment).failed()) << windows;
-  }
-  EXPECT_EQ(drive_questions, 0);
-  EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
-  EXPECT_TRUE(fs.exists(kRecordFile));
-  EXPECT_EQ(fs.read("C:\\kivo68i.ini"), "a game's own file");
-  environment.windows = "C:\\";
-  EXPECT_EQ(settings_file_path(environment), "C:\\kivo68i.ini");
-}
-
 // An image that cannot be had or patched leaves the installed one and the record.
 TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
   const std::string where = "ファイル C:\\WINX68K\\kivokidou.d88 ";
@@ -223,30 +176,6 @@ TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
   }
 }
 
-TEST_F(BootDiskSetupTest, StoppedAtAnyPointTheImageIsTheOldOrTheFullyPatchedOne) {
-  fs.add_directory("D:\\emu");
-  const std::string installed = image_bytes(720000, 1);
-  for (int calls = 0;; ++calls) {
-    SCOPED_TRACE(calls);
-    fs.add_file("D:\\emu\\kivokidou.d88", installed, file_attribute::read_only);
-    write_record("TESTNUM=1\r\nDRIVE=D\r\nFOLDER=D:\\emu\r\n");
-    fs.crash_after(fs.changing_calls() + calls);
-    bool crashed = false;
-    try {
-      set_up_boot_disk(setup());
-    } catch (const fake::SimulatedCrash&) {
-      crashed = true;
-    }
-    fs.clear_faults();
-    const auto image = fs.read("D:\\emu\\kivokidou.d88");
-    ASSERT_TRUE(image == installed || image == patched(cd_image, 'D'));
-    if (!crashed) {
-      EXPECT_EQ(image, patched(cd_image, 'D'));
-      break;
-    }
-  }
-}
-
 // The whole run: the game's 410 files from Q:\kivo, then the boot disk for
 // the emulator recorded in D:\emu. How a copy runs and stops is the shared
 // copy run's; here only how the two stages meet.
@@ -271,35 +200,6 @@ class GameInstallRunTest : public BootDiskSetupTest {
   }
 };
 
-TEST_F(GameInstallRunTest, FreshInstallCopiesEveryFileThenSetsUpTheBootDisk) {
-  prompts.answer({true});
-  ASSERT_EQ(run_game(), GameRunOutcome::finished);
-  EXPECT_EQ(prompts.texts(),
-            std::vector<std::string>{"指定されたフォルダは存在しません。作成してよろしいですか？"});
-  EXPECT_EQ(view.bar_position, 410);
-  EXPECT_FALSE(view.close_requested);
-  for (const std::string_view entry : game_file_table())
-    ASSERT_EQ(fs.read("C:\\KIVO" + std::string(entry)), "game file " + std::string(entry)) << entry;
-  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
-  // The recorded emulator's image carries the letter, writable; the record is consumed.
-  EXPECT_EQ(fs.read("D:\\emu\\kivokidou.d88"), patched(cd_image, 'D'));
-  EXPECT_EQ(*fs.attributes_of("D:\\emu\\kivokidou.d88") & file_attribute::read_only, 0u);
-  expect_no_leftovers("D:\\");
-  EXPECT_FALSE(fs.exists(kRecordFile));
-  EXPECT_EQ(drive_questions, 0);
-
-  // Again: nothing to copy, the bar runs to the end, and without the consumed
-  // record the user is asked for the drive.
-  const int copies = fs.calls(FsOp::copy_file);
-  fs.add_directory("C:\\WINX68K");
-  ASSERT_EQ(run_game(), GameRunOutcome::finished);
-  EXPECT_EQ(fs.calls(FsOp::copy_file), copies + 1);  // the boot disk image only
-  EXPECT_EQ(view.bar_position, 410);
-  EXPECT_EQ(drive_questions, 1);
-  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
-  EXPECT_EQ(prompts.asked().size(), 1u);
-}
-
 TEST_F(GameInstallRunTest, StoppedCopyNeverSetsUpTheBootDisk) {
   fs.fail(FsOp::copy_file, win_error::disk_full, "", 100);
   prompts.answer({true});
@@ -307,15 +207,6 @@ TEST_F(GameInstallRunTest, StoppedCopyNeverSetsUpTheBootDisk) {
   EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 99u);
   EXPECT_TRUE(fs.exists(kRecordFile));
   EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
-}
-
-TEST_F(GameInstallRunTest, BootDiskFailureLeavesTheWindowOpenAndTheRecordInPlace) {
-  fs.add_directory("C:\\KIVO");
-  fs.fail(FsOp::open_for_update, win_error::sharing_violation, "D:\\emu");
-  EXPECT_THROW(run_game(), UserError);
-  EXPECT_FALSE(view.close_requested);
-  EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 410u);
-  EXPECT_TRUE(fs.exists(kRecordFile));
 }
 
 }  // namespace

@@ -17,25 +17,6 @@ std::optional<EditionLocation> locate(MusicScene& scene) {
   return locate_edition(scene.registry, scene.fs, scene.shell, scene.profiles, scene.prompts);
 }
 
-TEST(EditionLocator, FindsTheFolderOfTheShortcutTargetAndReadsNoMarkerThatIsNotThere) {
-  MusicScene scene;
-  scene.point_shortcut_at("D:\\Games\\Edition\\start.exe");
-  const auto found = locate(scene);
-  ASSERT_TRUE(found);
-  EXPECT_EQ(found->edition_folder, "D:\\Games\\Edition\\");
-  EXPECT_EQ(found->marker, 0);
-  EXPECT_TRUE(scene.prompts.asked().empty());
-  EXPECT_FALSE(scene.fs.exists("D:\\Games\\Edition\\mp3\\kivomus.ini"));
-}
-
-TEST(EditionLocator, ReadsTheMarkerAndTakesTextThatIsNotANumberForZero) {
-  MusicScene scene;
-  for (const auto& [text, marker] : {std::pair{"abc", 0}, std::pair{"7", 7}}) {
-    scene.profiles.write_string(kMarkerFile, "KIVO", "KIVOMUS", text);
-    EXPECT_EQ(locate(scene)->marker, marker) << text;
-  }
-}
-
 TEST(EditionLocator, NoShortcutOrNoProgramsValueMeansNotDetectedAndNothingTouched) {
   MusicScene scene;
   scene.registry.values.clear();

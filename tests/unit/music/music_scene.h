@@ -30,18 +30,16 @@ inline std::string fm_of(std::string_view entry) {
 
 enum class Set { originals, fm, none };
 
-class RecordingProgress : public MusicProgressView {
+class SilentProgress : public MusicProgressView {
  public:
-  std::vector<std::string> events;
-  std::vector<std::string> steps;
-  void begin() override { events.push_back("begin"); }
-  void step(const std::string& path) override { steps.push_back(path); }
-  void end() override { events.push_back("end"); }
+  void begin() override {}
+  void step(const std::string&) override {}
+  void end() override {}
 };
 
 class MusicScene : public fake::FakeServices {
  public:
-  RecordingProgress progress;
+  SilentProgress progress;
 
   void install() { install_fm_versions(services, progress); }
   void restore() { restore_originals(services, progress); }
