@@ -19,6 +19,10 @@ std::string failure_text(FileSystem& fs, const StepFailure& failure);
 std::string change_report_text(FileSystem& fs, ChangeKind kind, std::int32_t target,
                                const ChangeReport& report);
 
+// What each button says when the marker shows there is nothing to do.
+inline constexpr const char* kAlreadyFmText = "すでにFM音源版に差し替えられています。";
+inline constexpr const char* kNotReplacedText = "FM音源版に置き換えられていません。";
+
 // After an unfinished change from an earlier run was completed.
 std::string completed_text(ChangeKind kind, std::int32_t target);
 // After an unfinished change from an earlier run was cleared away.

@@ -8,9 +8,6 @@
 
 namespace kivo {
 
-inline constexpr const char* kAlreadyFmText = "すでにFM音源版に差し替えられています。";
-inline constexpr const char* kNotReplacedText = "FM音源版に置き換えられていません。";
-
 // Button1Click of the bonus window; PROGRESS is shown while files move.
 void install_fm_versions(Services& services, MusicProgressView& progress);
 // Button2Click of the bonus window.

@@ -9,6 +9,7 @@
 #include "fake_services.h"
 #include "file_tables.h"
 #include "music/edition_locator.h"
+#include "music/music_messages.h"
 #include "music/music_operations.h"
 
 namespace kivo::music_test {
