@@ -3,17 +3,10 @@
 
 KIVO_INSTALL_CHECK_EXE=$KIVO_BUILD_WIN64/tools/windows/install_check/install_check.exe
 
-# The emulator's eight files: CD path (below the CD's top folder) and installed name.
-EMULATOR_FILES=(
-  'tools\winx68k\WinX68kHighSpeed.exe:WinX68kHighSpeed.exe'
-  'tools\winx68k\WinX68kHighSpeed.txt:WinX68kHighSpeed.txt'
-  'tools\emu\kivokidou.d88:kivokidou.d88'
-  'tools\windrv\CONFIG.SYS:CONFIG.SYS'
-  'tools\windrv\FD1.XDF:FD1.XDF'
-  'tools\windrv\WINDRV.O:WINDRV.O'
-  'tools\windrv\WINDRV.S:WINDRV.S'
-  'tools\windrv\WINDRV.SYS:WINDRV.SYS'
-)
+# The emulator's eight files on the CD (below its top folder); each is installed by its own name.
+EMULATOR_FILES=('tools\winx68k\WinX68kHighSpeed.exe' 'tools\winx68k\WinX68kHighSpeed.txt'
+  'tools\emu\kivokidou.d88' 'tools\windrv\CONFIG.SYS' 'tools\windrv\FD1.XDF' 'tools\windrv\WINDRV.O'
+  'tools\windrv\WINDRV.S' 'tools\windrv\WINDRV.SYS')
 
 # An answer of install_check (what Windows reads back) must be WANTED.
 #   expect_check WANTED COMMAND ARGS...
@@ -29,11 +22,11 @@ expect_check() {
 # Every installed file equals the CD's, has no read-only attribute, and sits
 # directly in FOLDER (a Windows path as typed, with or without a backslash).
 expect_emulator_installed() {
-  local folder=${1%\\} pair subfolders
-  for pair in "${EMULATOR_FILES[@]}"; do
-    expect_file_equals "${pair%%:*}" "$folder\\${pair#*:}"
-    expect_writable "$folder\\${pair#*:}"
-    expect_check "0x0020" attrs "$folder\\${pair#*:}"
+  local folder=${1%\\} file subfolders
+  for file in "${EMULATOR_FILES[@]}"; do
+    expect_file_equals "$file" "$folder\\${file##*\\}"
+    expect_writable "$folder\\${file##*\\}"
+    expect_check "0x0020" attrs "$folder\\${file##*\\}"
   done
   subfolders=$(find "$(unix_path "$folder")" -mindepth 1 -type d | wc -l)
   [[ $subfolders == 0 ]] || scenario_fail "$folder has $subfolders subfolders"
@@ -61,10 +54,8 @@ expect_desktop_link() {
 # on the machine shares; the scenarios give this prefix a desktop of its own.
 use_own_desktop() {
   local desktop=$KIVO_E2E_PREFIX/drive_c/users/$(id -un)/Desktop
-  if [[ -L $desktop ]]; then
-    rm -f "$desktop"
-    mkdir -p "$desktop"
-  fi
+  [[ -L $desktop ]] && rm -f "$desktop"
+  mkdir -p "$desktop"
   rm -f "$desktop/winx68k.lnk"
 }
 
@@ -72,14 +63,11 @@ desktop_link() { printf '%s\n' "C:\\users\\$(id -un)\\Desktop\\winx68k.lnk"; }
 
 # foldersel1 opened from the main window, showing the default folder.
 open_emulator_destination() {
-  drv wait-window Form1
-  drv click Form1.BtnWin68inst
-  drv wait-window foldersel1
+  opens foldersel1 click Form1.BtnWin68inst
   drv expect-text foldersel1.Label2 'C:\Winx68k\'
 }
 
-# The progress window as the run leaves it when finished and asking for the
-# shortcut; with ANSWER, the question is answered.
+# The finished run asking for the shortcut; with ANSWER, the question is answered.
 expect_finished_and_shortcut_question() {
   drv --timeout 60 expect-msgbox 確認 "デスクトップにショートカットを作成しますか？" "はい(&Y)" "いいえ(&N)"
   drv expect-text progress1.Label1 "インストールが終了しました。"
@@ -90,12 +78,18 @@ expect_finished_and_shortcut_question() {
   [[ -z ${1:-} ]] || drv msgbox-press "$1" デスクトップ
 }
 
-# OK in foldersel1: the folder question answered yes when FOLDER is "missing",
-# then the finished run's shortcut question answered SHORTCUT.
+# OK in foldersel1; when FOLDER is "missing", the opening texts under the folder
+# question, answered yes; then the shortcut question answered SHORTCUT.
 #   install_emulator FOLDER SHORTCUT
 install_emulator() {
   drv click foldersel1.BtnOk
-  [[ $1 != missing ]] || answer_folder_question 'はい(&Y)'
+  if [[ $1 == missing ]]; then
+    drv msgbox 指定されたフォルダは存在しません
+    drv expect-text progress1.Label1 "ファイルをコピー中です。しばらくお待ち下さい。"
+    drv expect-text progress1.Label2 " "
+    drv expect-text progress1.Button1 キャンセル
+    answer_folder_question 'はい(&Y)'
+  fi
   expect_finished_and_shortcut_question "$2"
 }
 
@@ -104,8 +98,7 @@ close_finished_progress() {
   expect_run_over progress1 foldersel1
 }
 
-# Opens foldersel2 from foldersel1. When the folder shown, MISSING, does not
-# exist yet, the folder list says so first (before the dialog shows).
+# Opens foldersel2 from foldersel1, after the message about the MISSING folder shown.
 browse_from_destination() {
   drv click foldersel1.BtnSansyou
   [[ -z ${1:-} ]] || answer_msgbox OK kivo68i "フォルダ $1 が見つかりません。"

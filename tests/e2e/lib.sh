@@ -1,7 +1,6 @@
 # shellcheck shell=bash
-# End-to-end harness: a fresh Wine prefix with Japanese fonts and a virtual
-# desktop, the demo CD as drive Q:, the program started from it, and helpers
-# that drive it through kivodrv.exe. Source this file; see README.md.
+# End-to-end harness: a fresh Wine prefix with the demo CD as drive Q:, and
+# helpers that drive the program through kivodrv.exe. See README.md.
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_REPO=$(cd "$E2E_DIR/../.." && pwd)
@@ -32,13 +31,10 @@ KIVO_STATE=$KIVO_E2E_PREFIX.state
 
 e2e_note() { printf '%s\n' "$*"; }
 
-# Starts Xvfb on a free display (Xvfb picks it) unless KIVO_E2E_DISPLAY names one.
+# Xvfb on a free display it picks, unless KIVO_E2E_DISPLAY names a running one.
 e2e_start_display() {
   if [[ -n ${KIVO_E2E_DISPLAY:-} ]]; then
     export DISPLAY=$KIVO_E2E_DISPLAY
-    xdpyinfo >/dev/null 2>&1 && return 0
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    echo $! >"$KIVO_STATE/xvfb.pid"
   else
     local fifo number
     fifo=$(mktemp -u)
@@ -49,52 +45,31 @@ e2e_start_display() {
     rm -f "$fifo"
     export DISPLAY=:$number
   fi
-  local tries=0
-  until xdpyinfo >/dev/null 2>&1; do
-    ((++tries > 100)) && { echo "e2e: Xvfb did not start on $DISPLAY" >&2; return 1; }
-    sleep 0.1
-  done
+  xdpyinfo >/dev/null 2>&1 || { echo "e2e: no X display on $DISPLAY" >&2; return 1; }
 }
 
-# The prefix's settings as a .reg file: UTF-16LE with a byte-order mark, or
-# regedit mangles the Japanese font names. "demo" (a person at a real display):
-# no virtual desktop, and the manual opens in the real browser.
-e2e_write_registry_file() {
-  local target=$1 purpose=${2:-test}
-  {
-    printf '\xff\xfe'
-    {
-      cat <<'REG'
-Windows Registry Editor Version 5.00
-
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ ゴシック"="IPAGothic"
-"MS PGothic"="IPAPGothic"
-"MS Gothic"="IPAGothic"
-"MS UI Gothic"="IPAPGothic"
-
-[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
-"q:"="cdrom"
-REG
-      [[ $purpose == demo ]] || cat <<'REG'
-
-[HKEY_CURRENT_USER\Software\Wine\Explorer]
-"Desktop"="Default"
-
-[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1280x1024"
-
-[HKEY_CLASSES_ROOT\.htm]
-@="htmlfile"
-
-[-HKEY_CLASSES_ROOT\htmlfile\shell\open\ddeexec]
-
-[HKEY_CLASSES_ROOT\htmlfile\shell\open\command]
-@="\"C:\\kivo-e2e\\open_recorder.exe\" \"%1\""
-REG
-    } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
-  } >"$target"
+# The prefix's settings, a row each (Wine hands Japanese arguments over intact):
+# Japanese font names mapped to the IPA fonts and Q: a CD drive; unless for a
+# person at a real display ("demo"), a virtual desktop and the recorder as the
+# .htm handler. An empty value name is the key's default value.
+e2e_write_settings() {
+  local for key name value
+  while IFS='|' read -r for key name value; do
+    [[ $for == all || ${1:-test} != demo ]] || continue
+    if [[ -z $name ]]; then wine reg add "$key" /ve /d "$value" /f; else wine reg add "$key" /v "$name" /d "$value" /f; fi
+  done >/dev/null 2>&1 <<'SETTINGS'
+all|HKCU\Software\Wine\Fonts\Replacements|ＭＳ Ｐゴシック|IPAPGothic
+all|HKCU\Software\Wine\Fonts\Replacements|ＭＳ ゴシック|IPAGothic
+all|HKCU\Software\Wine\Fonts\Replacements|MS PGothic|IPAPGothic
+all|HKCU\Software\Wine\Fonts\Replacements|MS Gothic|IPAGothic
+all|HKCU\Software\Wine\Fonts\Replacements|MS UI Gothic|IPAPGothic
+all|HKLM\Software\Wine\Drives|q:|cdrom
+test|HKCU\Software\Wine\Explorer|Desktop|Default
+test|HKCU\Software\Wine\Explorer\Desktops|Default|1280x1024
+test|HKCR\.htm||htmlfile
+test|HKCR\htmlfile\shell\open\command||"C:\kivo-e2e\open_recorder.exe" "%1"
+SETTINGS
+  [[ ${1:-test} == demo ]] || wine reg delete 'HKCR\htmlfile\shell\open\ddeexec' /f >/dev/null 2>&1
 }
 
 e2e_make_prefix() {
@@ -105,8 +80,7 @@ e2e_make_prefix() {
   wineserver -w
   mkdir -p "$KIVO_TEST_TOOLS"
   cp "$KIVO_RECORDER_EXE" "$KIVO_DRIVER_TARGET_EXE" "$KIVO_TEST_TOOLS/"
-  e2e_write_registry_file "$KIVO_TEST_TOOLS/settings.reg" "${1:-test}"
-  wine regedit /S 'C:\kivo-e2e\settings.reg' >/dev/null 2>&1
+  e2e_write_settings "${1:-test}"
   wineserver -w
   ln -sfn ../cd "$KIVO_E2E_PREFIX/dosdevices/q:"
 }
@@ -135,14 +109,12 @@ e2e_setup_suite() {
 e2e_teardown_suite() {
   stop_program
   wineserver -k 2>/dev/null
-  if [[ -f $KIVO_STATE/xvfb.pid ]]; then
-    kill "$(cat "$KIVO_STATE/xvfb.pid")" 2>/dev/null
-    rm -f "$KIVO_STATE/xvfb.pid"
-  fi
+  [[ -f $KIVO_STATE/xvfb.pid ]] && kill "$(cat "$KIVO_STATE/xvfb.pid")" 2>/dev/null
+  rm -f "$KIVO_STATE/xvfb.pid"
 }
 
-# Starts Q:\kivo68i.exe (or another exe) with Q:\ as its current folder, as
-# from the CD, through KIVO_PROGRAM_LOADER (default: wine).
+# Starts Q:\kivo68i.exe (or another exe) from Q:\, as from the CD, through
+# KIVO_PROGRAM_LOADER (default: wine).
 start_program() {
   local exe=${1:-'Q:\kivo68i.exe'}
   stop_program
@@ -154,20 +126,20 @@ start_program() {
 
 # Waits (default 20 s) for the program to end; sets KIVO_PROGRAM_EXIT.
 wait_program_exit() {
-  local timeout=${1:-20} waited=0
+  local waited=0
   while kill -0 "$KIVO_PROGRAM_PID" 2>/dev/null; do
-    ((waited++ < timeout * 10)) || scenario_fail "the program did not end within ${timeout} s"
+    ((waited++ < ${1:-20} * 10)) || scenario_fail "the program did not end within ${1:-20} s"
     sleep 0.1
   done
   wait "$KIVO_PROGRAM_PID" 2>/dev/null
   KIVO_PROGRAM_EXIT=$?
   rm -f "$KIVO_STATE/program.pid"
-  e2e_note "ok: the program ended with exit code $KIVO_PROGRAM_EXIT"
 }
 
+#   expect_program_exit_code CODE [SECONDS]
 expect_program_exit_code() {
   wait_program_exit "${2:-20}"
-  [[ $KIVO_PROGRAM_EXIT == "$1" ]] || scenario_fail "exit code $KIVO_PROGRAM_EXIT, expected $1"
+  expect_that "exit code $KIVO_PROGRAM_EXIT (expected $1)" "$KIVO_PROGRAM_EXIT" == "$1"
 }
 
 # Ends a program left running, also by an earlier scenario.
@@ -176,8 +148,7 @@ stop_program() {
   [[ -f $KIVO_STATE/program.pid ]] || return 0
   pid=$(cat "$KIVO_STATE/program.pid")
   rm -f "$KIVO_STATE/program.pid"
-  kill -0 "$pid" 2>/dev/null || return 0
-  kill "$pid" 2>/dev/null
+  kill "$pid" 2>/dev/null || return 0
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
   kill -9 "$pid" 2>/dev/null
 }
@@ -191,8 +162,7 @@ pick_drive() {
   drv idle "$1"
 }
 
-# Another program (Notepad) started and made the active window, in front of
-# the program under test; close_other_program ends it.
+# Notepad started and made the active window, in front of the program under test.
 open_other_program() {
   (cd "$KIVO_CD" && exec wine notepad) >/dev/null 2>&1 &
   other_program=$!
@@ -223,14 +193,11 @@ close_program() {
   expect_program_exit_code 0
 }
 
-# The main window as the program starts: caption, texts and focus, with the
-# nine other windows made but hidden.
+# The main window as the program starts, the nine other windows made but hidden.
 expect_main_window_at_start() {
-  local window i
+  local i
   drv expect-caption Form1 "Kivorana X68000版"
-  for window in foldersel1 foldersel2 foldersel3 foldersel4 progress1 progress2 winsasi1 winsasi3 winsasi2; do
-    drv --timeout 2 expect-hidden "$window"
-  done
+  drv_each expect-hidden foldersel{1..4} progress{1,2} winsasi{1,3,2}
   for i in 0 1 2 3; do drv --timeout 2 expect-text "Form1.Label$((i + 1))" "${MAIN_NOTICE[i]}"; done
   for i in 0 1 2 3 4; do drv --timeout 2 expect-text "Form1.${MAIN_BUTTONS[i]}" "${MAIN_BUTTON_TEXTS[i]}"; done
   drv expect-focus Form1.BtnWin68inst
@@ -239,40 +206,51 @@ expect_main_window_at_start() {
 # The program started and its bonus window opened.
 open_bonus_window() {
   start_main_window
-  drv click Form1.BtnWinsasikae
-  drv wait-window winsasi1
+  opens winsasi1 click Form1.BtnWinsasikae
+}
+
+# A driver action, then WINDOW shows.   opens WINDOW click W.C | opens WINDOW key KEY...
+opens() {
+  drv "${@:2}"
+  drv wait-window "$1"
+}
+
+# W is the active window, its control C holds the focus.   expect_front W.C
+expect_front() {
+  drv expect-active "${1%%.*}"
+  drv expect-focus "$1"
+}
+
+# One driver command for each window named.   drv_each COMMAND W...
+drv_each() {
+  local window
+  for window in "${@:2}"; do drv "$1" "$window"; done
 }
 
 # Clicks W.C, or with "close" W's close box; then W and each window after it are gone.
 #   click_gone W.C [WINDOW...] | click_gone close W [WINDOW...]
 click_gone() {
-  local window
   if [[ $1 == close ]]; then drv close "$2"; shift; else drv click "$1"; fi
-  for window in "${1%%.*}" "${@:2}"; do drv wait-gone "$window"; done
+  drv_each wait-gone "${1%%.*}" "${@:2}"
 }
 
-# A message box with exactly TITLE, TEXT and BUTTONS (default OK), answered
-# with PRESS.
+# A message box with exactly TITLE, TEXT and BUTTONS (default OK), answered with PRESS.
 #   answer_msgbox PRESS TITLE TEXT [BUTTON...]
 answer_msgbox() {
-  local press=$1 title=$2 text=$3
-  shift 3
-  (($#)) || set -- OK
-  drv expect-msgbox "$title" "$text" "$@"
+  local press=$1 text=$3
+  (($# > 3)) || set -- "$@" OK
+  drv expect-msgbox "${@:2}"
   drv msgbox-press "$press" "${text%%$'\n'*}"
 }
 
-# The question when the destination folder does not exist, answered ANSWER
-# ("はい(&Y)" or "いいえ(&N)").
+# The question when the destination folder does not exist, answered ANSWER.
 answer_folder_question() {
   answer_msgbox "$1" 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
 }
 
-# A run over: its progress window and destination dialog gone, no box left,
-# the main window usable.
+# A run over: its progress window and destination dialog gone, the main window usable.
 expect_run_over() {
-  drv wait-gone "$1"
-  drv wait-gone "$2"
+  drv_each wait-gone "$1" "$2"
   drv expect-no-msgbox Form1
   drv expect-enabled Form1
 }
@@ -289,6 +267,12 @@ scenario_fail() {
   echo "FAIL: $*" >&2
   shot "FAILED-${KIVO_SCENARIO:-scenario}" >/dev/null 2>&1
   exit 1
+}
+
+# A test of test(1) that must hold; WHAT says what it means.   expect_that WHAT TEST...
+expect_that() {
+  test "${@:2}" || scenario_fail "not so: $1"
+  e2e_note "ok: $1"
 }
 
 # One driver command that must succeed. The driver always says what it did
@@ -324,46 +308,30 @@ shot() {
 
 # The Linux path of a Windows path in the prefix, each part matched without regard to case.
 unix_path() {
-  local windows=$1 drive rest path part match
-  drive=$(printf '%s' "${windows:0:1}" | tr 'A-Z' 'a-z')
-  rest=${windows:2}
-  path=$(readlink -f "$KIVO_E2E_PREFIX/dosdevices/$drive:")
-  IFS='\' read -r -a parts <<<"$rest"
+  local drive=${1:0:1} path part match
+  path=$(readlink -f "$KIVO_E2E_PREFIX/dosdevices/${drive,,}:")
+  IFS='\' read -r -a parts <<<"${1:2}"
   for part in "${parts[@]}"; do
     [[ -z $part ]] && continue
-    if [[ -e $path/$part ]]; then
-      path=$path/$part
-    else
-      match=$(find "$path" -maxdepth 1 -mindepth 1 -iname "$part" -print -quit 2>/dev/null)
-      path=${match:-$path/$part}
-    fi
+    [[ -e $path/$part ]] || match=$(find "$path" -maxdepth 1 -mindepth 1 -iname "$part" -print -quit 2>/dev/null)
+    path=${match:-$path/$part}
+    match=
   done
   printf '%s\n' "$path"
 }
 
-expect_file_exists() {
-  [[ -f $(unix_path "$1") ]] || scenario_fail "no file $1"
-  e2e_note "ok: $1 exists"
-}
-
-expect_no_file() {
-  [[ ! -e $(unix_path "$1") ]] || scenario_fail "$1 exists"
-  e2e_note "ok: $1 does not exist"
+expect_file_exists() { expect_that "$1 exists" -f "$(unix_path "$1")"; }
+expect_no_file() { expect_that "$1 does not exist" ! -e "$(unix_path "$1")"; }
+# Wine shows FILE_ATTRIBUTE_READONLY as no write permission (which root would not notice).
+expect_writable() {
+  [[ $(stat -c %A "$(unix_path "$1")") == ?rw* ]] || scenario_fail "$1 is read-only"
+  e2e_note "ok: $1 is writable"
 }
 
 # The file at a Windows path has the bytes of the CD's (CD-relative path, "kivo\KIVO.X").
 expect_file_equals() {
-  local source=$KIVO_CD/${1//\\//} target
-  target=$(unix_path "$2")
-  [[ -f $target ]] || scenario_fail "no file $2"
-  cmp -s "$source" "$target" || scenario_fail "$2 differs from the CD's $1"
-  e2e_note "ok: $2 equals the CD's $1"
-}
-
-# Wine shows FILE_ATTRIBUTE_READONLY as no write permission.
-expect_writable() {
-  [[ $(stat -c %A "$(unix_path "$1")") == ?rw* ]] || scenario_fail "$1 is read-only"
-  e2e_note "ok: $1 is writable"
+  expect_file_exists "$2"
+  cmp -s "$KIVO_CD/${1//\\//}" "$(unix_path "$2")" || scenario_fail "$2 differs from the CD's $1"
 }
 
 # What the shell asked the .htm handler to open.
@@ -394,8 +362,7 @@ map_drive() {
 
 unmap_drive() { map_drive "$1"; }
 
-# Maps drive D: to a new folder of the prefix, d_drive, holding the SUBFOLDERs
-# named (paths below it), until the scenario ends.
+# Maps D: to a new folder, d_drive, holding the SUBFOLDERs named, until the scenario ends.
 scratch_drive_d() {
   d_drive=$KIVO_E2E_PREFIX/scratch-d
   rm -rf "$d_drive"
@@ -411,11 +378,10 @@ forget_installations() {
   find "$KIVO_E2E_PREFIX/drive_c/users" -iname 'winx68k.lnk' -delete 2>/dev/null
 }
 
-# Runs each scenario in a shell of its own, sourced after this file, with a
-# time limit of LIMIT seconds; the last line is "N passed, M failed". LABEL
-# goes before each name.
+# Runs each scenario in a shell of its own, sourced after this file, within
+# LIMIT seconds; the last line is "N passed, M failed".   e2e_run_scenarios LABEL LIMIT FILE...
 e2e_run_scenarios() {
-  local label=$1 limit=$2 scenario name started passed=0 failed=0 failed_names=()
+  local label=$1 limit=$2 scenario name started passed=0 failed=()
   shift 2
   for scenario; do
     name=$label$(basename "$scenario" .sh)
@@ -427,15 +393,14 @@ e2e_run_scenarios() {
       ((++passed))
     else
       echo "--- FAIL $name ($((SECONDS - started)) s)"
-      failed_names+=("$name")
-      ((++failed))
+      failed+=("$name")
     fi
     stop_program
   done
-  ((failed)) && echo "failed: ${failed_names[*]}"
+  ((${#failed[@]})) && echo "failed: ${failed[*]}"
   echo "screenshots: $KIVO_SCREENSHOTS"
-  echo "$passed passed, $failed failed"
-  ((failed == 0))
+  echo "$passed passed, ${#failed[@]} failed"
+  ((${#failed[@]} == 0))
 }
 
 for e2e_lib in emulator_lib.sh game_lib.sh music/edition.sh; do

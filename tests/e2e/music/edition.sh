@@ -42,53 +42,42 @@ music_remove_edition() {
   wine "$MUSIC_LINK_TOOL" --remove >/dev/null 2>&1
 }
 
-# Every entry in a folder below the edition ("" for the edition itself, "backup",
-# "backup2") has exactly the bytes of the set named: originals or fm (the CD's).
+# Every entry in each folder below the edition named ("" for the edition itself,
+# "backup", "backup2") has exactly the bytes of its set: originals or fm (the CD's).
+#   music_expect_set FOLDER SET [FOLDER SET...]
 music_expect_set() {
-  local sub=$1 set=$2 folder entry expected
-  folder=$(music_edition_dir)${sub:+/$sub}
+  local folder entry expected
+  folder=$(music_edition_dir)${1:+/$1}
   while read -r entry; do
-    if [[ $set == fm ]]; then expected=$KIVO_CD/sashikae/$entry; else expected=$MUSIC_ORIGINALS/$entry; fi
+    if [[ $2 == fm ]]; then expected=$KIVO_CD/sashikae/$entry; else expected=$MUSIC_ORIGINALS/$entry; fi
     [[ -f $expected ]] || expected=$KIVO_CD/sashikae.away/$entry
-    cmp -s "$expected" "$folder/$entry" || scenario_fail "${sub:-edition} $entry is not the $set file"
+    cmp -s "$expected" "$folder/$entry" || scenario_fail "${1:-edition} $entry is not the $2 file"
   done < <(music_entries)
-  e2e_note "ok: ${sub:-the edition folder} holds every $set file byte for byte"
+  e2e_note "ok: ${1:-the edition folder} holds every $2 file byte for byte"
+  (($# < 3)) || music_expect_set "${@:3}"
 }
 
 music_expect_marker() {
-  local ini
-  ini=$(music_edition_dir)/mp3/kivomus.ini
-  grep -q "^KIVOMUS=$1" "$ini" 2>/dev/null || scenario_fail "marker is not $1: $(cat "$ini" 2>/dev/null)"
+  grep -q "^KIVOMUS=$1" "$(music_edition_dir)/mp3/kivomus.ini" 2>/dev/null || scenario_fail "marker is not $1"
   e2e_note "ok: marker $1"
-}
-
-music_expect_settled() {
-  [[ ! -e $(music_edition_dir)/backup2 ]] || scenario_fail "backup2 is left"
-  [[ ! -e $(music_edition_dir)/backup.jnl ]] || scenario_fail "the change record is left"
-  e2e_note "ok: no backup2, no change record"
 }
 
 # The two settled states: the FM versions in use, the originals in backup\
 # (marker 1), or the other way round (marker 2); no backup2\, no change record.
-music_expect_fm_in_use() {
-  music_expect_set "" fm
-  music_expect_set backup originals
-  music_expect_marker 1
-  music_expect_settled
+#   music_expect_settled IN_USE MARKER SAVED
+music_expect_settled() {
+  music_expect_set "" "$1" backup "$3"
+  music_expect_marker "$2"
+  expect_that "no backup2" ! -e "$(music_edition_dir)/backup2"
+  expect_that "no change record" ! -e "$(music_edition_dir)/backup.jnl"
 }
-
-music_expect_originals_in_use() {
-  music_expect_set "" originals
-  music_expect_set backup fm
-  music_expect_marker 2
-  music_expect_settled
-}
+music_expect_fm_in_use() { music_expect_settled fm 1 originals; }
+music_expect_originals_in_use() { music_expect_settled originals 2 fm; }
 
 # Button1 after an interrupted swap: the swap is finished and said so.
 music_finish_interrupted_swap() {
   drv click winsasi1.Button1
-  drv --timeout 120 msgbox "前回中断されたファイルの入れ替えを最後まで行いました。"
-  drv msgbox-press OK
+  drv --timeout 120 msgbox-press OK "前回中断されたファイルの入れ替えを最後まで行いました。"
   drv idle winsasi1
 }
 
@@ -100,8 +89,8 @@ music_press() {
   drv expect-no-msgbox winsasi1
 }
 
-# A file of the user's own in backup\ keeps it from going when a swap ends:
-# the three folder messages, then where each set is (screenshot SHOT).
+# A file of the user's own in backup\ keeps it when a swap ends: the three folder
+# messages, then where each set is (screenshot SHOT).
 music_answer_rename_blocked() {
   drv --timeout 120 msgbox "backup2のmp3フォルダ削除に失敗" >/dev/null
   answer_msgbox OK kivo68i "backup2のmp3フォルダ削除に失敗"

@@ -1,9 +1,7 @@
-# Start-up from the CD: the main window with its caption, texts and the
-# keyboard focus on the emulator button, the nine other windows hidden; its
-# size, place and controls as laid out at 96 DPI (the picture, the four notice
-# lines, the five buttons) and its tab order. Enter on the focused emulator
-# button opens the emulator destination dialog over the main window, which
-# does not react until the dialog has closed.
+# Start-up from the CD: the main window's texts, focus, layout at 96 DPI and tab
+# order, the nine other windows hidden; Enter opens foldersel1 modal over it. The
+# manual button opens the CD's index.htm, or nothing without it; quitting gives 0.
+forget_opened_documents
 start_main_window
 expect_main_window_at_start
 shot main_window
@@ -11,15 +9,32 @@ drv expect-rect Form1 193 109 438 325
 drv expect-rect Form1.Image1 8 16 185 265
 for i in 0 1 2 3; do drv --timeout 2 expect-pos "Form1.Label$((i + 1))" 208 $((16 * i + 16)); done
 for i in 0 1 2 3 4; do drv --timeout 2 expect-rect "Form1.${MAIN_BUTTONS[i]}" 208 $((96 + 40 * i)) 201 25; done
-
 for next in BtnManual BtnSyuuryou BtnWinsasikae BtnKivoinst BtnWin68inst; do
   drv key Tab
   drv --timeout 2 expect-focus "Form1.$next"
 done
-drv key Enter
-drv wait-window foldersel1
+opens foldersel1 key Enter
 drv expect-disabled Form1
 shot emulator_destination
 click_gone close foldersel1
 drv expect-enabled Form1
+drv click Form1.BtnManual
+opened=$(wait_opened_document)
+[[ ${opened,,} == 'q:\index.htm' ]] || scenario_fail "opened '$opened', expected Q:\\index.htm"
+drv expect-no-msgbox Form1
 close_program
+
+forget_opened_documents
+mv "$KIVO_CD/index.htm" "$KIVO_STATE/index.htm.away"
+trap 'mv "$KIVO_STATE/index.htm.away" "$KIVO_CD/index.htm"' EXIT
+start_main_window
+drv click Form1.BtnManual
+drv expect-no-msgbox Form1
+[[ -z $(opened_documents) ]] || scenario_fail "the shell was asked to open: $(opened_documents)"
+drv expect-enabled Form1
+drv click Form1.BtnSyuuryou
+expect_program_exit_code 0
+
+open_bonus_window
+drv click Form1.BtnSyuuryou
+expect_program_exit_code 0

@@ -1,37 +1,27 @@
-# The program minimises and comes back as one. The hidden window "kivo68i"
-# carries the taskbar button: minimising the main window or that button hides
-# every window of the program; restoring the button, or activating it while the
-# program is behind another one, brings back the window the user was in,
-# active and with its focus. Closing the button closes the main window, but
-# not from behind a modal dialog.
+# The program minimises and comes back as one through the hidden taskbar window
+# "kivo68i": the window the user was in returns active, with its focus; the
+# taskbar's close closes the main window, but not from behind a modal dialog.
 start_main_window
 drv expect-caption Application kivo68i
 
 # Minimised and restored with each kind of window open over the main window.
-while read -r opened focused minimise_at; do
-  case $opened in
-    winsasi1) drv click Form1.BtnWinsasikae ;;
-    foldersel1) drv click Form1.BtnWin68inst ;;
-  esac
-  [[ $opened == - ]] && front=Form1 || front=$opened
-  drv wait-window "$front"
+while read -r opened focused minimise_at button; do
+  front=${opened/-/Form1}
+  [[ $button == - ]] || opens "$front" click "Form1.$button"
   drv key Tab
   drv expect-focus "$front.$focused"
   drv syscommand "$minimise_at" minimize
   drv expect-minimized Application
-  drv wait-gone Form1
-  drv wait-gone "$front"
+  drv_each wait-gone Form1 "$front"
   shot "minimised_with_${opened/-/nothing}"
   drv expect-not-minimized Form1
   drv syscommand Application restore
-  drv wait-window Form1
-  drv wait-window "$front"
-  drv expect-active "$front"
-  drv expect-focus "$front.$focused"
+  drv_each wait-window Form1 "$front"
+  expect_front "$front.$focused"
 done <<'CASES'
-- BtnManual Form1
-winsasi1 Button2 Form1
-foldersel1 BtnCancel Application
+- BtnManual Form1 -
+winsasi1 Button2 Form1 BtnWinsasikae
+foldersel1 BtnCancel Application BtnWin68inst
 CASES
 shot restored_with_foldersel1
 
@@ -43,14 +33,12 @@ drv idle Form1
 drv wait-window Form1
 drv key Enter
 drv wait-gone foldersel1
-drv expect-active Form1
-drv expect-focus Form1.BtnWin68inst
+expect_front Form1.BtnWin68inst
 
 # Behind another program: activating the taskbar button's window hands over.
 open_other_program
 drv activate Application
-drv expect-active Form1
-drv expect-focus Form1.BtnWin68inst
+expect_front Form1.BtnWin68inst
 close_other_program
 
 drv syscommand Application close

@@ -1,8 +1,6 @@
-# A DLL planted beside the program under the name of a system DLL it loads by
-# name (shell32.dll, which opens the manual) does not run: the program takes
-# the system's copy. Built without its narrowed DLL search, the program runs
-# the planted copy, so the check would see one. (Wine prefers its own DLLs;
-# the override asks for the copy beside the program first, as Windows does.)
+# A shell32.dll planted beside the program does not run; built without its
+# narrowed DLL search the program runs it, so the check would see one. (The
+# override asks Wine for the copy beside the program first, as Windows does.)
 folder='C:\kivo-planted'
 dir=$KIVO_E2E_PREFIX/drive_c/kivo-planted
 rm -rf "$dir"

@@ -1,18 +1,15 @@
-# The three choosers through a stand-in opener (chooser_bench.exe), on a
-# machine with two extra drives: D: a real folder, E: a drive whose root cannot
-# be found (an empty CD drive). Each answer is read back from what the opener
-# shows after the chooser has closed.
+# The three choosers through a stand-in opener (chooser_bench.exe), with D: a
+# real folder and E: a drive whose root cannot be found (an empty CD drive).
+# Each answer is read back from the opener after the chooser has closed.
 bench_exe=$KIVO_BUILD_WIN64/tools/windows/chooser_bench/chooser_bench.exe
-[[ -f $bench_exe ]] || scenario_fail "$bench_exe is not built"
-cp "$bench_exe" "$KIVO_TEST_TOOLS/"
+cp "$bench_exe" "$KIVO_TEST_TOOLS/" || scenario_fail "$bench_exe is not built"
 scratch_drive_d games/old 表/ソ
 map_drive e "$KIVO_E2E_PREFIX/choosers-no-disc"
 trap 'unmap_drive d; unmap_drive e; rm -rf "$d_drive"' EXIT
 forget_installations
 
 open_chooser() {
-  drv click "bench.$1"
-  drv wait-window "$2"
+  opens "$2" click "bench.$1"
   drv idle "$2"
 }
 
@@ -98,8 +95,7 @@ drv idle winsasi2
 drv wait-window winsasi2
 drv set-text winsasi2.Edit1 'x:\bar'
 answer_is 'close winsasi2' 'W=[C:\windows\] K=[C:\KIVO] P=[d]'
-# The empty drive sends the selector back to c, whose folder replaces the
-# path; Cancel answers like OK, with the path's first character.
+# The empty drive sends the selector back to c:; Cancel answers the path's first character.
 open_chooser OpenW winsasi2
 drv expect-text winsasi2.Edit1 'C:\kivo-e2e\chooser_bench.exe'
 pick_drive winsasi2 E

@@ -1,11 +1,10 @@
-# The game without a record of the emulator: the drive browser is asked, and
-# whatever way it ends, only a drive letter is ever written into the image,
-# which goes to C:\WINX68K (the record's default folder, from the drive's root).
-# Runs after the first copy nothing is copied again; the bar still runs to the end.
+# The game without a record: the drive browser is asked, and however it ends
+# only a drive letter is written into the image in C:\WINX68K (the record's
+# default folder). Later runs copy nothing again.
 forget_installations
 rm -rf "$(unix_path 'C:\WINX68K')"
 put_installed_image 'C:\WINX68K'
-start_program
+start_main_window
 
 # OK at once: the program's own drive, as the browser shows it.
 open_game_destination
@@ -41,8 +40,7 @@ drv click winsasi2.Button1
 expect_game_finished close
 expect_patched_image 'C:\WINX68K\kivokidou.d88' E
 
-# An empty field, then giving up: the image keeps its letter, nothing is
-# reported as finished, and the dialog's button warns before it closes.
+# An empty field, then giving up: the image keeps its letter, the run is not finished.
 open_game_destination
 start_game_install "" browser
 drv set-text winsasi2.Edit1 ''

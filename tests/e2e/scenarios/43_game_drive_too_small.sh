@@ -1,7 +1,5 @@
-# The game chosen onto a drive too small for it (a 2 MiB file system): the run
-# says how much it needs and how much is free, in MB, and what to do, before
-# it asks about or makes anything; the drive stays empty and the main window
-# is usable again.
+# The game onto a 2 MiB drive: the need and the free space in MB, before any
+# question or folder; the drive stays empty.
 small=$KIVO_E2E_PREFIX/small-d
 mkdir -p "$small"
 mountpoint -q "$small" || mount -t tmpfs -o size=2m tmpfs "$small" ||
@@ -10,8 +8,7 @@ map_drive d "$small"
 trap 'unmap_drive d; umount "$small"; rmdir "$small"' EXIT
 forget_installations
 
-# The figures as the program reads them: each game file in whole 4 KiB
-# clusters, the free space as the file system tells it.
+# Each game file in whole 4 KiB clusters; the free space as the file system tells it.
 needed=0
 while IFS=$'\t' read -r path size; do
   [[ $path == kivo\\* && $path != kivo\\tools\\* ]] && ((needed += (size + 4095) / 4096 * 4096))
@@ -19,16 +16,12 @@ done < <("$KIVO_DEMO_CD_TOOL" --list)
 read -r blocks block_size < <(stat -f -c '%a %S' "$small")
 free=$((blocks * block_size))
 # "12.3 MB": tenths of 1,048,576 bytes, rounded up for the need, down for the free space.
+# (Dividing by a power of two is exact in awk's floating point.)
 megabytes() {
-  local bytes=$1 up=$2 whole tenths scaled
-  whole=$((bytes / 1048576))
-  scaled=$((bytes % 1048576 * 10))
-  tenths=$((scaled / 1048576))
-  if ((up && scaled % 1048576 != 0 && ++tenths == 10)); then ((++whole, tenths = 0)); fi
-  printf '%d.%d MB' "$whole" "$tenths"
+  awk -v bytes="$1" -v up="$2" 'BEGIN { t = bytes * 10 / 1048576; t = int(t) + (up && t > int(t)); printf "%d.%d MB", t / 10, t % 10 }'
 }
 
-start_program
+start_main_window
 open_game_destination
 choose_game_drive_d
 start_game_install

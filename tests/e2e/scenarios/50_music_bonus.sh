@@ -1,6 +1,6 @@
-# The music bonus end to end: install the FM versions from the CD, restore,
-# install again and restore again without the CD, checking every byte each time.
-# Large movies keep the copy window up long enough for its screenshot.
+# The FM versions in and out, with and without the CD, every byte checked; then
+# the program killed mid-exchange: both sets stay whole and the next press
+# finishes (or undoes) it. Large movies keep the copy window up.
 music_install_edition 150000000
 open_bonus_window
 drv expect-caption winsasi1 "kivo68i / KivoWin用おまけ"
@@ -12,9 +12,8 @@ drv expect-text winsasi1.Button3 "終了"
 drv expect-focus winsasi1.Button1
 shot music_winsasi1
 
-# The copy window caught while it backs up the first large movie (it shows
-# the file done before). Its thread is busy copying, so the label is read
-# from the window manager's copy of the text.
+# The copy window caught at the first large movie; its thread is busy copying,
+# so the label is read from the window manager's copy of the text.
 (wine "$KIVO_DRIVER_EXE" --timeout 90 expect-caption winsasi3.Label2 'C:\Games\KivoWin\mp3\kv17_gameover.mp3' \
   >/dev/null 2>&1 && sleep 0.5 && shot music_winsasi3_copying) &
 watcher=$!
@@ -43,6 +42,40 @@ mv "$KIVO_CD/sashikae.away" "$KIVO_CD/sashikae"
 # Closing hides the window; the main window shows the same one again.
 drv click winsasi1.Button3
 drv expect-hidden winsasi1
-drv click Form1.BtnWinsasikae
-drv wait-window winsasi1
+opens winsasi1 click Form1.BtnWinsasikae
+music_press Button1
+
+# Presses BUTTON and kills the program once the copy window shows PATH while the
+# record says PHASE; the watch starts first, as the click waits for the window.
+press_and_kill_while() {
+  local button=$1 path=$2 phase=$3 watcher
+  (
+    drv --timeout 90 expect-caption winsasi3.Label2 "$path"
+    grep -q "STATE=$phase" "$(music_edition_dir)/backup.jnl" 2>/dev/null ||
+      scenario_fail "the record does not say $phase"
+    stop_program
+  ) &
+  watcher=$!
+  wine "$KIVO_DRIVER_EXE" click "winsasi1.$button" >/dev/null 2>&1
+  wait "$watcher" || scenario_fail "the program was not caught in $phase"
+}
+
+# Killed while the saved originals are copied back over the FM versions.
+press_and_kill_while Button2 'C:\Games\KivoWin\backup\mp3\kv17_gameover.mp3' "swap 2 restore"
+music_expect_set backup originals backup2 fm
+open_bonus_window
+music_finish_interrupted_swap
+music_expect_originals_in_use
+
+# Killed while the originals are saved into backup2\: undone, nothing to restore.
+press_and_kill_while Button1 'C:\Games\KivoWin\mp3\kv17_gameover.mp3' "swap 1 save"
+music_expect_set "" originals backup fm
+open_bonus_window
+drv click winsasi1.Button2
+drv --timeout 120 msgbox-press OK "前回中断されたファイルの入れ替えを取り消しました。"
+answer_msgbox OK 情報 "FM音源版に置き換えられていません。"
+music_expect_originals_in_use
+
+music_press Button1
+music_expect_fm_in_use
 music_quit

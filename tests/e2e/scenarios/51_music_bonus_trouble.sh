@@ -1,12 +1,10 @@
-# The music bonus when something is in the way: a file of another tool under a
-# listed name in backup\, a read-only original, a file of the user's own in
-# backup\, a lost marker, and a Start menu without the edition's shortcut.
+# The music bonus with something in the way: another tool's file or one of the
+# user's own in backup\, a read-only original, a lost marker, no shortcut.
 music_install_edition
 chmod a-w "$(music_edition_dir)/mp3/kv03_field.mp3"
 open_bonus_window
 
-# A file in backup\ that is not the original: the first installation names it
-# and changes nothing.
+# A file in backup\ that is not the original: named, and nothing changes.
 mkdir -p "$(music_edition_dir)/backup/mp3"
 printf 'older tool\r\n' >"$(music_edition_dir)/backup/mp3/kv05_forest.mp3"
 drv click winsasi1.Button1
@@ -25,8 +23,7 @@ printf 'mine\r\n' >"$(music_edition_dir)/backup/mp3/mine.txt"
 drv click winsasi1.Button2
 music_answer_rename_blocked music_rename_blocked
 drv idle winsasi1
-music_expect_set "" originals
-music_expect_set backup2 fm
+music_expect_set "" originals backup2 fm
 music_expect_marker 1
 
 # Either button leads out of it; backup2\ is never overwritten meanwhile.
@@ -37,15 +34,13 @@ rm "$(music_edition_dir)/backup/mp3/mine.txt"
 music_finish_interrupted_swap
 music_expect_originals_in_use
 
-# The marker lost after a restore: the install asks before it swaps, and a
-# "no" changes nothing.
+# The marker lost after a restore: the install asks first; "no" changes nothing.
 rm "$(music_edition_dir)/mp3/kivomus.ini"
 drv click winsasi1.Button1
 drv msgbox "backupフォルダにFM音源版のファイルがそろっていて"
 shot music_marker_lost
 drv msgbox-press "いいえ(&N)"
-music_expect_set "" originals
-music_expect_set backup fm
+music_expect_set "" originals backup fm
 drv click winsasi1.Button1
 drv msgbox-press "はい(&Y)" "backupフォルダにFM音源版のファイルがそろっていて"
 drv --timeout 120 idle winsasi1

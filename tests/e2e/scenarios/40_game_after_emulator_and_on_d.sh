@@ -1,10 +1,9 @@
-# The emulator installed first, then the game: the game's 410 files go into the
-# default C:\KIVO after the folder question, the boot disk image in the
-# emulator's folder gets the recorded drive letter at its two places and no
-# other byte changes, and the record is consumed. The drive browser is never
-# shown. foldersel4 opened and cancelled in between changes nothing.
+# The game after the emulator: its files in C:\KIVO, the emulator's image given
+# the recorded letter, the record consumed, no drive browser. Then the game on d:
+# with a record naming an emulator folder there: that image gets D.
+scratch_drive_d
 forget_installations
-start_program
+start_main_window
 open_emulator_destination
 install_emulator missing 'いいえ(&N)'
 close_finished_progress
@@ -25,8 +24,7 @@ drv expect-text foldersel3.Button2 OK
 drv expect-text foldersel3.Button3 キャンセル
 shot game_foldersel3
 
-drv click foldersel3.Button1
-drv wait-window foldersel4
+opens foldersel4 click foldersel3.Button1
 shot game_foldersel4
 click_gone foldersel4.Button2
 drv expect-text foldersel3.Label2 'C:\KIVO'
@@ -44,4 +42,20 @@ expect_game_installed 'C:\KIVO'
 expect_patched_image 'C:\Winx68k\kivokidou.d88' C
 expect_no_record
 expect_no_file 'C:\Winx68k\~k68cpy.tmp'
+
+forget_installations
+put_installed_image 'D:\emu\WINX68K'
+chmod a-w "$(unix_path 'D:\emu\WINX68K\kivokidou.d88')"  # an earlier image left read-only
+# The record an emulator installation there leaves.
+printf '[INST]\r\nFOLDER=D:\\emu\\WINX68K\\\r\nDRIVE=D\r\nTESTNUM=1\r\n' >"$(unix_path 'C:\windows\kivo68i.ini')"
+open_game_destination
+choose_game_drive_d
+start_game_install missing
+expect_game_finished
+shot game_progress2_second_drive
+close_game_progress
+expect_game_installed 'D:\KIVO'
+expect_no_file 'C:\KIVO'
+expect_patched_image 'D:\emu\WINX68K\kivokidou.d88' D
+expect_no_record
 close_program
