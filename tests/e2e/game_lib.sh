@@ -70,10 +70,11 @@ close_game_progress() {
   expect_run_over progress2 foldersel3
 }
 
-# A copy of the CD's image as an emulator installation would have left it.
+# A folder holding only a copy of the CD's image, as an emulator installation would have left it.
 put_installed_image() {
   local folder
   folder=$(unix_path "$1")
+  rm -rf "$folder"
   mkdir -p "$folder"
   cp "$KIVO_CD/${GAME_IMAGE_CD//\\//}" "$folder/kivokidou.d88"
   chmod u+w "$folder/kivokidou.d88"

@@ -215,6 +215,14 @@ opens() {
   drv wait-window "$1"
 }
 
+# W shows CAPTION and a client area of WIDTH x HEIGHT; with C, C holds its focus.
+#   expect_window W CAPTION WIDTH HEIGHT [C]
+expect_window() {
+  drv expect-caption "$1" "$2"
+  drv expect-client-size "$1" "$3" "$4"
+  [[ -z ${5:-} ]] || drv expect-focus "$1.$5"
+}
+
 # W is the active window, its control C holds the focus.   expect_front W.C
 expect_front() {
   drv expect-active "${1%%.*}"

@@ -27,13 +27,11 @@ drv wait-window bench
 drv click bench.Open2
 answer_msgbox OK kivo68i 'フォルダ C:\Winx68k が見つかりません。'
 drv wait-window foldersel2
-drv expect-caption foldersel2 'kivo68i / WinX68kフォルダ選択画面'
-drv expect-client-size foldersel2 297 265
+expect_window foldersel2 'kivo68i / WinX68kフォルダ選択画面' 297 265 DriveComboBox1
 drv expect-rect foldersel2.DriveComboBox1 8 80 225 18
 drv expect-rect foldersel2.DirectoryListBox1 8 120 225 97
 drv expect-rect foldersel2.Edit1 8 40 225 20
 drv expect-rect foldersel2.Button2 216 232 73 25
-drv expect-focus foldersel2.DriveComboBox1
 drv expect-text foldersel2.Edit1 'c:\'
 shot chooser_foldersel2
 
@@ -105,10 +103,8 @@ answer_is winsasi2.Button2 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
 
 # --- foldersel4: only the drive letter of C:\KIVO changes.
 open_chooser Open4 foldersel4
-drv expect-caption foldersel4 'kivo68i / Kivo68フォルダ選択画面'
-drv expect-client-size foldersel4 306 215
+expect_window foldersel4 'kivo68i / Kivo68フォルダ選択画面' 306 215 DriveComboBox1
 drv expect-rect foldersel4.Button2 216 144 65 25
-drv expect-focus foldersel4.DriveComboBox1
 shot chooser_foldersel4
 pick_drive foldersel4 D
 pick_drive foldersel4 E

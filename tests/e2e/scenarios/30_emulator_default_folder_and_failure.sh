@@ -5,19 +5,16 @@ forget_installations
 use_own_desktop
 start_main_window
 open_emulator_destination
-drv expect-caption foldersel1 "kivo68i / WinX68kのインストール"
-drv expect-client-size foldersel1 491 147
+expect_window foldersel1 "kivo68i / WinX68kのインストール" 491 147 BtnOk
 drv expect-text foldersel1.Label1 "Windows用X68000エミュレータ「WinX68k高速版」をインストールします。"
 drv expect-text foldersel1.GroupBox1 "WinX68kインストール先フォルダ"
 drv expect-text foldersel1.BtnSansyou 参照
 drv expect-text foldersel1.BtnCancel キャンセル
-drv expect-focus foldersel1.BtnOk
 shot emulator-foldersel1
 
 drv click foldersel1.BtnOk
 drv msgbox 指定されたフォルダは存在しません
-drv expect-caption progress1 "kivo68i / WinX68kインストール中"
-drv expect-client-size progress1 316 131
+expect_window progress1 "kivo68i / WinX68kインストール中" 316 131
 shot emulator-progress1-folder-question
 answer_folder_question 'はい(&Y)'
 expect_finished_and_shortcut_question

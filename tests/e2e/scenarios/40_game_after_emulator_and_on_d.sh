@@ -10,8 +10,7 @@ close_finished_progress
 expect_file_exists 'C:\windows\kivo68i.ini'
 
 open_game_destination
-drv expect-caption foldersel3 "kivo68i / Kivo68のインストール"
-drv expect-client-size foldersel3 490 151
+expect_window foldersel3 "kivo68i / Kivo68のインストール" 490 151
 drv expect-rect foldersel3 188 290 496 176
 drv expect-text foldersel3.Label1 "「Kivorana」X68000版をインストールします。"
 drv expect-text foldersel3.GroupBox1 "「Kivo」インストール先フォルダ"
@@ -32,8 +31,7 @@ drv expect-text foldersel3.Label2 'C:\KIVO'
 start_game_install missing
 expect_game_finished
 drv expect-hidden winsasi2
-drv expect-caption progress2 "kivo68i / Kivo68インストール中"
-drv expect-client-size progress2 317 138
+expect_window progress2 "kivo68i / Kivo68インストール中" 317 138
 drv expect-rect progress2.ProgressBar1 24 64 273 17
 drv expect-rect progress2.Button1 128 96 73 25
 shot game_progress2_finished

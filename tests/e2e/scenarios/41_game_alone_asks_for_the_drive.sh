@@ -2,7 +2,6 @@
 # only a drive letter is written into the image in C:\WINX68K (the record's
 # default folder). Later runs copy nothing again.
 forget_installations
-rm -rf "$(unix_path 'C:\WINX68K')"
 put_installed_image 'C:\WINX68K'
 start_main_window
 
@@ -12,8 +11,7 @@ start_game_install missing browser
 drv expect-caption winsasi2 'kivo68i / Kivo68版おまけ　選択画面'
 drv expect-focus winsasi2.Button1
 shot game_winsasi2
-letter=$(drv_get text winsasi2.Edit1)
-letter=${letter:0:1}
+letter=$(drv_get text winsasi2.Edit1 | head -c 1)
 [[ $letter == [qQ] ]] || scenario_fail "the browser starts on '$letter', expected the CD's drive"
 click_gone winsasi2.Button1
 expect_game_finished close

@@ -3,13 +3,11 @@
 # finishes (or undoes) it. Large movies keep the copy window up.
 music_install_edition 150000000
 open_bonus_window
-drv expect-caption winsasi1 "kivo68i / KivoWin用おまけ"
-drv expect-client-size winsasi1 333 253
+expect_window winsasi1 "kivo68i / KivoWin用おまけ" 333 253 Button1
 drv expect-text winsasi1.Label1 "おまけモード：Windows版「Kivo」をお持ちの方へ"
 drv expect-text winsasi1.Button1 "FM音源版をインストールする"
 drv expect-text winsasi1.Button2 "オリジナルに戻す"
 drv expect-text winsasi1.Button3 "終了"
-drv expect-focus winsasi1.Button1
 shot music_winsasi1
 
 # The copy window caught at the first large movie; its thread is busy copying,
