@@ -35,7 +35,5 @@ cmp <(printf '[INST]\r\nFOLDER=C:\\Winx68k\\\r\nDRIVE=C\r\nTESTNUM=1\r\n') "$ini
 expect_desktop_link 'C:\Winx68k\'
 
 click_until progress1.Button1 wait-gone progress1
-drv wait-gone foldersel1
-drv expect-no-msgbox Form1
-drv expect-enabled Form1
+expect_run_over progress1 foldersel1
 click_quitting Form1.BtnSyuuryou
