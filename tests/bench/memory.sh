@@ -10,5 +10,5 @@ runs=${1:-3}
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/bench_lib.sh"
 bench_setup "$KIVO_BUILD_WIN64/tests/bench/memory/memory_bench.exe" \
   "$KIVO_BUILD_WIN64/tests/bench/memory/themed_window.exe"
-wine 'C:\kivo-e2e\memory_bench.exe' 'Q:\kivo68i.exe' 'Q:\' 'C:\kivo-e2e\trivial_window.exe' 'C:\kivo-e2e' "$runs" \
+wine 'C:\kivo-e2e\memory_bench.exe' "$runs" 'Q:\kivo68i.exe' 'Q:\' 'C:\kivo-e2e\trivial_window.exe' 'C:\kivo-e2e' \
   'C:\kivo-e2e\themed_window.exe' 'C:\kivo-e2e'

@@ -1,12 +1,12 @@
-// Memory benchmark (not a test): starts the program and a bare window in turn,
-// each from its own folder, waits until its window is shown and the process
-// is idle, and reads the process's own counters (GetProcessMemoryInfo). Under
-// Wine most of a working set is Wine's own libraries, so what belongs to the
-// program is the difference. Prints both figures, the difference and its
-// ratio to the 4 MB goal; the medians of RUNS alternating rounds. With a
-// second baseline (the bare window with the program's manifest and a line of
-// Japanese text) each round starts it too, and the difference to it follows.
-//   memory_bench PROGRAM_EXE PROGRAM_DIR TRIVIAL_EXE TRIVIAL_DIR [RUNS [THEMED_EXE THEMED_DIR]]
+// Memory benchmark (not a test): starts the program, a bare window and the
+// bare window with the program's manifest and a line of Japanese text in
+// turn, each from its own folder, waits until its window is shown and the
+// process is idle, and reads the process's own counters
+// (GetProcessMemoryInfo). Under Wine most of a working set is Wine's own
+// libraries, so what belongs to the program is the difference. Prints the
+// figures, the differences and the ratio to the 4 MB goal; the medians of
+// RUNS alternating rounds.
+//   memory_bench RUNS PROGRAM_EXE PROGRAM_DIR TRIVIAL_EXE TRIVIAL_DIR THEMED_EXE THEMED_DIR
 #include <windows.h>
 // psapi needs windows.h first.
 #include <psapi.h>
@@ -88,41 +88,33 @@ double median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 5) {
+  if (argc != 8) {
     std::fwprintf(stderr,
-                  L"usage: memory_bench PROGRAM_EXE PROGRAM_DIR TRIVIAL_EXE TRIVIAL_DIR [RUNS [THEMED_EXE "
-                  L"THEMED_DIR]]\n");
+                  L"usage: memory_bench RUNS PROGRAM_EXE PROGRAM_DIR TRIVIAL_EXE TRIVIAL_DIR "
+                  L"THEMED_EXE THEMED_DIR\n");
     return 2;
   }
-  const int runs = argc > 5 ? std::max(1, _wtoi(argv[5])) : 3;
-  const bool themed_baseline = argc > 7;
-  std::vector<double> program;
-  std::vector<double> trivial;
-  std::vector<double> themed;
-  for (int i = 0; i < runs; ++i) {
-    program.push_back(idle_working_set(argv[1], argv[2]));
-    trivial.push_back(idle_working_set(argv[3], argv[4]));
-    if (program.back() == 0 || trivial.back() == 0) return 1;
-    if (themed_baseline) {
-      themed.push_back(idle_working_set(argv[6], argv[7]));
-      if (themed.back() == 0) return 1;
+  const int runs = std::max(1, _wtoi(argv[1]));
+  const char* const names[] = {"kivo68i.exe", "trivial window", "themed window"};
+  std::vector<double> megabytes[3];
+  for (int round = 1; round <= runs; ++round) {
+    std::printf("round %d:", round);
+    for (int k = 0; k < 3; ++k) {
+      const double bytes = idle_working_set(argv[2 + 2 * k], argv[3 + 2 * k]);
+      if (bytes == 0) return 1;
+      megabytes[k].push_back(bytes / kMegabyte);
+      std::printf(" %s %.1f MB", names[k], megabytes[k].back());
     }
-    std::printf("round %d: kivo68i.exe %.1f MB, trivial window %.1f MB", i + 1, program.back() / kMegabyte,
-                trivial.back() / kMegabyte);
-    if (themed_baseline) std::printf(", themed window %.1f MB", themed.back() / kMegabyte);
     std::printf("\n");
   }
-  const double program_mb = median(program) / kMegabyte;
-  const double trivial_mb = median(trivial) / kMegabyte;
-  const double own_mb = program_mb - trivial_mb;
-  std::printf("idle working set (median of %d): kivo68i.exe %.1f MB, trivial window %.1f MB\n", runs,
-              program_mb, trivial_mb);
-  std::printf("kivo68i.exe's own share (difference): %.1f MB, %.2f of the %.0f MB goal\n", own_mb,
-              own_mb / kGoalMegabytes, kGoalMegabytes);
-  if (themed_baseline) {
-    const double themed_mb = median(themed) / kMegabyte;
-    std::printf("against the window with the program's manifest and a Japanese line (%.1f MB): %.1f MB\n",
-                themed_mb, program_mb - themed_mb);
-  }
+  const double program = median(megabytes[0]);
+  const double trivial = median(megabytes[1]);
+  const double themed = median(megabytes[2]);
+  std::printf("idle working set (median of %d): kivo68i.exe %.1f MB, trivial window %.1f MB\n", runs, program,
+              trivial);
+  std::printf("kivo68i.exe's own share (difference): %.1f MB, %.2f of the %.0f MB goal\n", program - trivial,
+              (program - trivial) / kGoalMegabytes, kGoalMegabytes);
+  std::printf("against the window with the program's manifest and a Japanese line (%.1f MB): %.1f MB\n",
+              themed, program - themed);
   return 0;
 }
