@@ -104,7 +104,8 @@ void FakeFileSystem::add_file(const std::string& path, const std::string& data, 
   nodes_[key] = Node{path, data, attributes};
 }
 
-Status FakeFileSystem::find(const std::string& path, Nodes::iterator& it) {
+Status FakeFileSystem::find(FsOp op, const std::string& path, Nodes::iterator& it) {
+  if (const Status f = injected(op, path); f.failed()) return f;
   std::string key;
   if (const Status s = key_of(path, key); s.failed()) return s;
   it = nodes_.find(key);
@@ -141,6 +142,10 @@ std::vector<std::string> FakeFileSystem::files_below(const std::string& folder) 
 }
 
 Status FakeFileSystem::injected(FsOp op, const std::string& path, const std::string& other) {
+  if (op <= FsOp::copy_file || op == FsOp::set_attributes || op == FsOp::write_byte) {
+    if (crash_after_ >= 0 && changing_calls_ >= crash_after_) throw SimulatedCrash();
+    ++changing_calls_;
+  }
   ++calls_[op];
   for (auto it = faults_.begin(); it != faults_.end(); ++it) {
     if (it->op != op || !(contains_ignoring_case(path, it->path_contains) ||
@@ -154,11 +159,6 @@ Status FakeFileSystem::injected(FsOp op, const std::string& path, const std::str
   return Status::success();
 }
 
-void FakeFileSystem::count_change() {
-  if (crash_after_ >= 0 && changing_calls_ >= crash_after_) throw SimulatedCrash();
-  ++changing_calls_;
-}
-
 bool FakeFileSystem::is_file(const std::string& path) {
   const Node* node = node_at(path);
   return node && !node->folder();
@@ -170,7 +170,6 @@ bool FakeFileSystem::is_directory(const std::string& path) {
 }
 
 Status FakeFileSystem::create_directory(const std::string& path) {
-  count_change();
   if (const Status f = injected(FsOp::create_directory, path); f.failed()) return f;
   std::string key;
   if (const Status s = key_of(path, key); s.failed()) return s;
@@ -182,10 +181,8 @@ Status FakeFileSystem::create_directory(const std::string& path) {
 }
 
 Status FakeFileSystem::remove_directory(const std::string& path) {
-  count_change();
-  if (const Status f = injected(FsOp::remove_directory, path); f.failed()) return f;
   Nodes::iterator it;
-  if (const Status s = find(path, it); s.failed()) return s;
+  if (const Status s = find(FsOp::remove_directory, path, it); s.failed()) return s;
   if (!it->second.folder()) return Status::error(win_error::invalid_name);
   if (has_children(it->first)) return Status::error(win_error::dir_not_empty);
   if (it->first.back() == '\\') return Status::error(win_error::access_denied);  // a root
@@ -194,7 +191,6 @@ Status FakeFileSystem::remove_directory(const std::string& path) {
 }
 
 Status FakeFileSystem::move(const std::string& from, const std::string& to, MoveMode mode) {
-  count_change();
   if (const Status f = injected(FsOp::move, from, to); f.failed()) return f;
   std::string from_key;
   std::string to_key;
@@ -230,10 +226,8 @@ Status FakeFileSystem::move(const std::string& from, const std::string& to, Move
 }
 
 Status FakeFileSystem::delete_file(const std::string& path) {
-  count_change();
-  if (const Status f = injected(FsOp::delete_file, path); f.failed()) return f;
   Nodes::iterator it;
-  if (const Status s = find(path, it); s.failed()) return s;
+  if (const Status s = find(FsOp::delete_file, path, it); s.failed()) return s;
   if (it->second.attributes & (kFolder | file_attribute::read_only))
     return Status::error(win_error::access_denied);
   if (open_.count(it->first)) return Status::error(win_error::sharing_violation);
@@ -242,7 +236,6 @@ Status FakeFileSystem::delete_file(const std::string& path) {
 }
 
 Status FakeFileSystem::copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
-  count_change();
   std::string from_key;
   std::string to_key;
   const Status from_ok = key_of(from, from_key);
@@ -279,18 +272,15 @@ Status FakeFileSystem::flush_file(const std::string& path) {
 }
 
 Status FakeFileSystem::get_attributes(const std::string& path, std::uint32_t& attributes) {
-  if (const Status f = injected(FsOp::get_attributes, path); f.failed()) return f;
   Nodes::iterator it;
-  if (const Status s = find(path, it); s.failed()) return s;
+  if (const Status s = find(FsOp::get_attributes, path, it); s.failed()) return s;
   attributes = it->second.attributes;
   return Status::success();
 }
 
 Status FakeFileSystem::set_attributes(const std::string& path, std::uint32_t attributes) {
-  count_change();
-  if (const Status f = injected(FsOp::set_attributes, path); f.failed()) return f;
   Nodes::iterator it;
-  if (const Status s = find(path, it); s.failed()) return s;
+  if (const Status s = find(FsOp::set_attributes, path, it); s.failed()) return s;
   const std::uint32_t value =
       (attributes & ~(kFolder | file_attribute::normal)) | (it->second.attributes & kFolder);
   it->second.attributes = value == 0 ? file_attribute::normal : value;
@@ -320,9 +310,8 @@ Status FakeFileSystem::same_contents(const std::string& a, const std::string& b,
 }
 
 Status FakeFileSystem::open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) {
-  if (const Status f = injected(FsOp::open_for_update, path); f.failed()) return f;
   Nodes::iterator it;
-  if (const Status s = find(path, it); s.failed()) return s;
+  if (const Status s = find(FsOp::open_for_update, path, it); s.failed()) return s;
   if (it->second.attributes & (kFolder | file_attribute::read_only))
     return Status::error(win_error::access_denied);
   if (!open_.insert(it->first).second) return Status::error(win_error::sharing_violation);
@@ -331,7 +320,6 @@ Status FakeFileSystem::open_for_update(const std::string& path, std::unique_ptr<
 }
 
 Status FakeFileSystem::write_byte(const std::string& key, std::uint64_t position, std::uint8_t value) {
-  count_change();
   if (const Status f = injected(FsOp::write_byte, nodes_[key].name); f.failed()) return f;
   std::string& data = nodes_[key].data;
   if (position >= data.size()) return Status::error(win_error::handle_eof);

@@ -116,14 +116,15 @@ class FakeFileSystem : public FileSystem {
   using Nodes = std::map<std::string, Node>;
 
   const Node* node_at(const std::string& path) const;  // null when nothing is there
-  // The node at a path, or the error Windows gives for the path.
-  Status find(const std::string& path, Nodes::iterator& it);
+  // The node at a path, or the failure injected into `op` or the error Windows gives for the path.
+  Status find(FsOp op, const std::string& path, Nodes::iterator& it);
   // Normalised key, or an error for a path that names no usable drive.
   Status key_of(const std::string& path, std::string& key) const;
   std::string parent_key(const std::string& key) const;
   bool has_children(const std::string& key) const;
+  // Counts the call, a changing one stopping dead after a simulated power cut,
+  // and answers the failure injected into it.
   Status injected(FsOp op, const std::string& path, const std::string& other = "");
-  void count_change();
 
   std::set<std::string> hidden_paths_;
   Nodes nodes_;

@@ -1,11 +1,7 @@
 #include "emulator/settings_record.h"
 
-#include <gtest/gtest.h>
-
 #include "core/user_error.h"
-#include "fake_file_system.h"
-#include "fake_profile_store.h"
-#include "fake_system.h"
+#include "subsystem_fixture.h"
 
 namespace kivo {
 namespace {
@@ -24,39 +20,32 @@ TEST(ProfileInteger, DecimalHexAndGarbage) {
     EXPECT_FALSE(parse_profile_integer(bad).has_value()) << bad;
 }
 
-class SettingsRecordTest : public ::testing::Test {
- protected:
-  fake::FakeFileSystem fs;
-  fake::FakeProfileStore store{fs};
-  fake::FakeEnvironment environment;
-  void SetUp() override { fs.add_directory("C:\\WINDOWS"); }
-};
+using SettingsRecordTest = testing_support::SubsystemTest;
 
 TEST_F(SettingsRecordTest, AFailedWriteNamesTheFileAndStopsTheRemainingKeys) {
-  store.fail_write(win_error::access_denied, "DRIVE");
+  profiles.fail_write(win_error::access_denied, "DRIVE");
   try {
-    write_emulator_record(store, "D:\\emu");
+    write_emulator_record(profiles, "D:\\emu");
     FAIL() << "no error";
   } catch (const UserError& e) {
     EXPECT_STREQ(e.what(), "kivo68i.ini に書き込めません");
     EXPECT_EQ(e.code(), win_error::access_denied);
   }
-  EXPECT_EQ(read_record_folder(store), "D:\\emu");
-  EXPECT_EQ(read_record_marker(store), 99);
+  EXPECT_EQ(read_record_folder(profiles), "D:\\emu");
+  EXPECT_EQ(read_record_marker(profiles), 99);
 }
 
 TEST_F(SettingsRecordTest, DeletesFromTheActualWindowsDirectory) {
-  fake::FakeFileSystem other;
-  other.add_drive('D');
-  other.add_directory("D:\\WINDOWS");
-  other.add_file("C:\\windows\\kivo68i.ini", "foreign system's record");
-  fake::FakeProfileStore d_store(other, "D:\\WINDOWS");
+  fs.add_drive('D');
+  fs.add_directory("D:\\WINDOWS");
+  fs.add_file("C:\\windows\\kivo68i.ini", "foreign system's record");
+  fake::FakeProfileStore d_store(fs, "D:\\WINDOWS");
   write_emulator_record(d_store, "C:\\Winx68k\\");
   environment.windows = "D:\\WINDOWS";
-  EXPECT_TRUE(delete_emulator_record(other, environment).ok());
-  EXPECT_FALSE(other.exists("D:\\WINDOWS\\kivo68i.ini"));
-  EXPECT_TRUE(other.exists("C:\\windows\\kivo68i.ini"));
-  EXPECT_TRUE(delete_emulator_record(other, environment).ok());
+  EXPECT_TRUE(delete_emulator_record(fs, environment).ok());
+  EXPECT_FALSE(fs.exists("D:\\WINDOWS\\kivo68i.ini"));
+  EXPECT_TRUE(fs.exists("C:\\windows\\kivo68i.ini"));
+  EXPECT_TRUE(delete_emulator_record(fs, environment).ok());
 }
 
 }  // namespace
