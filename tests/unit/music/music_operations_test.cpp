@@ -1,9 +1,9 @@
-#include "music/music_operations.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "core/user_error.h"
+#include "music/swap_journal.h"
 #include "music_scene.h"
 
 namespace kivo::music_test {
@@ -149,6 +149,71 @@ TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
   EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
   scene.install();
   EXPECT_EQ(scene.prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
+}
+
+const AskedBox kNotDetected{BoxKind::information, "Kivoをこのマシン上に検出できませんでした。"};
+
+std::optional<EditionLocation> locate(MusicScene& scene) {
+  return locate_edition(scene.registry, scene.fs, scene.shell, scene.profiles, scene.prompts);
+}
+
+TEST(EditionLocator, NoShortcutOrNoProgramsValueMeansNotDetectedAndNothingTouched) {
+  MusicScene scene;
+  scene.registry.values.clear();
+  const int changes = scene.fs.changing_calls();
+  EXPECT_FALSE(locate(scene));
+  scene.registry.set_text(kShellFoldersKey, "Programs", "C:\\Elsewhere");
+  EXPECT_FALSE(locate(scene));
+  EXPECT_EQ(scene.prompts.asked(), (std::vector<AskedBox>{kNotDetected, kNotDetected}));
+  EXPECT_EQ(scene.fs.changing_calls(), changes);
+}
+
+TEST(EditionLocator, AProgramsValueOfTheWrongTypeEndsTheClickWithTheRegistryError) {
+  MusicScene scene;
+  scene.registry.values[std::string(kShellFoldersKey) + "|Programs"] =
+      RegistryText{RegistryText::Kind::wrong_type, ""};
+  try {
+    locate(scene);
+    FAIL();
+  } catch (const UserError& e) {
+    EXPECT_STREQ(e.what(), "'Programs' のデータ型が不正です");
+  }
+}
+
+TEST(EditionLocator, AnUnreadableShortcutStopsWithTheNotDetectedInformation) {
+  const std::pair<LinkReadResult, std::vector<AskedBox>> cases[] = {
+      {LinkReadResult::no_link_object, {kNotDetected}},
+      {LinkReadResult::load_failed, {{BoxKind::plain, "ショートカットがLoadできません"}, kNotDetected}},
+      {LinkReadResult::get_failed, {{BoxKind::plain, "パスのGetに失敗しました"}, kNotDetected}},
+  };
+  for (const auto& [result, boxes] : cases) {
+    MusicScene scene;
+    scene.shell.read_result = result;
+    EXPECT_FALSE(locate(scene));
+    EXPECT_EQ(scene.prompts.asked(), boxes);
+  }
+}
+
+TEST(EditionLocator, ATargetWithoutADriveIsNeverUsedAsARelativeFolder) {
+  for (const char* target : {"", "Kivo.exe", "Games\\Kivo.exe", "\\Games\\Kivo.exe", "C:Kivo.exe"}) {
+    MusicScene scene;
+    scene.point_shortcut_at(target);
+    EXPECT_FALSE(locate(scene)) << target;
+    EXPECT_EQ(scene.prompts.asked(), std::vector<AskedBox>{kNotDetected}) << target;
+  }
+  MusicScene unc;
+  unc.point_shortcut_at("\\\\srv\\games\\Kivo\\k.exe");
+  EXPECT_EQ(locate(unc)->edition_folder, "\\\\srv\\games\\Kivo\\");
+}
+
+TEST(SwapJournal, EveryStateRoundTripsAndForeignTextIsRejected) {
+  for (const JournalState state : {JournalState{ChangeKind::first_installation, 1, ChangePhase::install},
+                                   JournalState{ChangeKind::swap, 2, ChangePhase::rename},
+                                   JournalState{ChangeKind::swap, 1, ChangePhase::marker}})
+    EXPECT_EQ(parse_journal_text(journal_text(state)), state);
+  for (const char* bad : {"", "swap", "swap 2", "swap 3 save", "first 1 save", "swap 2 install",
+                          "swap 2 save x", "move 1 save"})
+    EXPECT_FALSE(parse_journal_text(bad)) << bad;
 }
 
 }  // namespace
