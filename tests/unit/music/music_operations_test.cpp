@@ -151,59 +151,44 @@ TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
   EXPECT_EQ(scene.prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
 }
 
-const AskedBox kNotDetected{BoxKind::information, "Kivoをこのマシン上に検出できませんでした。"};
-
-std::optional<EditionLocation> locate(MusicScene& scene) {
-  return locate_edition(scene.registry, scene.fs, scene.shell, scene.profiles, scene.prompts);
-}
-
-TEST(EditionLocator, NoShortcutOrNoProgramsValueMeansNotDetectedAndNothingTouched) {
-  MusicScene scene;
-  scene.registry.values.clear();
-  const int changes = scene.fs.changing_calls();
-  EXPECT_FALSE(locate(scene));
-  scene.registry.set_text(kShellFoldersKey, "Programs", "C:\\Elsewhere");
-  EXPECT_FALSE(locate(scene));
-  EXPECT_EQ(scene.prompts.asked(), (std::vector<AskedBox>{kNotDetected, kNotDetected}));
-  EXPECT_EQ(scene.fs.changing_calls(), changes);
-}
-
-TEST(EditionLocator, AProgramsValueOfTheWrongTypeEndsTheClickWithTheRegistryError) {
-  MusicScene scene;
-  scene.registry.values[std::string(kShellFoldersKey) + "|Programs"] =
+// No Programs value, no shortcut, an unreadable one or one whose target names
+// no drive: not detected, with the reason when the shortcut gave one, and
+// nothing touched. Never a relative folder.
+TEST(EditionLocator, WithoutAUsableShortcutTheEditionIsNotDetected) {
+  const AskedBox not_detected{BoxKind::information, "Kivoをこのマシン上に検出できませんでした。"};
+  std::vector<std::pair<std::function<void(MusicScene&)>, std::vector<AskedBox>>> cases = {
+      {[](MusicScene& s) { s.registry.values.clear(); }, {not_detected}},
+      {[](MusicScene& s) { s.registry.set_text(kShellFoldersKey, "Programs", "C:\\Elsewhere"); },
+       {not_detected}},
+      {[](MusicScene& s) { s.shell.read_result = LinkReadResult::no_link_object; }, {not_detected}},
+      {[](MusicScene& s) { s.shell.read_result = LinkReadResult::load_failed; },
+       {{BoxKind::plain, "ショートカットがLoadできません"}, not_detected}},
+      {[](MusicScene& s) { s.shell.read_result = LinkReadResult::get_failed; },
+       {{BoxKind::plain, "パスのGetに失敗しました"}, not_detected}},
+  };
+  for (const char* target : {"", "Kivo.exe", "Games\\Kivo.exe", "\\Games\\Kivo.exe", "C:Kivo.exe"})
+    cases.push_back({[target](MusicScene& s) { s.point_shortcut_at(target); }, {not_detected}});
+  for (const auto& [set_up, boxes] : cases) {
+    SCOPED_TRACE(boxes.size() == 2 ? boxes[0].text : "");
+    MusicScene s;
+    set_up(s);
+    const int changes = s.fs.changing_calls();
+    EXPECT_FALSE(locate_edition(s.registry, s.fs, s.shell, s.profiles, s.prompts));
+    EXPECT_EQ(s.prompts.asked(), boxes);
+    EXPECT_EQ(s.fs.changing_calls(), changes);
+  }
+  MusicScene s;
+  s.point_shortcut_at("\\\\srv\\games\\Kivo\\k.exe");
+  EXPECT_EQ(locate_edition(s.registry, s.fs, s.shell, s.profiles, s.prompts)->edition_folder,
+            "\\\\srv\\games\\Kivo\\");
+  s.registry.values[std::string(kShellFoldersKey) + "|Programs"] =
       RegistryText{RegistryText::Kind::wrong_type, ""};
   try {
-    locate(scene);
+    locate_edition(s.registry, s.fs, s.shell, s.profiles, s.prompts);
     FAIL();
   } catch (const UserError& e) {
     EXPECT_STREQ(e.what(), "'Programs' のデータ型が不正です");
   }
-}
-
-TEST(EditionLocator, AnUnreadableShortcutStopsWithTheNotDetectedInformation) {
-  const std::pair<LinkReadResult, std::vector<AskedBox>> cases[] = {
-      {LinkReadResult::no_link_object, {kNotDetected}},
-      {LinkReadResult::load_failed, {{BoxKind::plain, "ショートカットがLoadできません"}, kNotDetected}},
-      {LinkReadResult::get_failed, {{BoxKind::plain, "パスのGetに失敗しました"}, kNotDetected}},
-  };
-  for (const auto& [result, boxes] : cases) {
-    MusicScene scene;
-    scene.shell.read_result = result;
-    EXPECT_FALSE(locate(scene));
-    EXPECT_EQ(scene.prompts.asked(), boxes);
-  }
-}
-
-TEST(EditionLocator, ATargetWithoutADriveIsNeverUsedAsARelativeFolder) {
-  for (const char* target : {"", "Kivo.exe", "Games\\Kivo.exe", "\\Games\\Kivo.exe", "C:Kivo.exe"}) {
-    MusicScene scene;
-    scene.point_shortcut_at(target);
-    EXPECT_FALSE(locate(scene)) << target;
-    EXPECT_EQ(scene.prompts.asked(), std::vector<AskedBox>{kNotDetected}) << target;
-  }
-  MusicScene unc;
-  unc.point_shortcut_at("\\\\srv\\games\\Kivo\\k.exe");
-  EXPECT_EQ(locate(unc)->edition_folder, "\\\\srv\\games\\Kivo\\");
 }
 
 TEST(SwapJournal, EveryStateRoundTripsAndForeignTextIsRejected) {
