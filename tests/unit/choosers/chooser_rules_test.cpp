@@ -75,41 +75,35 @@ class FolderBrowserTest : public ChooserTest {
   Rules rules{FolderBrowserControls{selector, list, edit}, chooser_services(), answer};
 };
 
-std::vector<DriveEntry> three_drives() {
-  return {DriveEntry{'c', "c:", DriveKind::fixed, -1}, DriveEntry{'d', "d:", DriveKind::fixed, -1},
-          DriveEntry{'q', "q:", DriveKind::cd_rom, -1}};
-}
-
 TEST(DriveSelectorModel, SetLetterRaisesOnlyForAnotherLetterPickingAlways) {
-  DriveSelectorModel selector(three_drives(), 'Q');
+  DriveSelectorModel selector(
+      {DriveEntry{'c', "c:", DriveKind::fixed, -1}, DriveEntry{'d', "d:", DriveKind::fixed, -1},
+       DriveEntry{'q', "q:", DriveKind::cd_rom, -1}},
+      'Q');
   int changes = 0;
   selector.on_change = [&] { ++changes; };
-  EXPECT_EQ(selector.selected_index(), 2);
+  // The letter held, the entry shown and how often a change was raised.
+  const auto state = [&] {
+    const auto letter = [](char c) { return std::string(1, c ? c : '-'); };
+    return letter(selector.letter()) + " " + letter(selector.shown_letter()) + " " +
+           std::to_string(selector.selected_index()) + " " + std::to_string(changes);
+  };
   selector.set_letter('Q');  // the held letter, other case: nothing
-  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(state(), "q q 2 0");
   selector.set_letter('C');
-  EXPECT_EQ(selector.letter(), 'c');
-  EXPECT_EQ(selector.selected_index(), 0);
-  EXPECT_EQ(changes, 1);
-
+  EXPECT_EQ(state(), "c c 0 1");
   selector.set_letter('Z');  // a letter without entry is held and keeps the shown entry
   selector.set_letter('z');
-  EXPECT_EQ(selector.letter(), 'z');
-  EXPECT_EQ(selector.shown_letter(), 'c');
-  EXPECT_EQ(changes, 2);
-
+  EXPECT_EQ(state(), "z c 0 2");
   selector.set_letter('\0');  // 0 clears the entry and raises every time: a fallback to 0 needs a guard
   selector.set_letter('\0');
-  EXPECT_EQ(selector.selected_index(), -1);
-  EXPECT_EQ(changes, 4);
-
+  EXPECT_EQ(state(), "- - -1 4");
   selector.pick(0);  // picking raises even for the same entry and ignores bad indexes
   selector.pick(1);
   selector.pick(1);
   selector.pick(3);
   selector.pick(-1);
-  EXPECT_EQ(selector.letter(), 'd');
-  EXPECT_EQ(changes, 7);
+  EXPECT_EQ(state(), "d d 1 7");
 }
 
 using FolderListTest = ChooserTest;

@@ -57,7 +57,7 @@ TEST_F(EmulatorInstallTest, ShortcutIsMadeOnlyWhenEveryStepSucceeds) {
     EXPECT_EQ(copy_events_at_finish, 10);
     EXPECT_FALSE(view.close_requested);
   }
-  EXPECT_EQ(prompts.texts(), (std::vector<std::string>(5, kShortcutQuestion)));
+  EXPECT_EQ(prompts.asked(), (std::vector<fake::AskedBox>(5, {fake::BoxKind::confirm, kShortcutQuestion})));
 }
 
 TEST(ProfileInteger, DecimalHexAndGarbage) {
