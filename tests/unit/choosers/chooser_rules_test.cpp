@@ -18,6 +18,8 @@
 namespace kivo {
 namespace {
 
+constexpr const char* kLetters = "cdefq";  // the selector's entries, in order
+
 class ChooserTest : public testing_support::SubsystemTest {
  protected:
   ChooserTest() {
@@ -30,7 +32,7 @@ class ChooserTest : public testing_support::SubsystemTest {
     fs.add_drive('E', /*ready=*/false);
     fs.add_drive('F');
     fs.add_drive('Q');
-    for (const char letter : {'c', 'd', 'e', 'f', 'q'})
+    for (const char letter : std::string_view(kLetters))
       drives.add(letter, letter == 'e' || letter == 'q' ? DriveKind::cd_rom : DriveKind::fixed);
     drives.process_folder = "Q:\\";
     selector.replace_entries(drives.list());
@@ -41,11 +43,7 @@ class ChooserTest : public testing_support::SubsystemTest {
     return {{services}, [this](const std::string& m) { errors.push_back(m); }, [this] { ++closes; }};
   }
   // Picks the selector entry of a drive letter, as the user does.
-  void pick(char letter) {
-    for (std::size_t i = 0; i < selector.entries().size(); ++i)
-      if (selector.entries()[i].letter == letter) return selector.pick(static_cast<int>(i));
-    FAIL() << "no entry for " << letter;
-  }
+  void pick(char letter) { selector.pick(static_cast<int>(std::string_view(kLetters).find(letter))); }
 
   // Double-clicks the list row with this name.
   void open(const std::string& name) {
