@@ -11,27 +11,13 @@ namespace {
 
 constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
 
-class EmulatorInstallTest : public testing_support::SubsystemTest {
- protected:
-  testing_support::RecordingCopyView view;
-  int copy_events_at_finish = -1;  // -1: no finish texts
-
-  EmulatorInstallTest() {
-    fs.add_drive('Q');
-    fs.add_directory(shell.desktop);
-    for (const auto entry : emulator_file_list())
-      fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
-  }
-  void run(const std::string& folder) {
-    view = {};
-    copy_events_at_finish = -1;
-    run_emulator_install(folder, services, view,
-                         [this] { copy_events_at_finish = static_cast<int>(view.events.size()); });
-  }
-};
+using EmulatorInstallTest = testing_support::SubsystemTest;
 
 // Declined, or a desktop or link that cannot be had, is no shortcut and a normal end.
 TEST_F(EmulatorInstallTest, ShortcutIsMadeOnlyWhenEveryStepSucceeds) {
+  fs.add_drive('Q');
+  for (const auto entry : emulator_file_list())
+    fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
   fs.add_directory("C:\\Winx68k");
   const struct {
     bool yes;
@@ -52,9 +38,12 @@ TEST_F(EmulatorInstallTest, ShortcutIsMadeOnlyWhenEveryStepSucceeds) {
     shell.create_status = c.create_status;
     shell.desktop = "C:\\" + std::string(c.desktop_length - 3, 'd');
     prompts.answer({c.yes});
-    run("C:\\Winx68k\\");
+    testing_support::RecordingCopyView view;
+    std::size_t copy_events_at_finish = 0;  // none: no finish texts
+    run_emulator_install("C:\\Winx68k\\", services, view,
+                         [&] { copy_events_at_finish = view.events.size(); });
     EXPECT_EQ(shell.links.size(), c.made ? 1u : 0u);
-    EXPECT_EQ(copy_events_at_finish, 10);
+    EXPECT_EQ(copy_events_at_finish, 10u);
     EXPECT_FALSE(view.close_requested);
   }
   EXPECT_EQ(prompts.asked(), (std::vector<fake::AskedBox>(5, {fake::BoxKind::confirm, kShortcutQuestion})));
