@@ -212,21 +212,14 @@ class Campaign {
 
 // ---- the states a user's disk reaches by hand
 
-using Contents = std::function<std::string(std::string_view)>;
-
-void put_content(MusicScene& s, const Contents& of, std::size_t count) {
+void put_content(MusicScene& s, const std::function<std::string(std::string_view)>& of, std::size_t count) {
   s.put(kBackup, Set::none);
   for (std::size_t i = 0; i < count; ++i) s.fs.add_file(nth(kBackup, i), of(replacement_list()[i]));
 }
 Set other_than(Set set) { return set == Set::fm ? Set::originals : Set::fm; }
 std::string unrelated_of(std::string_view entry) { return "UNRELATED " + std::string(entry); }
 
-struct Variant {
-  const char* name;
-  std::function<void(MusicScene&, Set in_use)> apply;
-};
-
-const Variant kBackups[] = {
+const std::pair<const char*, std::function<void(MusicScene&, Set in_use)>> kBackups[] = {
     {"no backup", [](MusicScene&, Set) {}},
     {"empty backup", [](MusicScene& s, Set) { s.put(kBackup, Set::none); }},
     {"half the other set in backup",
@@ -273,15 +266,15 @@ std::vector<Start> hand_made_states() {
   std::vector<Start> states;
   for (const int marker : {-1, -2, 0, 1, 2, 7})  // -1: none, -2: garbled
     for (const Set in_use : {Set::originals, Set::fm})
-      for (const Variant& backup : kBackups)
+      for (const auto& [backup, put_backup] : kBackups)
         states.push_back(make_start(std::string(in_use == Set::fm ? "FM" : "originals") + " in use, marker " +
-                                        std::to_string(marker) + ", " + backup.name,
+                                        std::to_string(marker) + ", " + backup,
                                     [&](MusicScene& s) {
                                       s.put(kEdition, in_use);
                                       if (marker == -2)
                                         s.fs.add_file(kMarkerFile, "\x81\x40[KIVO\r\nKIVOMUS\r\n=\xff\r\n");
                                       if (marker >= 0) s.set_marker(marker);
-                                      backup.apply(s, in_use);
+                                      put_backup(s, in_use);
                                     }));
 
   // The three settled states, each with something more.
@@ -292,9 +285,6 @@ std::vector<Start> hand_made_states() {
                             "swap 1 restore", "swap 1 clear",    "swap 1 rename",   "swap 1 marker",
                             "swap 2 save",    "swap 2 restore",  "swap 2 clear",    "swap 2 rename",
                             "swap 2 marker",  "swap 9 clear",    "garbled \x82\xa0"};
-  const auto read_only = [](MusicScene& s, const std::vector<std::string>& paths) {
-    for (const std::string& path : paths) s.fs.set_attributes(path, file_attribute::read_only);
-  };
   for (const Settled& base : bases) {
     for (const char* journal : journals)
       states.push_back(settled_start(base, std::string(", old record ") + journal, [&](MusicScene& s) {
@@ -303,13 +293,14 @@ std::vector<Start> hand_made_states() {
     for (const Set left : {Set::originals, Set::fm, Set::none})
       states.push_back(
           settled_start(base, ", leftover backup2", [&](MusicScene& s) { s.put(kTemporary, left); }));
-    states.push_back(settled_start(base, ", read-only files in use", [&](MusicScene& s) {
-      std::vector<std::string> in_use;
-      for (const std::string_view entry : replacement_list()) in_use.push_back(at(kEdition, entry));
-      read_only(s, in_use);
+    states.push_back(settled_start(base, ", read-only files in use", [](MusicScene& s) {
+      for (const std::string_view entry : replacement_list())
+        s.fs.set_attributes(at(kEdition, entry), file_attribute::read_only);
     }));
-    states.push_back(settled_start(base, ", read-only saved files",
-                                   [&](MusicScene& s) { read_only(s, s.fs.files_below(kBackup)); }));
+    states.push_back(settled_start(base, ", read-only saved files", [](MusicScene& s) {
+      for (const std::string& path : s.fs.files_below(kBackup))
+        s.fs.set_attributes(path, file_attribute::read_only);
+    }));
     states.push_back(settled_start(base, ", two files missing in use", [](MusicScene& s) {
       s.remove(nth(kEdition, 0));
       s.remove(nth(kEdition, 19));

@@ -17,10 +17,10 @@ class MusicOperations : public ::testing::Test {
   MusicScene scene;
 
   // The one box the last press showed, and that it changed nothing.
-  void expect_only(BoxKind kind, int changes_before, const std::string& where = "") {
-    ASSERT_EQ(scene.prompts.asked().size(), 1u) << where;
-    EXPECT_EQ(scene.prompts.asked()[0].kind, kind) << where;
-    EXPECT_EQ(scene.fs.changing_calls(), changes_before) << where;
+  void expect_only(BoxKind kind, int changes_before) {
+    ASSERT_EQ(scene.prompts.asked().size(), 1u);
+    EXPECT_EQ(scene.prompts.asked()[0].kind, kind);
+    EXPECT_EQ(scene.fs.changing_calls(), changes_before);
   }
   bool says(const std::string& text) const {
     return scene.prompts.asked().back().text.find(text) != std::string::npos;
