@@ -6,6 +6,8 @@ namespace kivo::fake {
 
 namespace {
 
+constexpr std::uint32_t kFolder = file_attribute::directory;
+
 std::string upper(std::string text) {
   for (char& c : text)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -13,8 +15,10 @@ std::string upper(std::string text) {
 }
 
 bool contains_ignoring_case(const std::string& haystack, const std::string& needle) {
-  return needle.empty() || upper(haystack).find(upper(needle)) != std::string::npos;
+  return upper(haystack).find(upper(needle)) != std::string::npos;
 }
+
+std::string below(const std::string& key) { return key.back() == '\\' ? key : key + "\\"; }
 
 class FakeUpdatableFile : public UpdatableFile {
  public:
@@ -33,56 +37,42 @@ class FakeUpdatableFile : public UpdatableFile {
 
 }  // namespace
 
-FakeFileSystem::FakeFileSystem() { add_drive('C'); }
-
 void FakeFileSystem::add_drive(char letter, bool ready) {
   const std::string drive = upper(std::string(1, letter)) + ":";
   drives_[drive] = ready;
-  nodes_[drive + "\\"] = Node{true, drive + "\\", {}, file_attribute::directory};
+  nodes_[drive + "\\"] = Node{drive + "\\", {}, kFolder};
 }
 
 void FakeFileSystem::add_unc_share(const std::string& share) {
-  const std::string key = upper(share);
-  drives_[key] = true;
-  nodes_[key + "\\"] = Node{true, share + "\\", {}, file_attribute::directory};
+  drives_[upper(share)] = true;
+  nodes_[upper(share) + "\\"] = Node{share + "\\", {}, kFolder};
 }
 
 Status FakeFileSystem::key_of(const std::string& path, std::string& key) const {
   if (path.empty()) return Status::error(win_error::path_not_found);
   std::string p = upper(path);
-  for (char& c : p)
-    if (c == '/') c = '\\';
-  std::string drive;
-  std::string rest;
+  std::replace(p.begin(), p.end(), '/', '\\');
+  std::size_t root = 0;  // where the path below the drive or share starts
   if (p.size() >= 2 && p[1] == ':') {
-    drive = p.substr(0, 2);
-    rest = p.substr(2);  // a drive-relative path resolves against the root here
-  } else if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') {
+    root = 2;  // a drive-relative path resolves against the root here
+  } else if (p.starts_with("\\\\")) {
     const auto server_end = p.find('\\', 2);
-    const auto share_end = server_end == std::string::npos ? std::string::npos : p.find('\\', server_end + 1);
-    drive = p.substr(0, share_end);
-    rest = share_end == std::string::npos ? "" : p.substr(share_end);
-  } else {
-    drive = "C:";
-    rest = p;
+    root = server_end == std::string::npos ? p.size() : std::min(p.find('\\', server_end + 1), p.size());
   }
-  const auto found = drives_.find(drive);
+  const auto found = drives_.find(root == 0 ? "C:" : p.substr(0, root));
   if (found == drives_.end()) return Status::error(win_error::path_not_found);
   if (!found->second) return Status::error(win_error::not_ready);
   // Collapse repeated separators and drop a trailing one, as Windows does
   // (checked on Wine: CreateDirectoryW and GetFileAttributesW take "a\\\\b",
   // "a\\\\\\b" and "a\\b\\\\" for "a\\b", below the root of a drive or a share).
   std::string clean;
-  for (char c : rest) {
-    if (c == '\\' && (clean.empty() || clean.back() == '\\')) continue;
-    clean.push_back(c);
-  }
+  for (const char c : p.substr(root))
+    if (c != '\\' || (!clean.empty() && clean.back() != '\\')) clean.push_back(c);
   if (!clean.empty() && clean.back() == '\\') clean.pop_back();
   // A "." component names the folder it stands in ("C:\." is the root).
   while (clean == "." || clean.ends_with("\\.")) clean.resize(clean.size() >= 2 ? clean.size() - 2 : 0);
-  for (const char bad : std::string("<>\"|?*:"))
-    if (clean.find(bad) != std::string::npos) return Status::error(win_error::invalid_name);
-  key = drive + "\\" + clean;
+  if (clean.find_first_of("<>\"|?*:") != std::string::npos) return Status::error(win_error::invalid_name);
+  key = found->first + "\\" + clean;
   return Status::success();
 }
 
@@ -95,9 +85,8 @@ std::string FakeFileSystem::parent_key(const std::string& key) const {
 }
 
 bool FakeFileSystem::has_children(const std::string& key) const {
-  const std::string prefix = key.back() == '\\' ? key : key + "\\";
-  const auto it = nodes_.lower_bound(prefix);
-  return it != nodes_.end() && it->first.compare(0, prefix.size(), prefix) == 0;
+  const auto it = nodes_.lower_bound(below(key));
+  return it != nodes_.end() && it->first.starts_with(below(key));
 }
 
 void FakeFileSystem::add_directory(const std::string& path) {
@@ -105,26 +94,19 @@ void FakeFileSystem::add_directory(const std::string& path) {
   if (key_of(path, key).failed()) return;
   const std::string parent = parent_key(key);
   if (parent != key && !nodes_.count(parent)) add_directory(parent);
-  if (!nodes_.count(key)) nodes_[key] = Node{true, path, {}, file_attribute::directory};
+  if (!nodes_.count(key)) nodes_[key] = Node{path, {}, kFolder};
 }
 
 void FakeFileSystem::add_file(const std::string& path, const std::string& data, std::uint32_t attributes) {
   std::string key;
   if (key_of(path, key).failed()) return;
   add_directory(parent_key(key));
-  nodes_[key] = Node{false, path, data, attributes};
+  nodes_[key] = Node{path, data, attributes};
 }
 
-void FakeFileSystem::fail(FsOp op, std::uint32_t code, const std::string& path_contains, int nth, int times) {
-  faults_.push_back(Fault{op, code, path_contains, nth - 1, times});
-}
-
-void FakeFileSystem::clear_faults() {
-  faults_.clear();
-  crash_after_ = -1;
-}
-
-Status FakeFileSystem::find(const std::string& path, std::string& key, Nodes::iterator& it) {
+Status FakeFileSystem::find(FsOp op, const std::string& path, Nodes::iterator& it) {
+  if (const Status f = injected(op, path); f.failed()) return f;
+  std::string key;
   if (const Status s = key_of(path, key); s.failed()) return s;
   it = nodes_.find(key);
   return it == nodes_.end() ? Status::error(win_error::file_not_found) : Status::success();
@@ -139,7 +121,7 @@ const FakeFileSystem::Node* FakeFileSystem::node_at(const std::string& path) con
 
 std::optional<std::string> FakeFileSystem::read(const std::string& path) const {
   const Node* node = node_at(path);
-  if (!node || node->directory) return std::nullopt;
+  if (!node || node->folder()) return std::nullopt;
   return node->data;
 }
 
@@ -149,85 +131,66 @@ std::optional<std::uint32_t> FakeFileSystem::attributes_of(const std::string& pa
   return node->attributes;
 }
 
-bool FakeFileSystem::exists(const std::string& path) const { return node_at(path) != nullptr; }
-
 std::vector<std::string> FakeFileSystem::files_below(const std::string& folder) const {
   std::vector<std::string> result;
   std::string key;
   if (key_of(folder, key).failed()) return result;
-  const std::string prefix = key.back() == '\\' ? key : key + "\\";
   for (const auto& [k, node] : nodes_)
-    if (!node.directory && k.compare(0, prefix.size(), prefix) == 0) result.push_back(node.name);
+    if (!node.folder() && k.starts_with(below(key))) result.push_back(node.name);
   std::sort(result.begin(), result.end());
   return result;
 }
 
-int FakeFileSystem::calls(FsOp op) const {
-  const auto it = calls_.find(op);
-  return it == calls_.end() ? 0 : it->second;
-}
-
 Status FakeFileSystem::injected(FsOp op, const std::string& path, const std::string& other) {
+  if (op <= FsOp::copy_file || op == FsOp::set_attributes || op == FsOp::write_byte) {
+    if (crash_after_ >= 0 && changing_calls_ >= crash_after_) throw SimulatedCrash();
+    ++changing_calls_;
+  }
   ++calls_[op];
   for (auto it = faults_.begin(); it != faults_.end(); ++it) {
-    if (it->op != op) continue;
-    if (!contains_ignoring_case(path, it->path_contains) && !contains_ignoring_case(other, it->path_contains))
+    if (it->op != op || !(contains_ignoring_case(path, it->path_contains) ||
+                          contains_ignoring_case(other, it->path_contains)))
       continue;
-    if (it->skip > 0) {
-      --it->skip;
-      continue;
-    }
+    if (it->skip-- > 0) continue;
     const Status failure = Status::error(it->code);
-    if (--it->times <= 0) faults_.erase(it);
+    faults_.erase(it);
     return failure;
   }
   return Status::success();
 }
 
-void FakeFileSystem::count_change() {
-  if (crash_after_ >= 0 && changing_calls_ >= crash_after_) throw SimulatedCrash();
-  ++changing_calls_;
-}
-
 bool FakeFileSystem::is_file(const std::string& path) {
   const Node* node = node_at(path);
-  return node && !node->directory;
+  return node && !node->folder();
 }
 
 bool FakeFileSystem::is_directory(const std::string& path) {
-  for (const std::string& hidden : hidden_paths_)
-    if (hidden == path) return false;
   const Node* node = node_at(path);
-  return node && node->directory;
+  return node && node->folder() && !hidden_paths_.count(path);
 }
 
 Status FakeFileSystem::create_directory(const std::string& path) {
-  count_change();
   if (const Status f = injected(FsOp::create_directory, path); f.failed()) return f;
   std::string key;
   if (const Status s = key_of(path, key); s.failed()) return s;
   if (nodes_.count(key)) return Status::error(win_error::already_exists);
   const auto parent = nodes_.find(parent_key(key));
-  if (parent == nodes_.end() || !parent->second.directory) return Status::error(win_error::path_not_found);
-  nodes_[key] = Node{true, path, {}, file_attribute::directory};
+  if (parent == nodes_.end() || !parent->second.folder()) return Status::error(win_error::path_not_found);
+  nodes_[key] = Node{path, {}, kFolder};
   return Status::success();
 }
 
 Status FakeFileSystem::remove_directory(const std::string& path) {
-  count_change();
-  if (const Status f = injected(FsOp::remove_directory, path); f.failed()) return f;
-  std::string key;
   Nodes::iterator it;
-  if (const Status s = find(path, key, it); s.failed()) return s;
-  if (!it->second.directory) return Status::error(win_error::invalid_name);
-  if (has_children(key)) return Status::error(win_error::dir_not_empty);
-  if (key.back() == '\\') return Status::error(win_error::access_denied);  // a root
+  if (const Status s = find(FsOp::remove_directory, path, it); s.failed()) return s;
+  if (!it->second.folder()) return Status::error(win_error::invalid_name);
+  if (has_children(it->first)) return Status::error(win_error::dir_not_empty);
+  if (it->first.back() == '\\') return Status::error(win_error::access_denied);  // a root
   nodes_.erase(it);
   return Status::success();
 }
 
 Status FakeFileSystem::move(const std::string& from, const std::string& to, MoveMode mode) {
-  count_change();
   if (const Status f = injected(FsOp::move, from, to); f.failed()) return f;
   std::string from_key;
   std::string to_key;
@@ -237,50 +200,42 @@ Status FakeFileSystem::move(const std::string& from, const std::string& to, Move
   if (source == nodes_.end()) return Status::error(win_error::file_not_found);
   if (open_.count(from_key)) return Status::error(win_error::sharing_violation);
   const auto parent = nodes_.find(parent_key(to_key));
-  if (parent == nodes_.end() || !parent->second.directory) return Status::error(win_error::path_not_found);
+  if (parent == nodes_.end() || !parent->second.folder()) return Status::error(win_error::path_not_found);
   const auto target = nodes_.find(to_key);
   if (target != nodes_.end() && target != source) {
-    if (mode == MoveMode::fail_if_exists || target->second.directory || source->second.directory)
+    if (mode == MoveMode::fail_if_exists || target->second.folder() || source->second.folder())
       return Status::error(win_error::already_exists);
     if (target->second.attributes & file_attribute::read_only) return Status::error(win_error::access_denied);
     if (open_.count(to_key)) return Status::error(win_error::sharing_violation);
   }
-  // Move the node and, for a folder, everything below it.
-  std::map<std::string, Node> moved;
-  const std::string prefix = from_key + "\\";
+  // The node and, for a folder, everything below it.
+  Nodes moved;
   for (auto it = nodes_.begin(); it != nodes_.end();) {
-    if (it->first == from_key || it->first.compare(0, prefix.size(), prefix) == 0) {
-      Node node = it->second;
-      const std::string suffix = it->first.substr(from_key.size());
-      if (it->first == from_key)
-        node.name = to;
-      else
-        node.name = to + node.name.substr(node.name.size() - suffix.size());
-      moved[to_key + suffix] = node;
-      it = nodes_.erase(it);
-    } else {
+    if (it->first != from_key && !it->first.starts_with(from_key + "\\")) {
       ++it;
+      continue;
     }
+    Node node = it->second;
+    const std::string suffix = it->first.substr(from_key.size());
+    node.name = to + node.name.substr(node.name.size() - suffix.size());
+    moved[to_key + suffix] = node;
+    it = nodes_.erase(it);
   }
   for (auto& [k, node] : moved) nodes_[k] = node;
   return Status::success();
 }
 
 Status FakeFileSystem::delete_file(const std::string& path) {
-  count_change();
-  if (const Status f = injected(FsOp::delete_file, path); f.failed()) return f;
-  std::string key;
   Nodes::iterator it;
-  if (const Status s = find(path, key, it); s.failed()) return s;
-  if (it->second.directory) return Status::error(win_error::access_denied);
-  if (it->second.attributes & file_attribute::read_only) return Status::error(win_error::access_denied);
-  if (open_.count(key)) return Status::error(win_error::sharing_violation);
+  if (const Status s = find(FsOp::delete_file, path, it); s.failed()) return s;
+  if (it->second.attributes & (kFolder | file_attribute::read_only))
+    return Status::error(win_error::access_denied);
+  if (open_.count(it->first)) return Status::error(win_error::sharing_violation);
   nodes_.erase(it);
   return Status::success();
 }
 
 Status FakeFileSystem::copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
-  count_change();
   std::string from_key;
   std::string to_key;
   const Status from_ok = key_of(from, from_key);
@@ -288,28 +243,26 @@ Status FakeFileSystem::copy_file(const std::string& from, const std::string& to,
   if (const Status f = injected(FsOp::copy_file, from, to); f.failed()) {
     if (partial_copies_ && from_ok.ok() && to_ok.ok() && nodes_.count(from_key) &&
         nodes_.count(parent_key(to_key))) {
-      const Node& source = nodes_[from_key];
-      nodes_[to_key] =
-          Node{false, to, source.data.substr(0, source.data.size() / 2), file_attribute::archive};
+      const std::string& data = nodes_[from_key].data;
+      nodes_[to_key] = Node{to, data.substr(0, data.size() / 2)};
     }
     return f;
   }
   if (from_ok.failed()) return from_ok;
   if (to_ok.failed()) return to_ok;
   const auto source = nodes_.find(from_key);
-  if (source == nodes_.end() || source->second.directory) return Status::error(win_error::file_not_found);
+  if (source == nodes_.end() || source->second.folder()) return Status::error(win_error::file_not_found);
   if (open_.count(from_key)) return Status::error(win_error::sharing_violation);
   const auto parent = nodes_.find(parent_key(to_key));
-  if (parent == nodes_.end() || !parent->second.directory) return Status::error(win_error::path_not_found);
+  if (parent == nodes_.end() || !parent->second.folder()) return Status::error(win_error::path_not_found);
   const auto target = nodes_.find(to_key);
   if (target != nodes_.end()) {
     if (fail_if_exists) return Status::error(win_error::file_exists);
-    if (target->second.directory) return Status::error(win_error::access_denied);
-    if (target->second.attributes & (file_attribute::read_only | file_attribute::hidden))
+    if (target->second.attributes & (kFolder | file_attribute::read_only | file_attribute::hidden))
       return Status::error(win_error::access_denied);
     if (open_.count(to_key)) return Status::error(win_error::sharing_violation);
   }
-  nodes_[to_key] = Node{false, to, source->second.data, source->second.attributes | file_attribute::archive};
+  nodes_[to_key] = Node{to, source->second.data, source->second.attributes | file_attribute::archive};
   return Status::success();
 }
 
@@ -319,24 +272,18 @@ Status FakeFileSystem::flush_file(const std::string& path) {
 }
 
 Status FakeFileSystem::get_attributes(const std::string& path, std::uint32_t& attributes) {
-  if (const Status f = injected(FsOp::get_attributes, path); f.failed()) return f;
-  std::string key;
   Nodes::iterator it;
-  if (const Status s = find(path, key, it); s.failed()) return s;
+  if (const Status s = find(FsOp::get_attributes, path, it); s.failed()) return s;
   attributes = it->second.attributes;
   return Status::success();
 }
 
 Status FakeFileSystem::set_attributes(const std::string& path, std::uint32_t attributes) {
-  count_change();
-  if (const Status f = injected(FsOp::set_attributes, path); f.failed()) return f;
-  std::string key;
   Nodes::iterator it;
-  if (const Status s = find(path, key, it); s.failed()) return s;
-  const std::uint32_t kept = it->second.directory ? file_attribute::directory : 0;
-  std::uint32_t value = (attributes & ~(file_attribute::directory | file_attribute::normal)) | kept;
-  if (value == 0) value = file_attribute::normal;
-  it->second.attributes = value;
+  if (const Status s = find(FsOp::set_attributes, path, it); s.failed()) return s;
+  const std::uint32_t value =
+      (attributes & ~(kFolder | file_attribute::normal)) | (it->second.attributes & kFolder);
+  it->second.attributes = value == 0 ? file_attribute::normal : value;
   return Status::success();
 }
 
@@ -344,12 +291,11 @@ Status FakeFileSystem::file_size(const std::string& path, std::uint64_t& bytes) 
   if (const Status f = injected(FsOp::file_size, path); f.failed()) return f;
   std::string key;
   if (const Status s = key_of(path, key); s.failed()) {
-    // Already a key handed out by open_for_update.
     if (!nodes_.count(path)) return s;
-    key = path;
+    key = path;  // already a key handed out by open_for_update
   }
   const auto it = nodes_.find(key);
-  if (it == nodes_.end() || it->second.directory) return Status::error(win_error::file_not_found);
+  if (it == nodes_.end() || it->second.folder()) return Status::error(win_error::file_not_found);
   bytes = it->second.data.size();
   return Status::success();
 }
@@ -364,20 +310,16 @@ Status FakeFileSystem::same_contents(const std::string& a, const std::string& b,
 }
 
 Status FakeFileSystem::open_for_update(const std::string& path, std::unique_ptr<UpdatableFile>& file) {
-  if (const Status f = injected(FsOp::open_for_update, path); f.failed()) return f;
-  std::string key;
   Nodes::iterator it;
-  if (const Status s = find(path, key, it); s.failed()) return s;
-  if (it->second.directory || (it->second.attributes & file_attribute::read_only))
+  if (const Status s = find(FsOp::open_for_update, path, it); s.failed()) return s;
+  if (it->second.attributes & (kFolder | file_attribute::read_only))
     return Status::error(win_error::access_denied);
-  if (open_.count(key)) return Status::error(win_error::sharing_violation);
-  open_[key] = true;
-  file = std::make_unique<FakeUpdatableFile>(*this, key);
+  if (!open_.insert(it->first).second) return Status::error(win_error::sharing_violation);
+  file = std::make_unique<FakeUpdatableFile>(*this, it->first);
   return Status::success();
 }
 
 Status FakeFileSystem::write_byte(const std::string& key, std::uint64_t position, std::uint8_t value) {
-  count_change();
   if (const Status f = injected(FsOp::write_byte, nodes_[key].name); f.failed()) return f;
   std::string& data = nodes_[key].data;
   if (position >= data.size()) return Status::error(win_error::handle_eof);
@@ -390,31 +332,24 @@ Status FakeFileSystem::list_subfolders(const std::string& folder, std::vector<st
   std::string key;
   if (const Status s = key_of(folder, key); s.failed()) return s;
   const auto it = nodes_.find(key);
-  if (it == nodes_.end() || !it->second.directory) return Status::error(win_error::path_not_found);
-  const std::string prefix = key.back() == '\\' ? key : key + "\\";
+  if (it == nodes_.end() || !it->second.folder()) return Status::error(win_error::path_not_found);
+  const std::string prefix = below(key);
   names.clear();
-  for (auto child = nodes_.upper_bound(prefix); child != nodes_.end(); ++child) {
-    if (child->first.compare(0, prefix.size(), prefix) != 0) break;
-    const std::string rest = child->first.substr(prefix.size());
-    if (!child->second.directory || rest.find('\\') != std::string::npos) continue;
+  for (auto child = nodes_.upper_bound(prefix); child != nodes_.end() && child->first.starts_with(prefix);
+       ++child) {
+    if (!child->second.folder() || child->first.find('\\', prefix.size()) != std::string::npos) continue;
     // Named as created, without the backslashes a folder may have been created with at its end.
     std::string name = child->second.name;
     while (name.size() > 1 && name.back() == '\\') name.pop_back();
-    const auto last = name.find_last_of('\\');
-    names.push_back(last == std::string::npos ? name : name.substr(last + 1));
+    names.push_back(name.substr(name.find_last_of('\\') + 1));
   }
   return Status::success();
 }
 
 std::string FakeFileSystem::error_text(std::uint32_t code) {
-  static const std::map<std::uint32_t, std::string> texts = {
-      {win_error::file_not_found, "指定されたファイルが見つかりません。"},
-      {win_error::path_not_found, "指定されたパスが見つかりません。"},
-      {win_error::access_denied, "アクセスが拒否されました。"},
-      {win_error::disk_full, "ディスクに十分な空き領域がありません。"},
-  };
-  const auto it = texts.find(code);
-  return (it == texts.end() ? "Error " + std::to_string(code) + "." : it->second) + "\r\n";
+  if (code == win_error::access_denied) return "アクセスが拒否されました。\r\n";
+  if (code == win_error::disk_full) return "ディスクに十分な空き領域がありません。\r\n";
+  return "Error " + std::to_string(code) + ".\r\n";
 }
 
 Status FakeFileSystem::free_space(const std::string& folder, std::uint64_t& bytes) {
@@ -422,7 +357,7 @@ Status FakeFileSystem::free_space(const std::string& folder, std::uint64_t& byte
   std::string key;
   if (const Status s = key_of(folder, key); s.failed()) return s;
   const auto it = nodes_.find(key);
-  if (it == nodes_.end() || !it->second.directory) return Status::error(win_error::path_not_found);
+  if (it == nodes_.end() || !it->second.folder()) return Status::error(win_error::path_not_found);
   const auto set = free_space_.find(key.substr(0, 2));
   bytes = set == free_space_.end() ? std::uint64_t{1} << 40 : set->second;
   return Status::success();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 
 namespace kivo::fake {
 
+// The first ten are the calls the music operations make.
 enum class FsOp {
   create_directory,
   remove_directory,
@@ -29,7 +31,7 @@ enum class FsOp {
   open_for_update,
   write_byte,
   list_subfolders,
-  free_space,
+  free_space
 };
 
 // Thrown when a simulated power cut stops the program between two calls.
@@ -39,9 +41,8 @@ struct SimulatedCrash : std::runtime_error {
 
 class FakeFileSystem : public FileSystem {
  public:
-  FakeFileSystem();  // drive C: exists and is ready
+  FakeFileSystem() { add_drive('C'); }
 
-  // ---- setting the scene
   void add_drive(char letter, bool ready = true);
   void add_unc_share(const std::string& share);  // "\\server\share"
   void add_directory(const std::string& path);   // with parents
@@ -49,28 +50,30 @@ class FakeFileSystem : public FileSystem {
                 std::uint32_t attributes = file_attribute::archive);  // with parent folders
   // is_directory answers false for exactly this spelling of a path ("E:\."),
   // as a drive that lists its root but refuses to open it would.
-  void hide_from_is_directory(const std::string& exact_path) { hidden_paths_.push_back(exact_path); }
+  void hide_from_is_directory(const std::string& exact_path) { hidden_paths_.insert(exact_path); }
 
-  // ---- faults
   // Fails the nth call (1-based) of `op` whose path (or either path) contains
-  // `path_contains` (case-insensitive; empty matches every path), `times` times in a row.
-  void fail(FsOp op, std::uint32_t code, const std::string& path_contains = "", int nth = 1, int times = 1);
+  // `path_contains` (case-insensitive; empty matches every path).
+  void fail(FsOp op, std::uint32_t code, const std::string& path_contains = "", int nth = 1) {
+    faults_.push_back(Fault{op, code, path_contains, nth - 1});
+  }
   // A failing copy_file then leaves the first half of the data at its destination.
   void leave_partial_copies(bool partial) { partial_copies_ = partial; }
   // Throws SimulatedCrash instead of performing the (n+1)th changing call.
   void crash_after(int changing_calls) { crash_after_ = changing_calls; }
-  void clear_faults();
+  void clear_faults() {
+    faults_.clear();
+    crash_after_ = -1;
+  }
 
-  // ---- looking at the result
   std::optional<std::string> read(const std::string& path) const;
   std::optional<std::uint32_t> attributes_of(const std::string& path) const;
-  bool exists(const std::string& path) const;
+  bool exists(const std::string& path) const { return node_at(path) != nullptr; }
   // Every file below a folder (full paths as they were created), sorted.
   std::vector<std::string> files_below(const std::string& folder) const;
-  int calls(FsOp op) const;
+  int calls(FsOp op) const { return calls_.count(op) ? calls_.at(op) : 0; }
   int changing_calls() const { return changing_calls_; }
 
-  // ---- FileSystem
   bool is_file(const std::string& path) override;
   bool is_directory(const std::string& path) override;
   Status create_directory(const std::string& path) override;
@@ -99,36 +102,36 @@ class FakeFileSystem : public FileSystem {
 
  private:
   struct Node {
-    bool directory = false;
     std::string name;  // the path as it was created, for listings
     std::string data;
     std::uint32_t attributes = file_attribute::archive;
+    bool folder() const { return (attributes & file_attribute::directory) != 0; }
   };
   struct Fault {
     FsOp op;
     std::uint32_t code;
     std::string path_contains;
     int skip;
-    int times;
   };
-
   using Nodes = std::map<std::string, Node>;
+
   const Node* node_at(const std::string& path) const;  // null when nothing is there
-  // The node at a path, or the error Windows gives for the path.
-  Status find(const std::string& path, std::string& key, Nodes::iterator& it);
+  // The node at a path, or the failure injected into `op` or the error Windows gives for the path.
+  Status find(FsOp op, const std::string& path, Nodes::iterator& it);
   // Normalised key, or an error for a path that names no usable drive.
   Status key_of(const std::string& path, std::string& key) const;
   std::string parent_key(const std::string& key) const;
   bool has_children(const std::string& key) const;
+  // Counts the call, a changing one stopping dead after a simulated power cut,
+  // and answers the failure injected into it.
   Status injected(FsOp op, const std::string& path, const std::string& other = "");
-  void count_change();
 
-  std::vector<std::string> hidden_paths_;
+  std::set<std::string> hidden_paths_;
   Nodes nodes_;
   std::map<std::string, bool> drives_;  // drive key ("C:" or "\\SERVER\SHARE") -> ready
   std::vector<Fault> faults_;
   std::map<FsOp, int> calls_;
-  std::map<std::string, bool> open_;
+  std::set<std::string> open_;
   std::map<std::string, std::uint64_t> free_space_;  // "D:" -> bytes
   bool partial_copies_ = false;
   int crash_after_ = -1;

@@ -1,7 +1,6 @@
 #include "fake_profile_store.h"
 
 #include <algorithm>
-#include <sstream>
 #include <vector>
 
 #include "platform/path_parts.h"
@@ -12,17 +11,13 @@ namespace {
 
 std::vector<std::string> split_lines(const std::string& data) {
   std::vector<std::string> lines;
-  std::string line;
-  for (char c : data) {
-    if (c == '\n') {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line.push_back(c);
-    }
+  for (std::size_t start = 0; start < data.size();) {
+    const std::size_t end = std::min(data.find('\n', start), data.size());
+    std::string line = data.substr(start, end - start);
+    if (end < data.size() && line.ends_with('\r')) line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
   }
-  if (!line.empty()) lines.push_back(line);
   return lines;
 }
 
@@ -38,28 +33,14 @@ bool is_key(const std::string& line, const std::string& key) {
 
 }  // namespace
 
-void FakeProfileStore::fail_write(std::uint32_t code, const std::string& contains, int nth) {
-  fail_code_ = code;
-  fail_contains_ = contains;
-  fail_skip_ = nth - 1;
-}
-
-std::string FakeProfileStore::full_path(const std::string& file) const {
-  return file.find('\\') == std::string::npos ? windows_directory_ + "\\" + file : file;
-}
-
 std::string FakeProfileStore::read_string(const std::string& file, const std::string& section,
                                           const std::string& key, const std::string& default_value) {
-  const auto data = fs_.read(full_path(file));
-  if (!data) return default_value;
   bool in_section = false;
-  for (const std::string& line : split_lines(*data)) {
-    if (!line.empty() && line.front() == '[') {
+  for (const std::string& line : split_lines(fs_.read(full_path(file)).value_or(""))) {
+    if (line.starts_with('['))
       in_section = is_section(line, section);
-    } else if (in_section && is_key(line, key)) {
-      std::string value = line.substr(line.find('=') + 1);
-      return value.substr(0, 2047);
-    }
+    else if (in_section && is_key(line, key))
+      return line.substr(line.find('=') + 1, 2047);
   }
   return default_value;
 }
@@ -67,10 +48,10 @@ std::string FakeProfileStore::read_string(const std::string& file, const std::st
 Status FakeProfileStore::write_string(const std::string& file, const std::string& section,
                                       const std::string& key, const std::string& value) {
   ++writes_;
-  if (fail_skip_ >= 0 && (fail_contains_.empty() || file.find(fail_contains_) != std::string::npos ||
-                          key.find(fail_contains_) != std::string::npos)) {
-    if (fail_skip_-- == 0) return Status::error(fail_code_);
-  }
+  if (fail_skip_ >= 0 &&
+      (file.find(fail_contains_) != std::string::npos || key.find(fail_contains_) != std::string::npos) &&
+      fail_skip_-- == 0)
+    return Status::error(fail_code_);
   const std::string path = full_path(file);
   if (!fs_.is_directory(folder_part(path))) return Status::error(win_error::path_not_found);
   std::uint32_t attributes = 0;
@@ -80,8 +61,7 @@ Status FakeProfileStore::write_string(const std::string& file, const std::string
   // The key's line in the first such section, else the end of that section,
   // else a new section at the end.
   const std::string entry = key + "=" + value;
-  const auto header =
-      std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return is_section(l, section); });
+  const auto header = std::ranges::find_if(lines, [&](const auto& l) { return is_section(l, section); });
   if (header == lines.end()) {
     lines.push_back("[" + section + "]");
     lines.push_back(entry);
@@ -93,9 +73,9 @@ Status FakeProfileStore::write_string(const std::string& file, const std::string
     else
       lines.insert(end, entry);
   }
-  std::ostringstream out;
-  for (const auto& line : lines) out << line << "\r\n";
-  fs_.add_file(path, out.str(), attributes ? attributes : file_attribute::archive);
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  fs_.add_file(path, text, attributes ? attributes : file_attribute::archive);
   return Status::success();
 }
 

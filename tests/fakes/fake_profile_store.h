@@ -16,10 +16,16 @@ class FakeProfileStore : public ProfileStore {
       : fs_(fs), windows_directory_(std::move(windows_directory)) {}
 
   // Fails the nth write (1-based) whose file or key contains the text.
-  void fail_write(std::uint32_t code, const std::string& contains = "", int nth = 1);
+  void fail_write(std::uint32_t code, const std::string& contains = "", int nth = 1) {
+    fail_code_ = code;
+    fail_contains_ = contains;
+    fail_skip_ = nth - 1;
+  }
   int writes() const { return writes_; }
   // Where a bare name is kept.
-  std::string full_path(const std::string& file) const;
+  std::string full_path(const std::string& file) const {
+    return file.find('\\') == std::string::npos ? windows_directory_ + "\\" + file : file;
+  }
 
   std::string read_string(const std::string& file, const std::string& section, const std::string& key,
                           const std::string& default_value) override;

@@ -25,17 +25,11 @@ class FakePrompts : public Prompts {
   bool unscripted_answer = false;
 
   const std::vector<AskedBox>& asked() const { return asked_; }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> t;
-    for (const auto& box : asked_) t.push_back(box.text);
-    return t;
-  }
 
   bool confirm(const std::string& text) override {
     record(BoxKind::confirm, text);
-    if (answers_.empty()) return unscripted_answer;
-    const bool yes = answers_.front();
-    answers_.pop_front();
+    const bool yes = answers_.empty() ? unscripted_answer : answers_.front();
+    if (!answers_.empty()) answers_.pop_front();
     return yes;
   }
   void error(const std::string& text) override { record(BoxKind::error, text); }

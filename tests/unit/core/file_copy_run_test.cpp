@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/folder_text_check.h"
 #include "fake_file_system.h"
 #include "fake_prompts.h"
 #include "recording_copy_view.h"
@@ -18,23 +19,29 @@ using fake::FsOp;
 constexpr std::array<std::string_view, 4> kTree = {"\\TOP.X", "\\A\\ONE.DAT", "\\A\\TWO.DAT",
                                                    "\\B\\C\\THREE.DAT"};
 constexpr const char* kQuestion = "指定されたフォルダは存在しません。作成してよろしいですか？";
+const std::vector<std::string> kClosedAtOnce = {"opening", "close"};
 
+// A copy of the four files of Q:\kivo onto a fresh disk each time.
 class FileCopyRunTest : public ::testing::Test {
  protected:
+  fake::FakeFileSystem cd;
   fake::FakeFileSystem fs;
   fake::FakePrompts prompts;
   testing_support::RecordingCopyView view;
 
-  void SetUp() override {
-    fs.add_drive('Q', true);
+  FileCopyRunTest() {
+    cd.add_drive('Q', true);
     for (const auto entry : kTree)
-      fs.add_file("Q:\\kivo" + std::string(entry), "data of " + std::string(entry),
+      cd.add_file("Q:\\kivo" + std::string(entry), "data of " + std::string(entry),
                   file_attribute::read_only);
   }
-  CopyRunRequest tree_into(const std::string& destination) {
-    return {kTree, "Q:\\kivo", destination, entry_unchanged};
+  CopyRunOutcome run(const std::string& destination, const std::string& base = "Q:\\kivo") {
+    prompts = fake::FakePrompts{};
+    prompts.unscripted_answer = answer;
+    view = {};
+    return run_file_copy({kTree, base, destination, entry_unchanged}, fs, prompts, view);
   }
-  CopyRunOutcome run(const CopyRunRequest& request) { return run_file_copy(request, fs, prompts, view); }
+  bool answer = true;
 };
 
 // Every refusal comes before the first copy and closes the window.
@@ -51,14 +58,11 @@ TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
     std::string base = "Q:\\kivo";
     bool create_fails = false;
   };
+  const std::vector<AskedBox> not_created = {{BoxKind::confirm, kQuestion}, {BoxKind::error, kNotCreated}};
   std::vector<Case> cases = {
       {"C:\\KIVO", {{BoxKind::confirm, kQuestion}}, false},
-      {"C:\\KIVO\\SUB",
-       {{BoxKind::confirm, kQuestion}, {BoxKind::error, kNotCreated}},
-       true,
-       "Q:\\kivo",
-       true},
-      {"R:\\KIVO", {{BoxKind::confirm, kQuestion}, {BoxKind::error, kNotCreated}}},  // no such drive
+      {"C:\\KIVO\\SUB", not_created, true, "Q:\\kivo", true},
+      {"R:\\KIVO", not_created},  // no such drive
       {typed, {{BoxKind::error, kTooLong + typed}}},
       {fits, {{BoxKind::error, kTooLong + fits + "\\B\\C\\THREE.DAT"}}},
       {"C:\\KIVO", {{BoxKind::error, std::string(kTooLong) + source + "\\TOP.X"}}, true, source},
@@ -69,71 +73,57 @@ TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
         {folder, {{BoxKind::error, std::string("インストール先のフォルダ名は使用できません:") + folder}}});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.destination.substr(0, 20) + " from " + c.base.substr(0, 10));
-    fake::FakeFileSystem disk = fs;
-    if (c.create_fails) disk.fail(FsOp::create_directory, win_error::access_denied, "KIVO");
-    prompts = fake::FakePrompts{};
-    prompts.unscripted_answer = c.answer;
-    view = {};
-    EXPECT_EQ(run_file_copy({kTree, c.base, c.destination, entry_unchanged}, disk, prompts, view),
-              CopyRunOutcome::stopped);
+    fs = cd;
+    if (c.create_fails) fs.fail(FsOp::create_directory, win_error::access_denied, "KIVO");
+    answer = c.answer;
+    EXPECT_EQ(run(c.destination, c.base), CopyRunOutcome::stopped);
     EXPECT_EQ(prompts.asked(), c.boxes);
-    EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"}));
+    EXPECT_EQ(view.events, kClosedAtOnce);
     const int creation_tried = c.boxes.size() == 2 ? 1 : 0;  // the one call that failed
-    EXPECT_EQ(disk.changing_calls(), fs.changing_calls() + creation_tried);
+    EXPECT_EQ(fs.changing_calls(), creation_tried);
   }
 }
 
 // Each of the four small files takes one 4 KiB cluster: 16384 bytes in all.
 TEST_F(FileCopyRunTest, RunThatWouldNotFitIsRefusedBeforeAnythingIsMade) {
-  struct Case {
-    const char* what;
+  const std::string refusal =
+      "インストール先（C:\\KIVO）のドライブの空き容量が足りません。\n必要な容量：0.1 MB\n空き容量：0.0 MB\n"
+      "不要なファイルを削除して空き容量を増やすか、別のドライブを選んでください。";
+  const struct {
     std::string destination;
     std::vector<std::string> present;  // already installed, so not copied again
     std::uint64_t free;
-    bool query_fails;
     bool refused;
     std::size_t top_size = 0;  // the first file's size when not its usual few bytes
+    bool query_fails = false;
+  } cases[] = {
+      {"C:\\KIVO", {}, 16384, false},                          // fits exactly
+      {"C:\\KIVO", {}, 16384, false, 4096},                    // a file of one whole cluster takes one
+      {"C:\\KIVO", {}, 16383, true},                           // one byte short
+      {"C:\\KIVO", {"\\TOP.X", "\\A\\ONE.DAT"}, 8192, false},  // files present count nothing
+      {"C:\\KIVO", {"\\TOP.X"}, 8192, true},                   // too little for the rest
+      {"C:\\KIVO", {}, 0, false, 0, true},                     // free space unknown
+      {"C:\\games\\new\\KIVO", {}, 100, true},                 // asked of the nearest existing folder
+      {"C:\\games\\new\\\\KIVO", {}, 100, true},               // and above a doubled backslash too
   };
-  const Case cases[] = {
-      {"fits exactly", "C:\\KIVO", {}, 16384, false, false},
-      {"a file of one whole cluster takes one", "C:\\KIVO", {}, 16384, false, false, 4096},
-      {"one byte short", "C:\\KIVO", {}, 16383, false, true},
-      {"files present count nothing", "C:\\KIVO", {"\\TOP.X", "\\A\\ONE.DAT"}, 8192, false, false},
-      {"too little for the rest", "C:\\KIVO", {"\\TOP.X"}, 8192, false, true},
-      {"free space unknown", "C:\\KIVO", {}, 0, true, false},
-      {"asked of the nearest existing folder", "C:\\games\\new\\KIVO", {}, 100, false, true},
-      {"asked above a doubled backslash too", "C:\\games\\new\\\\KIVO", {}, 100, false, true},
-  };
-  for (const Case& c : cases) {
-    fake::FakeFileSystem disk = fs;
-    if (c.top_size > 0) disk.add_file("Q:\\kivo\\TOP.X", std::string(c.top_size, 'x'));
-    disk.add_directory("C:\\games");
-    for (const std::string& entry : c.present) disk.add_file(c.destination + entry, "old");
-    disk.set_free_space('C', c.free);
-    if (c.query_fails) disk.fail(FsOp::free_space, win_error::not_ready);
-    const int changes_before = disk.changing_calls();
-    prompts = fake::FakePrompts{};
-    prompts.unscripted_answer = true;
-    view = {};
-    const CopyRunOutcome outcome = run_file_copy(tree_into(c.destination), disk, prompts, view);
-    EXPECT_EQ(outcome == CopyRunOutcome::stopped, c.refused) << c.what;
-    if (c.refused) {
-      ASSERT_EQ(prompts.asked().size(), 1u) << c.what;
-      EXPECT_EQ(prompts.asked()[0].kind, BoxKind::error) << c.what;
-      EXPECT_EQ(view.events, (std::vector<std::string>{"opening", "close"})) << c.what;
-      EXPECT_EQ(disk.changing_calls(), changes_before) << c.what;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    fs = cd;
+    if (c.top_size > 0) fs.add_file("Q:\\kivo\\TOP.X", std::string(c.top_size, 'x'));
+    fs.add_directory("C:\\games");
+    for (const std::string& entry : c.present) fs.add_file(c.destination + entry, "old");
+    fs.set_free_space('C', c.free);
+    if (c.query_fails) fs.fail(FsOp::free_space, win_error::not_ready);
+    EXPECT_EQ(run(c.destination) == CopyRunOutcome::stopped, c.refused);
+    if (!c.refused) continue;
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, BoxKind::error);
+    EXPECT_EQ(view.events, kClosedAtOnce);
+    EXPECT_EQ(fs.changing_calls(), 0);
+    if (c.free == 16383) {
+      EXPECT_EQ(prompts.asked()[0].text, refusal);
     }
   }
-}
-
-TEST_F(FileCopyRunTest, RefusalNamesTheFolderBothFiguresAndWhatToDo) {
-  fs.set_free_space('C', 4096);
-  EXPECT_EQ(run(tree_into("C:\\KIVO")), CopyRunOutcome::stopped);
-  EXPECT_EQ(
-      prompts.texts(),
-      std::vector<std::string>{"インストール先（C:\\KIVO）のドライブの空き容量が足りません。\n"
-                               "必要な容量：0.1 MB\n空き容量：0.0 MB\n"
-                               "不要なファイルを削除して空き容量を増やすか、別のドライブを選んでください。"});
 }
 
 TEST(MegabytesText, ReadsInTenthsWithThousandsSeparators) {
@@ -153,6 +143,33 @@ TEST(MegabytesText, ReadsInTenthsWithThousandsSeparators) {
       {kMiB * 1234567, false, "1,234,567.0 MB"},
   };
   for (const auto& c : cases) EXPECT_EQ(megabytes_text(c.bytes, c.round_up), c.text) << c.bytes;
+}
+
+TEST(FolderTextCheck, AcceptsFullPathsAsTheChoosersProduceThem) {
+  for (const char* folder : {"C:\\Winx68k\\", "c:\\Winx68k", "D:\\emu\\winx68k", "C:\\", "C:\\a\\\\b",
+                             "C:\\エミュ\\winx68k", "\\\\server\\share", "\\\\server\\share\\winx68k\\",
+                             "C:\\con-x", "C:\\COM0", "C:\\.hidden", "C:\\a.b\\c"})
+    EXPECT_EQ(check_folder_text(folder), FolderTextProblem::none) << folder;
+  EXPECT_EQ(check_folder_text(""), FolderTextProblem::empty);
+}
+
+TEST(FolderTextCheck, RefusesWhatWouldLandSomewhereElse) {
+  for (const char* folder :
+       {"   ", "Winx68k", "C:Winx68k", "\\Winx68k", "1:\\a", "\\\\server", "\\\\\\share", "\\\\server\\"})
+    EXPECT_EQ(check_folder_text(folder), FolderTextProblem::not_absolute) << folder;
+  for (const char* folder : {"C:\\a?b", "C:\\a*", "C:\\a<b>", "C:\\a|b", "C:\\a\"b", "C:\\a:b", "C:\\a/b",
+                             "C:\\a\tb", "C:\\Winx68k ", "C:\\Winx68k.", "C:\\a\\..\\b", "C:\\.",
+                             "\\\\?\\C:\\x", "\\\\.\\C:\\x", "\\\\server\\share\\nul"})
+    EXPECT_EQ(check_folder_text(folder), FolderTextProblem::forbidden_name) << folder;
+}
+
+TEST(FolderTextCheck, DeviceNamesInAnyPlaceCaseAndExtension) {
+  for (const char* name : {"CON", "nul", "Aux", "prn", "COM1", "lpt9", "NUL.txt", "con .x", "CONOUT$"})
+    EXPECT_TRUE(is_device_name(name)) << name;
+  for (const char* name : {"CONS", "COM10", "LPT", "NULL", "xCON", ""})
+    EXPECT_FALSE(is_device_name(name)) << name;
+  EXPECT_EQ(check_folder_text("C:\\CON"), FolderTextProblem::forbidden_name);
+  EXPECT_EQ(check_folder_text("C:\\a\\nul.txt\\b"), FolderTextProblem::forbidden_name);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "../core/recording_copy_view.h"
 #include "../subsystem_fixture.h"
+#include "core/user_error.h"
+#include "emulator/settings_record.h"
 #include "file_tables.h"
 
 namespace kivo {
@@ -9,27 +11,13 @@ namespace {
 
 constexpr const char* kShortcutQuestion = "デスクトップにショートカットを作成しますか？";
 
-class EmulatorInstallTest : public testing_support::SubsystemTest {
- protected:
-  testing_support::RecordingCopyView view;
-  int copy_events_at_finish = -1;  // -1: no finish texts
-
-  EmulatorInstallTest() {
-    fs.add_drive('Q');
-    fs.add_directory(shell.desktop);
-    for (const auto entry : emulator_file_list())
-      fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
-  }
-  void run(const std::string& folder) {
-    view = {};
-    copy_events_at_finish = -1;
-    run_emulator_install(folder, services, view,
-                         [this] { copy_events_at_finish = static_cast<int>(view.events.size()); });
-  }
-};
+using EmulatorInstallTest = testing_support::SubsystemTest;
 
 // Declined, or a desktop or link that cannot be had, is no shortcut and a normal end.
 TEST_F(EmulatorInstallTest, ShortcutIsMadeOnlyWhenEveryStepSucceeds) {
+  fs.add_drive('Q');
+  for (const auto entry : emulator_file_list())
+    fs.add_file("Q:\\tools" + std::string(entry), "CD:" + std::string(entry), file_attribute::read_only);
   fs.add_directory("C:\\Winx68k");
   const struct {
     bool yes;
@@ -50,12 +38,57 @@ TEST_F(EmulatorInstallTest, ShortcutIsMadeOnlyWhenEveryStepSucceeds) {
     shell.create_status = c.create_status;
     shell.desktop = "C:\\" + std::string(c.desktop_length - 3, 'd');
     prompts.answer({c.yes});
-    run("C:\\Winx68k\\");
+    testing_support::RecordingCopyView view;
+    std::size_t copy_events_at_finish = 0;  // none: no finish texts
+    run_emulator_install("C:\\Winx68k\\", services, view,
+                         [&] { copy_events_at_finish = view.events.size(); });
     EXPECT_EQ(shell.links.size(), c.made ? 1u : 0u);
-    EXPECT_EQ(copy_events_at_finish, 10);
+    EXPECT_EQ(copy_events_at_finish, 10u);
     EXPECT_FALSE(view.close_requested);
   }
-  EXPECT_EQ(prompts.texts(), (std::vector<std::string>(5, kShortcutQuestion)));
+  EXPECT_EQ(prompts.asked(), (std::vector<fake::AskedBox>(5, {fake::BoxKind::confirm, kShortcutQuestion})));
+}
+
+TEST(ProfileInteger, DecimalHexAndGarbage) {
+  EXPECT_EQ(parse_profile_integer("1"), 1);
+  EXPECT_EQ(parse_profile_integer("-7"), -7);
+  EXPECT_EQ(parse_profile_integer("0x1F"), 31);
+  EXPECT_EQ(parse_profile_integer("0X10"), 16);
+  EXPECT_EQ(parse_profile_integer("$ff"), 255);
+  EXPECT_EQ(parse_profile_integer("$FFFFFFFF"), -1);
+  EXPECT_EQ(parse_profile_integer("2147483647"), 2147483647);
+  EXPECT_EQ(parse_profile_integer("-2147483648"), INT32_MIN);
+  for (const char* bad :
+       {"", "abc", "1a", "0xZZ", "99999999999", "2147483648", "$", "0x123456789", " ", "0x"})
+    EXPECT_FALSE(parse_profile_integer(bad).has_value()) << bad;
+}
+
+using SettingsRecordTest = testing_support::SubsystemTest;
+
+TEST_F(SettingsRecordTest, AFailedWriteNamesTheFileAndStopsTheRemainingKeys) {
+  profiles.fail_write(win_error::access_denied, "DRIVE");
+  try {
+    write_emulator_record(profiles, "D:\\emu");
+    FAIL() << "no error";
+  } catch (const UserError& e) {
+    EXPECT_STREQ(e.what(), "kivo68i.ini に書き込めません");
+    EXPECT_EQ(e.code(), win_error::access_denied);
+  }
+  EXPECT_EQ(read_record_folder(profiles), "D:\\emu");
+  EXPECT_EQ(read_record_marker(profiles), 99);
+}
+
+TEST_F(SettingsRecordTest, DeletesFromTheActualWindowsDirectory) {
+  fs.add_drive('D');
+  fs.add_directory("D:\\WINDOWS");
+  fs.add_file("C:\\windows\\kivo68i.ini", "foreign system's record");
+  fake::FakeProfileStore d_store(fs, "D:\\WINDOWS");
+  write_emulator_record(d_store, "C:\\Winx68k\\");
+  environment.windows = "D:\\WINDOWS";
+  EXPECT_TRUE(delete_emulator_record(fs, environment).ok());
+  EXPECT_FALSE(fs.exists("D:\\WINDOWS\\kivo68i.ini"));
+  EXPECT_TRUE(fs.exists("C:\\windows\\kivo68i.ini"));
+  EXPECT_TRUE(delete_emulator_record(fs, environment).ok());
 }
 
 }  // namespace

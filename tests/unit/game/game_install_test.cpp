@@ -1,5 +1,6 @@
-#include <deque>
+#include <algorithm>
 #include <functional>
+#include <regex>
 
 #include "../core/recording_copy_view.h"
 #include "../subsystem_fixture.h"
@@ -16,6 +17,7 @@ namespace {
 using fake::FsOp;
 
 constexpr const char* kCdImage = "Q:\\kivo\\tools\\emu\\kivokidou.d88";
+constexpr const char* kImage = "C:\\WINX68K\\kivokidou.d88";
 constexpr const char* kRecordFile = "C:\\WINDOWS\\kivo68i.ini";
 
 std::string image_bytes(std::size_t size, char seed) {
@@ -35,7 +37,7 @@ std::string patched(std::string image, char letter) {
 // they are used up.
 class BootDiskSetupTest : public testing_support::SubsystemTest {
  protected:
-  std::deque<char> drive_answers;
+  std::string drive_answers;
   int drive_questions = 0;
   const std::string cd_image = image_bytes(720000, 3);
 
@@ -45,16 +47,14 @@ class BootDiskSetupTest : public testing_support::SubsystemTest {
     fs.add_file(kCdImage, cd_image, file_attribute::read_only);
   }
 
-  BootDiskSetup setup() {
-    return BootDiskSetup{services,
-                         [this] {
-                           ++drive_questions;
-                           if (drive_answers.empty()) return '\0';
-                           const char answer = drive_answers.front();
-                           drive_answers.pop_front();
-                           return answer;
-                         },
-                         "Q:\\kivo"};
+  BootDiskSetup setup(const std::string& source_base = "Q:\\kivo") {
+    const auto ask = [this] {
+      ++drive_questions;
+      const char answer = drive_answers.empty() ? '\0' : drive_answers.front();
+      if (!drive_answers.empty()) drive_answers.erase(0, 1);
+      return answer;
+    };
+    return BootDiskSetup{services, ask, source_base};
   }
 
   void write_record(const std::string& text) { fs.add_file(kRecordFile, "[INST]\r\n" + text); }
@@ -68,11 +68,6 @@ class BootDiskSetupTest : public testing_support::SubsystemTest {
       return e.what();
     }
   }
-
-  void expect_no_leftovers(const std::string& folder) {
-    for (const std::string& file : fs.files_below(folder))
-      EXPECT_EQ(file.find("~k68cpy"), std::string::npos) << file;
-  }
 };
 
 TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
@@ -84,16 +79,12 @@ TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
     EXPECT_EQ(fs.files_below("D:\\WINX68K").size(), 1u);
     EXPECT_EQ(fs.read("D:\\WINX68K\\kivokidou.d88"), patched(cd_image, 'D'));
   }
-  for (const auto& [folder, absolute] : std::vector<std::pair<std::string, std::string>>{
-           {"C:WINX68K", "C:\\WINX68K"},
-           {"c:", "c:\\"},
-           {"C:\\Winx68k\\", "C:\\Winx68k\\"},
-           {"\\\\server\\share\\winx68k", "\\\\server\\share\\winx68k"},
-           {"", ""},
-           {"winx68k", ""},
-           {"\\winx68k", ""},
-           {"1:\\winx68k", ""}})
-    EXPECT_EQ(absolute_emulator_folder(folder), absolute) << folder;
+  for (const char* folder : {"C:\\Winx68k\\", "\\\\server\\share\\winx68k"})
+    EXPECT_EQ(absolute_emulator_folder(folder), folder);
+  for (const char* folder : {"", "winx68k", "\\winx68k", "1:\\winx68k"})
+    EXPECT_EQ(absolute_emulator_folder(folder), "");
+  EXPECT_EQ(absolute_emulator_folder("C:WINX68K"), "C:\\WINX68K");
+  EXPECT_EQ(absolute_emulator_folder("c:"), "c:\\");
 }
 
 TEST_F(BootDiskSetupTest, FolderWithoutDriveOrTooLongIsRefusedBeforeAnything) {
@@ -108,50 +99,44 @@ TEST_F(BootDiskSetupTest, FolderWithoutDriveOrTooLongIsRefusedBeforeAnything) {
 }
 
 TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
-  fs.add_directory("C:\\WINX68K");
-  const std::string image = "C:\\WINX68K\\kivokidou.d88";
   const std::string old_image = image_bytes(720000, 9);
-  fs.add_file(image, old_image);
+  fs.add_file(kImage, old_image);
   // Close box or empty field (0), a network path, digits, blanks, punctuation
   // next to the letters in ASCII, and the first byte of a Japanese character.
-  for (const char answer : {'\0', '\\', '0', '9', ' ', '.', ':', '@', '[', '`', '{', '\xE3'}) {
+  for (const char answer : std::string("\0\\09 .:@[`{\xE3", 12)) {
     SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(answer)));
-    drive_answers = {answer};
+    drive_answers = std::string(1, answer);
     EXPECT_EQ(run(),
               "ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\n"
               "インストールは完了していません。");
-    EXPECT_EQ(fs.read(image), old_image);
+    EXPECT_EQ(fs.read(kImage), old_image);
   }
   EXPECT_EQ(prompts.asked().size(), 12u);
   EXPECT_EQ(prompts.asked().front().kind, fake::BoxKind::confirm);
 
   // Yes asks again; the first letter answered is written.
   prompts.answer({true, true});
-  drive_answers = {'\0', '\\', 'z'};
+  drive_answers = std::string("\0\\z", 3);
   ASSERT_EQ(run(), "");
-  EXPECT_EQ(fs.read(image), patched(cd_image, 'z'));
+  EXPECT_EQ(fs.read(kImage), patched(cd_image, 'z'));
 }
 
 // An image that cannot be had or patched leaves the installed one and the record.
 TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
-  const std::string where = "ファイル C:\\WINX68K\\kivokidou.d88 ";
+  const std::string where = "ファイル " + std::string(kImage) + " ";
   write_record("TESTNUM=1\r\nDRIVE=D\r\n");
   EXPECT_EQ(run(), where + "は開けません");  // no emulator folder to copy into
   EXPECT_TRUE(fs.exists(kRecordFile));
 
   // The CD's image unreadable: the image the emulator installation left is patched.
-  fs.add_directory("C:\\WINX68K");
   const std::string installed = image_bytes(kShortestBootDiskImage, 1);  // just long enough
-  fs.add_file("C:\\WINX68K\\kivokidou.d88", installed, file_attribute::read_only);
+  fs.add_file(kImage, installed, file_attribute::read_only);
   fs.fail(FsOp::copy_file, win_error::read_fault, "Q:\\kivo");
   ASSERT_EQ(run(), "");
-  EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), patched(installed, 'D'));
+  EXPECT_EQ(fs.read(kImage), patched(installed, 'D'));
 
   const std::string no_letter = "にドライブ名を書き込めません:";
-  const struct {
-    std::function<void()> arrange;
-    std::string message;
-  } cases[] = {
+  const std::pair<std::function<void()>, std::string> cases[] = {
       {[this] { fs.fail(FsOp::open_for_update, win_error::sharing_violation); }, "は開けません"},
       {[this] { fs.add_file(kCdImage, image_bytes(kSecondDriveLetterPosition, 3)); },  // one byte short
        "は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません"},
@@ -162,51 +147,59 @@ TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
       {[this] { fs.fail(FsOp::move, win_error::access_denied, "kivokidou.d88"); },
        no_letter + "アクセスが拒否されました。"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
+  for (const auto& [arrange, message] : cases) {
+    SCOPED_TRACE(message);
     fs.clear_faults();
     fs.add_file(kCdImage, cd_image);
-    fs.add_file("C:\\WINX68K\\kivokidou.d88", installed);
+    fs.add_file(kImage, installed);
     write_record("TESTNUM=1\r\nDRIVE=D\r\n");
-    c.arrange();
-    EXPECT_EQ(run(), where + c.message);
-    EXPECT_EQ(fs.read("C:\\WINX68K\\kivokidou.d88"), installed);
+    arrange();
+    EXPECT_EQ(run(), where + message);
+    EXPECT_EQ(fs.read(kImage), installed);
     EXPECT_TRUE(fs.exists(kRecordFile));
-    expect_no_leftovers("C:\\WINX68K");
+    for (const std::string& file : fs.files_below("C:\\WINX68K"))
+      EXPECT_EQ(file.find("~k68cpy"), std::string::npos) << file;
   }
 }
 
-// The whole run: the game's 410 files from Q:\kivo, then the boot disk for
-// the emulator recorded in D:\emu. How a copy runs and stops is the shared
-// copy run's; here only how the two stages meet.
-class GameInstallRunTest : public BootDiskSetupTest {
- protected:
-  testing_support::RecordingCopyView view;
-
-  GameInstallRunTest() {
-    fs.add_directory("D:\\emu");
-    for (const std::string_view entry : game_file_table())
-      fs.add_file("Q:\\kivo" + std::string(entry), "game file " + std::string(entry),
-                  file_attribute::read_only);
-    write_emulator_record(profiles, "D:\\emu");
-    drive_answers = {'D', 'D'};
-  }
-
-  GameRunOutcome run_game() {
-    view = {};
-    BootDiskSetup without_source = setup();
-    without_source.source_base.clear();  // the run's to fill in
-    return run_game_install(without_source, "C:\\KIVO", view);
-  }
-};
-
-TEST_F(GameInstallRunTest, StoppedCopyNeverSetsUpTheBootDisk) {
+// The whole run: the game's 410 files from Q:\kivo, then the boot disk for the
+// emulator recorded in D:\emu. How a copy runs and stops is the shared copy
+// run's; here only that a stopped copy never reaches the boot disk.
+TEST_F(BootDiskSetupTest, StoppedGameCopyNeverSetsUpTheBootDisk) {
+  fs.add_directory("D:\\emu");
+  for (const std::string_view entry : game_file_table())
+    fs.add_file("Q:\\kivo" + std::string(entry), "game file " + std::string(entry),
+                file_attribute::read_only);
+  write_emulator_record(profiles, "D:\\emu");
+  drive_answers = "DD";
   fs.fail(FsOp::copy_file, win_error::disk_full, "", 100);
   prompts.answer({true});
-  ASSERT_EQ(run_game(), GameRunOutcome::stopped);
+  testing_support::RecordingCopyView view;
+  ASSERT_EQ(run_game_install(setup(""), "C:\\KIVO", view), GameRunOutcome::stopped);
   EXPECT_EQ(fs.files_below("C:\\KIVO").size(), 99u);
   EXPECT_TRUE(fs.exists(kRecordFile));
   EXPECT_FALSE(fs.exists("D:\\emu\\kivokidou.d88"));
+}
+
+// The folder and the name of an entry; the top level's folder is "".
+std::pair<std::string_view, std::string_view> folder_and_name(std::string_view entry) {
+  const std::size_t last = entry.rfind('\\');
+  return {entry.substr(0, last), entry.substr(last + 1)};
+}
+
+TEST(GameFileTable, ShortUpperCasePathsOfAtMostThreeLevelsFolderByFolderInByteOrder) {
+  // Upper-case 8.3 names; folders have no extension.
+  const std::regex short_path(R"((\\[A-Z0-9_]{1,8}){0,2}\\[A-Z0-9_]{1,8}(\.[A-Z0-9_]{1,3})?)");
+  const auto table = game_file_table();
+  ASSERT_EQ(table.size(), 410u);
+  for (const std::string_view entry : table) {
+    EXPECT_TRUE(std::regex_match(entry.begin(), entry.end(), short_path)) << entry;
+    EXPECT_LE(entry.size(), 24u) << entry;
+  }
+  // Byte order puts "_" after every capital and "." before every letter and digit.
+  EXPECT_TRUE(std::is_sorted(table.begin(), table.end(), [](std::string_view a, std::string_view b) {
+    return folder_and_name(a) < folder_and_name(b);
+  }));
 }
 
 }  // namespace

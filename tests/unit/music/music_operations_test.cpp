@@ -1,9 +1,9 @@
-#include "music/music_operations.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "core/user_error.h"
+#include "music/swap_journal.h"
 #include "music_scene.h"
 
 namespace kivo::music_test {
@@ -15,137 +15,107 @@ using fake::BoxKind;
 class MusicOperations : public ::testing::Test {
  protected:
   MusicScene scene;
+
+  // The one box the last press showed, and that it changed nothing.
+  void expect_only(BoxKind kind, int changes_before) {
+    ASSERT_EQ(scene.prompts.asked().size(), 1u);
+    EXPECT_EQ(scene.prompts.asked()[0].kind, kind);
+    EXPECT_EQ(scene.fs.changing_calls(), changes_before);
+  }
+  bool says(const std::string& text) const {
+    return scene.prompts.asked().back().text.find(text) != std::string::npos;
+  }
 };
 
 TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUserSaysSo) {
-  for (const bool yes : {false, true}) {
-    MusicScene s;
-    s.put(kEdition, Set::originals);
-    s.put(kBackup, Set::fm);
-    s.prompts.answer({yes});
-    const int changes = s.fs.changing_calls();
-    s.install();
-    ASSERT_EQ(s.prompts.asked().size(), 1u);
-    EXPECT_EQ(s.prompts.asked()[0].kind, BoxKind::confirm);
-    EXPECT_NE(s.prompts.asked()[0].text.find(kMarkerFile), std::string::npos);
-    if (yes) {
-      EXPECT_TRUE(s.settled(Set::fm, Set::originals, 1));
-    } else {
-      EXPECT_EQ(s.fs.changing_calls(), changes);
-      EXPECT_FALSE(s.fs.exists(kMarkerFile));
-    }
-  }
+  scene.put(kEdition, Set::originals);
+  scene.put(kBackup, Set::fm);
+  scene.prompts.answer({false, true});
+  const int changes = scene.fs.changing_calls();
+  scene.install();
+  expect_only(BoxKind::confirm, changes);
+  EXPECT_TRUE(says(kMarkerFile));
+  EXPECT_FALSE(scene.fs.exists(kMarkerFile));
+  scene.install();
+  ASSERT_EQ(scene.prompts.asked().size(), 2u);
+  EXPECT_EQ(scene.prompts.asked()[1], scene.prompts.asked()[0]);
+  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
 }
 
 TEST_F(MusicOperations, AnOriginalTheEditionLacksStaysAbsentAfterARestoreButTheFmFileIsKept) {
   scene.put(kEdition, Set::originals);
   const std::string entry(replacement_list()[4]);
-  scene.remove(kEdition + entry);
+  scene.remove(at(kEdition, entry));
   scene.install();
-  EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
-  EXPECT_FALSE(scene.fs.exists(kBackup + entry));
+  EXPECT_EQ(scene.fs.read(at(kEdition, entry)), fm_of(entry));
+  EXPECT_FALSE(scene.fs.exists(at(kBackup, entry)));
   // The restore says which file in use has nothing to come back in its place,
   // and goes on only when told to.
   const int changes = scene.fs.changing_calls();
   scene.restore();
-  ASSERT_EQ(scene.prompts.asked().size(), 1u);
-  EXPECT_EQ(scene.prompts.asked()[0].kind, BoxKind::confirm);
-  EXPECT_NE(scene.prompts.asked()[0].text.find(kEdition + entry + "\n"), std::string::npos);
-  EXPECT_EQ(scene.fs.changing_calls(), changes);
+  expect_only(BoxKind::confirm, changes);
+  EXPECT_TRUE(says(at(kEdition, entry) + "\n"));
   scene.prompts.answer({true});
   scene.restore();
   EXPECT_EQ(scene.prompts.asked().size(), 2u);
-  EXPECT_FALSE(scene.fs.exists(kEdition + entry));
-  EXPECT_EQ(scene.fs.read(kBackup + entry), fm_of(entry));
+  EXPECT_FALSE(scene.fs.exists(at(kEdition, entry)));
+  EXPECT_EQ(scene.fs.read(at(kBackup, entry)), fm_of(entry));
   EXPECT_EQ(scene.marker(), 2);
   scene.install();
-  EXPECT_EQ(scene.fs.read(kEdition + entry), fm_of(entry));
-  EXPECT_FALSE(scene.fs.exists(kBackup + entry));
+  EXPECT_EQ(scene.fs.read(at(kEdition, entry)), fm_of(entry));
+  EXPECT_FALSE(scene.fs.exists(at(kBackup, entry)));
 }
 
 // Each refusal says what is where and what the user can do, and none claims
 // more than is true; nothing changes.
-TEST_F(MusicOperations, RefusalsSayWhatIsWrongAndChangeNothing) {
-  struct Case {
-    const char* name;
+TEST(MusicRefusals, SayWhatIsWrongAndChangeNothing) {
+  const std::string unchanged = "ファイルは何も変更していません";
+  const std::string deep = "C:\\" + std::string(230, 'd') + "\\";
+  const struct {
     std::function<void(MusicScene&)> set_up;
-    std::vector<std::string> says;
-    std::vector<std::string> never_says;
-  };
-  const Case cases[] = {
-      {"a swap without backup\\",
-       [](MusicScene& s) {
-         s.put(kEdition, Set::originals);
-         s.set_marker(2);
-       },
-       {"backupフォルダが見つかりません。\n" + std::string(kBackup), "ファイルは何も変更していません"},
-       {"FM音源版のファイルはbackupフォルダにあります"}},
-      {"an unreadable change record",
-       [](MusicScene& s) {
-         s.put(kEdition, Set::originals);
-         s.fs.add_file(kJournal, "\x82\xa0");
-       },
-       {kJournal, "この記録ファイルを削除して、もう一度ボタンを押して下さい"},
-       {}},
-      {"backup2\\ removed in the middle of a swap",
-       [](MusicScene& s) {
-         s.put(kEdition, Set::originals);
+    std::vector<std::string> says = {};
+    std::string never_says = {};
+  } cases[] = {
+      {[](MusicScene& s) { s.set_marker(2); },  // a swap without the backup folder
+       {"backupフォルダが見つかりません。\n" + std::string(kBackup), unchanged},
+       "FM音源版のファイルはbackupフォルダにあります"},
+      {[](MusicScene& s) { s.fs.add_file(kJournal, "\x82\xa0"); },
+       {kJournal, "この記録ファイルを削除して、もう一度ボタンを押して下さい"}},
+      {[](MusicScene& s) {  // the temporary folder removed in the middle of a swap
          s.put(kBackup, Set::none);
          s.set_marker(1);
          s.profiles.write_string(kJournal, "KIVOSWAP", "STATE", "swap 2 clear");
        },
-       {"backup2フォルダが見つかりません", "ファイルは何も変更していません"},
-       {"最後まで行いました"}},
-      {"a file of another tool in backup\\",
-       [](MusicScene& s) {
-         s.put(kEdition, Set::originals);
-         s.fs.add_file(kBackup + std::string(replacement_list()[5]), "EARLIER BACKUP");
-       },
-       {"backupフォルダに、使用中のファイルと内容の違うファイルがあります。\n" + std::string(kBackup) +
-            std::string(replacement_list()[5]) + "\n",
-        "ファイルは何も変更していません"},
-       {}},
-      {"an FM file missing on the CD",
-       [](MusicScene& s) {
-         s.put(kEdition, Set::originals);
-         s.remove(kFmSource + std::string(replacement_list()[7]));
-       },
-       {kFmSource + std::string(replacement_list()[7])},
-       {}},
-      {"a leftover backup2\\ without a record",
-       [](MusicScene& s) {
-         s.put(kEdition, Set::originals);
-         s.put(kBackup, Set::fm);
-         s.put(kTemporary, Set::originals);
-         s.set_marker(2);
-       },
-       {},
-       {}},
-      {"a shortcut to a folder without the edition's music folder",
-       [](MusicScene& s) { s.point_shortcut_at("C:\\Tools\\Other.exe"); },
-       {},
-       {}},
-      {"an edition path too long",
-       [](MusicScene& s) {
-         const std::string deep = "C:\\" + std::string(230, 'd') + "\\";
-         s.point_shortcut_at(deep + "Kivo.exe");
-         s.put(deep, Set::originals);
-       },
-       {},
-       {}},
+       {"backup2フォルダが見つかりません", unchanged},
+       "最後まで行いました"},
+      {[](MusicScene& s) { s.fs.add_file(nth(kBackup, 5), "EARLIER BACKUP"); },
+       {"backupフォルダに、使用中のファイルと内容の違うファイルがあります。\n" + nth(kBackup, 5) + "\n",
+        unchanged}},
+      {[](MusicScene& s) { s.remove(nth(kFmSource, 7)); }, {nth(kFmSource, 7)}},
+      {[](MusicScene& s) {  // a leftover temporary folder without a record
+        s.put(kBackup, Set::fm);
+        s.put(kTemporary, Set::originals);
+        s.set_marker(2);
+      }},
+      {[](MusicScene& s) { s.point_shortcut_at("C:\\Tools\\Other.exe"); }},
+      {[&](MusicScene& s) {  // an edition path too long
+        s.point_shortcut_at(deep + "Kivo.exe");
+        s.put(deep, Set::originals);
+      }},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     MusicScene s;
+    s.put(kEdition, Set::originals);
     c.set_up(s);
     const int changes = s.fs.changing_calls();
     s.install();
-    ASSERT_EQ(s.prompts.asked().size(), 1u) << c.name;
+    const std::string where = "case " + std::to_string(&c - cases);
+    ASSERT_EQ(s.prompts.asked().size(), 1u) << where;
     const AskedBox& box = s.prompts.asked()[0];
-    EXPECT_EQ(box.kind, BoxKind::error) << c.name;
-    for (const std::string& text : c.says)
-      EXPECT_NE(box.text.find(text), std::string::npos) << c.name << text;
-    for (const std::string& text : c.never_says) EXPECT_EQ(box.text.find(text), std::string::npos) << c.name;
-    EXPECT_EQ(s.fs.changing_calls(), changes) << c.name;
+    EXPECT_EQ(box.kind, BoxKind::error) << where;
+    for (const std::string& text : c.says) EXPECT_NE(box.text.find(text), std::string::npos) << where << text;
+    EXPECT_TRUE(c.never_says.empty() || box.text.find(c.never_says) == std::string::npos) << where;
+    EXPECT_EQ(s.fs.changing_calls(), changes) << where;
   }
 }
 
@@ -170,7 +140,7 @@ TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
   scene.put(kEdition, Set::originals);
   scene.install();
   EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
-  EXPECT_NE(scene.prompts.asked().back().text.find("長すぎる"), std::string::npos);
+  EXPECT_TRUE(says("長すぎる"));
   EXPECT_EQ(scene.holds(kEdition), Set::originals);
 
   scene.put(kBackup, Set::fm);
@@ -179,6 +149,56 @@ TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
   EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
   scene.install();
   EXPECT_EQ(scene.prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
+}
+
+// No Programs value, no shortcut, an unreadable one or one whose target names
+// no drive: not detected, with the reason when the shortcut gave one, and
+// nothing touched. Never a relative folder.
+TEST(EditionLocator, WithoutAUsableShortcutTheEditionIsNotDetected) {
+  const AskedBox not_detected{BoxKind::information, "Kivoをこのマシン上に検出できませんでした。"};
+  std::vector<std::pair<std::function<void(MusicScene&)>, std::vector<AskedBox>>> cases = {
+      {[](MusicScene& s) { s.registry.values.clear(); }, {not_detected}},
+      {[](MusicScene& s) { s.registry.set_text(kShellFoldersKey, "Programs", "C:\\Elsewhere"); },
+       {not_detected}},
+      {[](MusicScene& s) { s.shell.read_result = LinkReadResult::no_link_object; }, {not_detected}},
+      {[](MusicScene& s) { s.shell.read_result = LinkReadResult::load_failed; },
+       {{BoxKind::plain, "ショートカットがLoadできません"}, not_detected}},
+      {[](MusicScene& s) { s.shell.read_result = LinkReadResult::get_failed; },
+       {{BoxKind::plain, "パスのGetに失敗しました"}, not_detected}},
+  };
+  for (const char* target : {"", "Kivo.exe", "Games\\Kivo.exe", "\\Games\\Kivo.exe", "C:Kivo.exe"})
+    cases.push_back({[target](MusicScene& s) { s.point_shortcut_at(target); }, {not_detected}});
+  for (const auto& [set_up, boxes] : cases) {
+    SCOPED_TRACE(boxes.size() == 2 ? boxes[0].text : "");
+    MusicScene s;
+    set_up(s);
+    const int changes = s.fs.changing_calls();
+    EXPECT_FALSE(locate_edition(s.registry, s.fs, s.shell, s.profiles, s.prompts));
+    EXPECT_EQ(s.prompts.asked(), boxes);
+    EXPECT_EQ(s.fs.changing_calls(), changes);
+  }
+  MusicScene s;
+  s.point_shortcut_at("\\\\srv\\games\\Kivo\\k.exe");
+  EXPECT_EQ(locate_edition(s.registry, s.fs, s.shell, s.profiles, s.prompts)->edition_folder,
+            "\\\\srv\\games\\Kivo\\");
+  s.registry.values[std::string(kShellFoldersKey) + "|Programs"] =
+      RegistryText{RegistryText::Kind::wrong_type, ""};
+  try {
+    locate_edition(s.registry, s.fs, s.shell, s.profiles, s.prompts);
+    FAIL();
+  } catch (const UserError& e) {
+    EXPECT_STREQ(e.what(), "'Programs' のデータ型が不正です");
+  }
+}
+
+TEST(SwapJournal, EveryStateRoundTripsAndForeignTextIsRejected) {
+  for (const JournalState state : {JournalState{ChangeKind::first_installation, 1, ChangePhase::install},
+                                   JournalState{ChangeKind::swap, 2, ChangePhase::rename},
+                                   JournalState{ChangeKind::swap, 1, ChangePhase::marker}})
+    EXPECT_EQ(parse_journal_text(journal_text(state)), state);
+  for (const char* bad : {"", "swap", "swap 2", "swap 3 save", "first 1 save", "swap 2 install",
+                          "swap 2 save x", "move 1 save"})
+    EXPECT_FALSE(parse_journal_text(bad)) << bad;
 }
 
 }  // namespace

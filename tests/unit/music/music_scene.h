@@ -2,9 +2,7 @@
 // A Windows edition installed on the fake file system, found through its
 // Start-menu shortcut, with the FM versions on a CD in drive Q:.
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "fake_services.h"
 #include "file_tables.h"
@@ -22,6 +20,11 @@ inline constexpr const char* kFmSource = "Q:\\sashikae\\";
 inline constexpr const char* kMarkerFile = "C:\\Games\\KivoWin\\mp3\\kivomus.ini";
 inline constexpr const char* kJournal = "C:\\Games\\KivoWin\\backup.jnl";
 
+inline std::string at(const std::string& folder, std::string_view entry) {
+  return folder + std::string(entry);
+}
+// The nth entry of the replacement list in a folder.
+inline std::string nth(const std::string& folder, std::size_t n) { return at(folder, replacement_list()[n]); }
 inline std::string original_of(std::string_view entry) {
   return "ORIGINAL " + std::string(entry) + std::string(entry.size() * 3, 'o');
 }
@@ -50,19 +53,18 @@ class MusicScene : public fake::FakeServices {
     registry.set_text(kShellFoldersKey, "Programs", kPrograms);
     point_shortcut_at(std::string(kEdition) + "Kivo.exe");
     fs.add_file(std::string(kEdition) + "Kivo.exe", "EXE");
-    fs.add_directory(std::string(kEdition) + "mp3");
-    fs.add_directory(std::string(kEdition) + "movie");
+    put(kEdition, Set::none);
     for (const std::string_view entry : replacement_list())
-      fs.add_file(kFmSource + std::string(entry), fm_of(entry), file_attribute::read_only);
+      fs.add_file(at(kFmSource, entry), fm_of(entry), file_attribute::read_only);
   }
 
   // The given set in a folder ("none" puts nothing there).
   void put(const std::string& folder, Set set) {
     fs.add_directory(folder + "mp3");
     fs.add_directory(folder + "movie");
-    if (set == Set::none) return;
     for (const std::string_view entry : replacement_list())
-      fs.add_file(folder + std::string(entry), set == Set::fm ? fm_of(entry) : original_of(entry));
+      if (set != Set::none)
+        fs.add_file(at(folder, entry), set == Set::fm ? fm_of(entry) : original_of(entry));
   }
   void point_shortcut_at(const std::string& target) {
     shell.links.clear();
@@ -82,9 +84,8 @@ class MusicScene : public fake::FakeServices {
     bool all_original = true;
     bool all_fm = true;
     for (const std::string_view entry : replacement_list()) {
-      const auto data = fs.read(folder + std::string(entry));
-      all_original = all_original && data == original_of(entry);
-      all_fm = all_fm && data == fm_of(entry);
+      all_original = all_original && fs.read(at(folder, entry)) == original_of(entry);
+      all_fm = all_fm && fs.read(at(folder, entry)) == fm_of(entry);
     }
     return all_original ? Set::originals : all_fm ? Set::fm : Set::none;
   }
@@ -92,8 +93,8 @@ class MusicScene : public fake::FakeServices {
   // The state after a finished operation: one set in use, the other saved,
   // no backup2\, no journal, the marker saying so.
   bool settled(Set in_use, Set saved, int marker_value) {
-    return holds(kEdition) == in_use && holds(kBackup) == saved &&
-           !fs.exists("C:\\Games\\KivoWin\\backup2") && !fs.exists(kJournal) && marker() == marker_value;
+    return holds(kEdition) == in_use && holds(kBackup) == saved && !fs.exists(kTemporary) &&
+           !fs.exists(kJournal) && marker() == marker_value;
   }
 };
 

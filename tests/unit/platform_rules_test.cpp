@@ -1,6 +1,8 @@
-#include "platform/path_parts.h"
-
 #include <gtest/gtest.h>
+
+#include "fake_file_system.h"
+#include "platform/file_ops.h"
+#include "platform/path_parts.h"
 
 namespace kivo {
 namespace {
@@ -35,6 +37,18 @@ TEST(PathParts, WithoutTrailingBackslashDropsOneAtMost) {
   const std::pair<const char*, const char*> cases[] = {
       {"C:\\a\\", "C:\\a"}, {"C:\\a", "C:\\a"}, {"C:\\a\\\\", "C:\\a\\"}, {"", ""}, {"表\\", "表"}};
   for (const auto& [path, expected] : cases) EXPECT_EQ(without_trailing_backslash(path), expected) << path;
+}
+
+TEST(CopyIntoPlace, ReplacesWhatAnInterruptedCopyLeftUnderTheTemporaryName) {
+  for (const std::uint32_t leftover :
+       {file_attribute::normal, file_attribute::read_only, file_attribute::hidden}) {
+    fake::FakeFileSystem fs;
+    fs.add_file("C:\\src\\a", "new");
+    fs.add_file(temporary_name_for("C:\\dest\\a"), "half", leftover);
+    ASSERT_TRUE(copy_into_place(fs, "C:\\src\\a", "C:\\dest\\a", Overwrite::never).ok()) << leftover;
+    EXPECT_EQ(fs.read("C:\\dest\\a"), "new");
+    EXPECT_EQ(fs.files_below("C:\\dest").size(), 1u);
+  }
 }
 
 }  // namespace
