@@ -266,15 +266,15 @@ std::vector<Start> hand_made_states() {
   std::vector<Start> states;
   for (const int marker : {-1, -2, 0, 1, 2, 7})  // -1: none, -2: garbled
     for (const Set in_use : {Set::originals, Set::fm})
-      for (const auto& [backup, put_backup] : kBackups)
+      for (const auto& variant : kBackups)
         states.push_back(make_start(std::string(in_use == Set::fm ? "FM" : "originals") + " in use, marker " +
-                                        std::to_string(marker) + ", " + backup,
+                                        std::to_string(marker) + ", " + variant.first,
                                     [&](MusicScene& s) {
                                       s.put(kEdition, in_use);
                                       if (marker == -2)
                                         s.fs.add_file(kMarkerFile, "\x81\x40[KIVO\r\nKIVOMUS\r\n=\xff\r\n");
                                       if (marker >= 0) s.set_marker(marker);
-                                      put_backup(s, in_use);
+                                      variant.second(s, in_use);
                                     }));
 
   // The three settled states, each with something more.
@@ -324,7 +324,10 @@ TEST(MusicStateCampaign, NoFileIsLostNoFailureLooksLikeSuccessAndTheMarkerNeverL
   std::set<std::string> seen;
   for (const Start& start : states) seen.insert(fingerprint(start.fs));
   std::vector<Start> left_by_runs;
-  for (const auto& [from, goal] : origins) {
+  for (const auto& origin : origins) {
+    // Not structured bindings: clang 14 cannot capture those in a lambda.
+    const Settled& from = origin.first;
+    const Goal& goal = origin.second;
     campaign.run_all(
         settled_start(from), true, [&](Button button, const std::string& what, FakeFileSystem fs) {
           if (button != goal.button || !seen.insert(fingerprint(fs)).second) return;
