@@ -7,36 +7,40 @@
 namespace kivo {
 namespace {
 
-TEST(PathParts, FolderPartKeepsRootsAndDropsOneTrailingSeparator) {
-  EXPECT_EQ(folder_part("C:\\Winx68k\\"), "C:\\Winx68k");
-  EXPECT_EQ(folder_part("C:\\Winx68k"), "C:\\");
-  EXPECT_EQ(folder_part("C:\\"), "C:\\");
-  EXPECT_EQ(folder_part("Q:\\kivo68i.exe"), "Q:\\");
-  EXPECT_EQ(folder_part(""), "");
-  EXPECT_EQ(folder_part("C:WINX68K"), "C:");
-  EXPECT_EQ(folder_part("C:\\Winx68k\\\\"), "C:\\Winx68k\\\\");
-}
-
-TEST(PathParts, DrivePartOfLettersSharesAndRelativePaths) {
-  EXPECT_EQ(drive_part("C:\\KIVO"), "C:");
-  EXPECT_EQ(drive_part("\\\\server\\share\\winx68k"), "\\\\server\\share");
-  EXPECT_EQ(drive_part("\\\\server"), "\\\\server");
-  EXPECT_EQ(drive_part("relative\\x"), "");
+// Each part function on the inputs that tell its rules apart: roots kept,
+// one trailing separator dropped at most, shares up to the share name, the
+// first folder level dropped from a table entry.
+TEST(PathParts, EachFunctionOnTheCasesThatTellItsRulesApart) {
+  using Part = std::string (*)(std::string_view);
+  const struct {
+    Part part;
+    const char* path;
+    const char* expected;
+  } cases[] = {
+      {folder_part, "C:\\Winx68k\\", "C:\\Winx68k"},
+      {folder_part, "C:\\Winx68k", "C:\\"},
+      {folder_part, "C:\\", "C:\\"},
+      {folder_part, "Q:\\kivo68i.exe", "Q:\\"},
+      {folder_part, "", ""},
+      {folder_part, "C:WINX68K", "C:"},
+      {folder_part, "C:\\Winx68k\\\\", "C:\\Winx68k\\\\"},
+      {drive_part, "C:\\KIVO", "C:"},
+      {drive_part, "\\\\server\\share\\winx68k", "\\\\server\\share"},
+      {drive_part, "\\\\server", "\\\\server"},
+      {drive_part, "relative\\x", ""},
+      {flattened_name, "\\winx68k\\WinX68kHighSpeed.exe", "\\WinX68kHighSpeed.exe"},
+      {flattened_name, "\\emu\\kivokidou.d88", "\\kivokidou.d88"},
+      {flattened_name, "\\windrv\\CONFIG.SYS", "\\CONFIG.SYS"},
+      {without_trailing_backslash, "C:\\a\\", "C:\\a"},
+      {without_trailing_backslash, "C:\\a", "C:\\a"},
+      {without_trailing_backslash, "C:\\a\\\\", "C:\\a\\"},
+      {without_trailing_backslash, "", ""},
+      {without_trailing_backslash, "表\\", "表"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.part(c.path), c.expected) << "row " << &c - cases << ": " << c.path;
   EXPECT_EQ(drive_letter("d:\\foo"), 'd');
   EXPECT_EQ(drive_letter("\\\\server\\share"), '\\');
   EXPECT_EQ(drive_letter(""), '\0');
-}
-
-TEST(PathParts, FlattenedNameDropsTheFirstFolderLevel) {
-  EXPECT_EQ(flattened_name("\\winx68k\\WinX68kHighSpeed.exe"), "\\WinX68kHighSpeed.exe");
-  EXPECT_EQ(flattened_name("\\emu\\kivokidou.d88"), "\\kivokidou.d88");
-  EXPECT_EQ(flattened_name("\\windrv\\CONFIG.SYS"), "\\CONFIG.SYS");
-}
-
-TEST(PathParts, WithoutTrailingBackslashDropsOneAtMost) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"C:\\a\\", "C:\\a"}, {"C:\\a", "C:\\a"}, {"C:\\a\\\\", "C:\\a\\"}, {"", ""}, {"表\\", "表"}};
-  for (const auto& [path, expected] : cases) EXPECT_EQ(without_trailing_backslash(path), expected) << path;
 }
 
 TEST(CopyIntoPlace, ReplacesWhatAnInterruptedCopyLeftUnderTheTemporaryName) {

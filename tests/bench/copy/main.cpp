@@ -17,35 +17,26 @@
 
 #include "app/ui/system_services.h"
 #include "bench_support.h"
-#include "core/ui/copy_progress_form.h"
 #include "file_tables.h"
+#include "game/ui/progress2.h"
 #include "platform/forms/application.h"
 #include "platform/path_parts.h"
 
 namespace {
 
-// The program's copy progress window itself, laid out as the game's, hosting
-// the run the benchmark times instead of an installation of its own.
-class BenchWindow : public kivo::CopyProgressForm {
+// The game's own progress window, hosting the run the benchmark times instead
+// of an installation of its own.
+class BenchWindow : public kivo::Tprogress2 {
  public:
-  explicit BenchWindow(kivo::Services& services)
-      : CopyProgressForm(services, {.window = {.name = "bench",
-                                               .caption = "game copy bench",
-                                               .left = 229,
-                                               .top = 277,
-                                               .width = 317,
-                                               .height = 138,
-                                               .size_is_client = true,
-                                               .border = kivo::forms::Border::dialog},
-                                    .path_label = {24, 40, 293, 13},
-                                    .path_label_text = " ",
-                                    .button = {128, 96, 73, 25}}) {}
+  explicit BenchWindow(kivo::Services& services) : Tprogress2(services, no_folder_, no_drive_) {}
   kivo::CopyRunView& view() { return *this; }
   // As the window does when the run returns.
   void flush() { bring_up_to_date(); }
 
  private:
   void run_installation() override {}
+  inline static const std::string no_folder_;
+  inline static char no_drive_ = 0;
 };
 
 void emulator_run(const std::string& cd, const std::string& base, int rounds) {
