@@ -33,9 +33,6 @@ fi
 echo "== no usable display: one scripted session under Xvfb"
 export KIVO_E2E_PREFIX=$REPO/out/demo-prefix-xvfb KIVO_SCREENSHOTS=$REPO/out/screenshots/demo
 source "$REPO/tests/e2e/lib.sh"
-source "$E2E_DIR/emulator_lib.sh"
-source "$E2E_DIR/game_lib.sh"
-source "$E2E_DIR/music/edition.sh"
 trap e2e_teardown_suite EXIT
 rm -rf "$KIVO_SCREENSHOTS"
 e2e_setup_suite || exit 1
@@ -44,21 +41,6 @@ KIVO_SCENARIO=demo
 second_drive=$REPO/out/demo-drive-d
 rm -rf "$second_drive"
 mkdir -p "$second_drive"
-# Presses a control once its window's thread is idle and waits for what the
-# press brings (a kivodrv check). On a busy machine Wine now and then drops a
-# click whose pointer position it is still reconciling with the X server; a
-# press that brought nothing within 10 s is made once more.
-press() {
-  local control=$1
-  shift
-  drv idle "${control%%.*}"
-  drv click "$control"
-  (($#)) || return 0
-  wine "$KIVO_DRIVER_EXE" --timeout 10 "$@" >/dev/null 2>&1 && return 0
-  e2e_note "no effect yet; pressing $control again"
-  drv click "$control"
-  drv "$@"
-}
 # Presses a button of the bonus window and waits until the operation has
 # left the marker MARKER; the press is made once more when neither the copy
 # window nor the marker showed within 10 s.
@@ -91,59 +73,48 @@ press_bonus_with_shot() {
   press_bonus "$1" "$2"
   wait "$watcher" || shot "${3/_being_/_}"
 }
-# Presses a button of the message box containing PART, once more if it stays.
-answer_box() {
-  drv msgbox "$2" >/dev/null
-  wine "$KIVO_DRIVER_EXE" msgbox-press "$1" "$2" >/dev/null 2>&1 && return 0
-  e2e_note "the box stayed; pressing $1 again"
-  drv msgbox-press "$1" "$2"
-}
 (
   map_drive d "$second_drive"
-  use_own_desktop
+  forget_installations
   # The Windows edition the music bonus works on, with its Start-menu shortcut.
   music_install_edition 60000000
-  start_program
-  drv wait-window Form1
+  start_main_window
   shot 1_main_window
 
   echo "== installing the emulator into C:\\Winx68k\\ with the desktop shortcut"
-  press Form1.BtnWin68inst wait-window foldersel1
+  drv click Form1.BtnWin68inst --until wait-window foldersel1
   drv expect-text foldersel1.Label2 'C:\Winx68k\'
   shot 2_emulator_destination
-  press foldersel1.BtnOk msgbox 指定されたフォルダ
-  answer_box 'はい(Y)' 指定されたフォルダ
+  drv click foldersel1.BtnOk --until msgbox 指定されたフォルダ
+  drv msgbox-press 'はい(Y)' 指定されたフォルダ
   expect_finished_and_shortcut_question
   shot 3_emulator_installed
-  answer_box 'はい(Y)' デスクトップ
+  drv msgbox-press 'はい(Y)' デスクトップ
   expect_emulator_installed 'C:\Winx68k\'
   expect_file_exists "$(desktop_link)"
-  press progress1.Button1 wait-gone foldersel1
+  drv click progress1.Button1 --until wait-gone foldersel1
   drv expect-enabled Form1
 
   echo "== installing the game on the second drive, D:\\KIVO"
-  press Form1.BtnKivoinst wait-window foldersel3
+  drv click Form1.BtnKivoinst --until wait-window foldersel3
   drv expect-text foldersel3.Label2 'C:\KIVO'
-  press foldersel3.Button1 wait-window foldersel4
-  press foldersel4.DriveComboBox1
-  drv idle foldersel4
-  drv key Home Down Enter  # c:, then d:
-  drv idle foldersel4
+  drv click foldersel3.Button1 --until wait-window foldersel4
+  pick_drive foldersel4 D
   drv expect-text foldersel4.DriveComboBox1 'd:'
-  press foldersel4.Button1 wait-gone foldersel4
+  drv click foldersel4.Button1 --until wait-gone foldersel4
   drv expect-text foldersel3.Label2 'd:\KIVO'
   shot 4_game_drive_chosen
-  press foldersel3.Button2 msgbox 指定されたフォルダ
-  answer_box 'はい(Y)' 指定されたフォルダ
+  drv click foldersel3.Button2 --until msgbox 指定されたフォルダ
+  drv msgbox-press 'はい(Y)' 指定されたフォルダ
   expect_game_finished
   shot 5_game_installed
-  press progress2.Button1 wait-gone foldersel3
+  drv click progress2.Button1 --until wait-gone foldersel3
   drv expect-enabled Form1
   expect_game_installed 'D:\KIVO'
   expect_patched_image 'C:\Winx68k\kivokidou.d88' C
 
   echo "== the music bonus: the FM versions in, then the originals back"
-  press Form1.BtnWinsasikae wait-window winsasi1
+  drv click Form1.BtnWinsasikae --until wait-window winsasi1
   shot 6_bonus_window
   press_bonus_with_shot Button1 1 7_fm_versions_being_installed
   drv expect-no-msgbox winsasi1
@@ -152,8 +123,8 @@ answer_box() {
   drv expect-no-msgbox winsasi1
   music_expect_originals_in_use
   shot 9_bonus_done
-  press winsasi1.Button3 wait-gone winsasi1
-  press Form1.BtnSyuuryou wait-gone Form1
+  drv click winsasi1.Button3 --until wait-gone winsasi1
+  drv click Form1.BtnSyuuryou --until wait-gone Form1
   expect_program_exit_code 0
 )
 status=$?

@@ -9,28 +9,22 @@ EMULATOR_FILES=('tools\winx68k\WinX68kHighSpeed.exe' 'tools\winx68k\WinX68kHighS
   'tools\windrv\WINDRV.S' 'tools\windrv\WINDRV.SYS')
 
 # An answer of install_check (what Windows reads back) must be WANTED.
-#   expect_check WANTED COMMAND ARGS...
-expect_check() {
-  local wanted=$1 got
-  shift
-  got=$(wine "$KIVO_INSTALL_CHECK_EXE" "$@" 2>/dev/null) || scenario_fail "install_check $* could not read"
-  got=${got%$'\r'}
-  [[ $got == "$wanted" ]] || scenario_fail "install_check $*: got '$got', expected '$wanted'"
-  e2e_note "ok: install_check $*: $got"
+expect_check() {  # WANTED COMMAND ARGS...
+  local got
+  got=$(wine "$KIVO_INSTALL_CHECK_EXE" "${@:2}" 2>/dev/null) || scenario_fail "install_check ${*:2} could not read"
+  expect_that "install_check ${*:2}: '${got%$'\r'}' (expected '$1')" "${got%$'\r'}" == "$1"
 }
 
 # Every installed file equals the CD's, has no read-only attribute, and sits
 # directly in FOLDER (a Windows path as typed, with or without a backslash).
 expect_emulator_installed() {
-  local folder=${1%\\} file subfolders
+  local folder=${1%\\} file
   for file in "${EMULATOR_FILES[@]}"; do
     expect_file_equals "$file" "$folder\\${file##*\\}"
     expect_writable "$folder\\${file##*\\}"
     expect_check "0x0020" attrs "$folder\\${file##*\\}"
   done
-  subfolders=$(find "$(unix_path "$folder")" -mindepth 1 -type d | wc -l)
-  [[ $subfolders == 0 ]] || scenario_fail "$folder has $subfolders subfolders"
-  e2e_note "ok: $folder holds the eight files and no subfolder"
+  expect_that "$folder holds no subfolder" -z "$(find "$(unix_path "$folder")" -mindepth 1 -type d)"
 }
 
 expect_record() {
@@ -38,6 +32,8 @@ expect_record() {
   expect_check "$2" ini kivo68i.ini INST DRIVE
   expect_check "1" ini kivo68i.ini INST TESTNUM
 }
+
+desktop_link() { printf '%s\n' "C:\\users\\$(id -un)\\Desktop\\winx68k.lnk"; }
 
 # The desktop shortcut to the emulator in FOLDER (ending in a backslash), as
 # Windows reads it and as a reader of the file format outside Windows does.
@@ -50,18 +46,6 @@ expect_desktop_link() {
   done
 }
 
-# A fresh prefix links the desktop to the Linux home folder, which every prefix
-# on the machine shares; the scenarios give this prefix a desktop of its own.
-use_own_desktop() {
-  local desktop=$KIVO_E2E_PREFIX/drive_c/users/$(id -un)/Desktop
-  [[ -L $desktop ]] && rm -f "$desktop"
-  mkdir -p "$desktop"
-  rm -f "$desktop/winx68k.lnk"
-}
-
-desktop_link() { printf '%s\n' "C:\\users\\$(id -un)\\Desktop\\winx68k.lnk"; }
-
-# foldersel1 opened from the main window, showing the default folder.
 open_emulator_destination() {
   opens foldersel1 click Form1.BtnWin68inst
   drv expect-text foldersel1.Label2 'C:\Winx68k\'
@@ -80,8 +64,7 @@ expect_finished_and_shortcut_question() {
 
 # OK in foldersel1; when FOLDER is "missing", the opening texts under the folder
 # question, answered yes; then the shortcut question answered SHORTCUT.
-#   install_emulator FOLDER SHORTCUT
-install_emulator() {
+install_emulator() {  # FOLDER SHORTCUT
   drv click foldersel1.BtnOk
   if [[ $1 == missing ]]; then
     drv msgbox 指定されたフォルダは存在しません
@@ -93,11 +76,6 @@ install_emulator() {
   expect_finished_and_shortcut_question "$2"
 }
 
-close_finished_progress() {
-  drv click progress1.Button1
-  expect_run_over progress1 foldersel1
-}
-
 # Opens foldersel2 from foldersel1, after the message about the MISSING folder shown.
 browse_from_destination() {
   drv click foldersel1.BtnSansyou
@@ -107,8 +85,7 @@ browse_from_destination() {
 
 # From a fresh foldersel1, the browser (over the missing default folder) given
 # PATH by VERB (type, set-text) and closed by WAY (Enter, OK); foldersel1 shows it.
-#   hand_over_folder VERB WAY PATH
-hand_over_folder() {
+hand_over_folder() {  # VERB WAY PATH
   open_emulator_destination
   browse_from_destination 'C:\Winx68k'
   drv "$1" foldersel2.Edit1 "$3"

@@ -28,16 +28,14 @@ expect_patched_image() {
     "$differences" == "$expected"
 }
 
-expect_no_record() { expect_no_file 'C:\windows\kivo68i.ini'; }
-
-# foldersel3 opened from the main window, showing the default folder.
 open_game_destination() {
   opens foldersel3 click Form1.BtnKivoinst
   drv expect-text foldersel3.Label2 'C:\KIVO'
 }
 
-# Drive d: picked in foldersel4, first showing c: (the program runs from Q:).
+# foldersel3 opened, drive d: picked in foldersel4, first showing c: (the program runs from Q:).
 choose_game_drive_d() {
+  open_game_destination
   opens foldersel4 click foldersel3.Button1
   drv idle foldersel4
   drv expect-text foldersel4.DriveComboBox1 'c:'
@@ -49,8 +47,7 @@ choose_game_drive_d() {
 
 # OK in foldersel3, answering the folder question when FOLDER is "missing";
 # with "browser", until the drive browser shows.
-#   start_game_install [FOLDER] [browser]
-start_game_install() {
+start_game_install() {  # [FOLDER] [browser]
   opens progress2 click foldersel3.Button2
   [[ ${1:-} != missing ]] || answer_folder_question 'はい(&Y)'
   [[ ${2:-} != browser ]] || drv --timeout 120 wait-window winsasi2
@@ -62,12 +59,7 @@ expect_game_finished() {
   drv expect-text progress2.Label1 "インストールが終了しました。"
   drv expect-text progress2.Label2 " "
   drv expect-no-msgbox progress2
-  [[ ${1:-} != close ]] || close_game_progress
-}
-
-close_game_progress() {
-  drv click progress2.Button1
-  expect_run_over progress2 foldersel3
+  [[ ${1:-} != close ]] || close_run progress2 foldersel3
 }
 
 # A folder holding only a copy of the CD's image, as an emulator installation would have left it.
@@ -75,7 +67,5 @@ put_installed_image() {
   local folder
   folder=$(unix_path "$1")
   rm -rf "$folder"
-  mkdir -p "$folder"
-  cp "$KIVO_CD/${GAME_IMAGE_CD//\\//}" "$folder/kivokidou.d88"
-  chmod u+w "$folder/kivokidou.d88"
+  install -D -m 644 "$KIVO_CD/${GAME_IMAGE_CD//\\//}" "$folder/kivokidou.d88"
 }

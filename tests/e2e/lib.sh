@@ -85,7 +85,6 @@ e2e_make_prefix() {
   ln -sfn ../cd "$KIVO_E2E_PREFIX/dosdevices/q:"
 }
 
-# Writes the demo CD (read-only files) into the prefix's drive Q:.
 e2e_make_cd() {
   if [[ -d $KIVO_CD ]]; then chmod -R u+w "$KIVO_CD" && rm -rf "$KIVO_CD"; fi
   "$KIVO_DEMO_CD_TOOL" "$KIVO_CD" "$KIVO_PROGRAM_EXE" >/dev/null
@@ -99,7 +98,7 @@ e2e_setup_suite() {
   done
   mkdir -p "$KIVO_STATE" "$KIVO_SCREENSHOTS"
   e2e_start_display || return 1
-  e2e_make_prefix || return 1
+  "${KIVO_E2E_MAKE_PREFIX:-e2e_make_prefix}" || return 1
   e2e_make_cd || return 1
   # A persistent wineserver keeps each driver call short.
   wineserver -p >/dev/null 2>&1
@@ -113,31 +112,36 @@ e2e_teardown_suite() {
   rm -f "$KIVO_STATE/xvfb.pid"
 }
 
-# Starts Q:\kivo68i.exe (or another exe) from Q:\, as from the CD, through
-# KIVO_PROGRAM_LOADER (default: wine).
-start_program() {
+# Starts Q:\kivo68i.exe (or EXE) from Q:\, as from the CD, through KIVO_PROGRAM_LOADER
+# (default: wine); with WINDOW, until that shows.
+start_program() {  # [EXE [WINDOW]]
   local exe=${1:-'Q:\kivo68i.exe'}
   stop_program
   (cd "$KIVO_CD" && exec "${KIVO_PROGRAM_LOADER:-wine}" "$exe") >"$KIVO_STATE/program.log" 2>&1 &
   KIVO_PROGRAM_PID=$!
   echo "$KIVO_PROGRAM_PID" >"$KIVO_STATE/program.pid"
   e2e_note "started $exe (pid $KIVO_PROGRAM_PID)"
+  [[ -z ${2:-} ]] || drv wait-window "$2"
+}
+
+# Runs COMMAND... every 0.1 s until it succeeds; after SECONDS the scenario fails with WHY.
+await() {  # SECONDS WHY COMMAND...
+  local polls=$(($1 * 10))
+  until "${@:3}"; do
+    ((polls-- > 0)) || scenario_fail "$2"
+    sleep 0.1
+  done
 }
 
 # Waits (default 20 s) for the program to end; sets KIVO_PROGRAM_EXIT.
 wait_program_exit() {
-  local waited=0
-  while kill -0 "$KIVO_PROGRAM_PID" 2>/dev/null; do
-    ((waited++ < ${1:-20} * 10)) || scenario_fail "the program did not end within ${1:-20} s"
-    sleep 0.1
-  done
+  await "${1:-20}" "the program did not end within ${1:-20} s" eval '! kill -0 "$KIVO_PROGRAM_PID" 2>/dev/null'
   wait "$KIVO_PROGRAM_PID" 2>/dev/null
   KIVO_PROGRAM_EXIT=$?
   rm -f "$KIVO_STATE/program.pid"
 }
 
-#   expect_program_exit_code CODE [SECONDS]
-expect_program_exit_code() {
+expect_program_exit_code() {  # CODE [SECONDS]
   wait_program_exit "${2:-20}"
   expect_that "exit code $KIVO_PROGRAM_EXIT (expected $1)" "$KIVO_PROGRAM_EXIT" == "$1"
 }
@@ -182,14 +186,15 @@ MAIN_BUTTONS=(BtnManual BtnWin68inst BtnKivoinst BtnWinsasikae BtnSyuuryou)
 MAIN_BUTTON_TEXTS=("マニュアル（HTML版）" "WinX68k高速版のインストール" "Kivo68版のインストール"
   "おまけ（Win版Kivoユーザー用）" "終了")
 
+# Q:\kivo68i.exe started until its main window shows; "afresh": with no earlier installation.
 start_main_window() {
-  start_program
-  drv wait-window Form1
+  [[ ${1:-} != afresh ]] || forget_installations
+  start_program 'Q:\kivo68i.exe' Form1
 }
 
-# The main window by its close box; the program ends with exit code 0.
+# The main window by its close box, or with "quit" by its quit button; the program ends with exit code 0.
 close_program() {
-  drv close Form1
+  if [[ ${1:-} == quit ]]; then drv click Form1.BtnSyuuryou; else drv close Form1; fi
   expect_program_exit_code 0
 }
 
@@ -203,55 +208,47 @@ expect_main_window_at_start() {
   drv expect-focus Form1.BtnWin68inst
 }
 
-# The program started and its bonus window opened.
 open_bonus_window() {
   start_main_window
   opens winsasi1 click Form1.BtnWinsasikae
 }
 
-# A driver action, then WINDOW shows.   opens WINDOW click W.C | opens WINDOW key KEY...
-opens() {
+opens() {  # WINDOW ACTION...: the driver action, then WINDOW shows
   drv "${@:2}"
   drv wait-window "$1"
 }
 
 # W shows CAPTION and a client area of WIDTH x HEIGHT; with C, C holds its focus.
-#   expect_window W CAPTION WIDTH HEIGHT [C]
-expect_window() {
+expect_window() {  # W CAPTION WIDTH HEIGHT [C]
   drv expect-caption "$1" "$2"
   drv expect-client-size "$1" "$3" "$4"
   [[ -z ${5:-} ]] || drv expect-focus "$1.$5"
 }
 
-# W is the active window, its control C holds the focus.   expect_front W.C
-expect_front() {
+expect_front() {  # W.C: W is the active window, C holds its focus
   drv expect-active "${1%%.*}"
   drv expect-focus "$1"
 }
 
-# One driver command for each window named.   drv_each COMMAND W...
-drv_each() {
+drv_each() {  # COMMAND W...: the command for each window
   local window
   for window in "${@:2}"; do drv "$1" "$window"; done
 }
 
 # Clicks W.C, or with "close" W's close box; then W and each window after it are gone.
-#   click_gone W.C [WINDOW...] | click_gone close W [WINDOW...]
-click_gone() {
+click_gone() {  # W.C [WINDOW...] | close W [WINDOW...]
   if [[ $1 == close ]]; then drv close "$2"; shift; else drv click "$1"; fi
   drv_each wait-gone "${1%%.*}" "${@:2}"
 }
 
 # A message box with exactly TITLE, TEXT and BUTTONS (default OK), answered with PRESS.
-#   answer_msgbox PRESS TITLE TEXT [BUTTON...]
-answer_msgbox() {
+answer_msgbox() {  # PRESS TITLE TEXT [BUTTON...]
   local press=$1 text=$3
   (($# > 3)) || set -- "$@" OK
   drv expect-msgbox "${@:2}"
   drv msgbox-press "$press" "${text%%$'\n'*}"
 }
 
-# The question when the destination folder does not exist, answered ANSWER.
 answer_folder_question() {
   answer_msgbox "$1" 確認 "指定されたフォルダは存在しません。作成してよろしいですか？" "はい(&Y)" "いいえ(&N)"
 }
@@ -263,14 +260,22 @@ expect_run_over() {
   drv expect-enabled Form1
 }
 
-# Cancel in progress window P that has not finished: the warning, then the run is over.
-interrupt_install() {
+# OK in progress window P of dialog D: the run is over.   close_run P D
+close_run() {
+  drv click "$1.Button1"
+  expect_run_over "$1" "$2"
+}
+
+# Cancel in progress window P of dialog D that has not finished (after the
+# program's message TEXT, answered): the warning, then the run is over.
+interrupt_install() {  # P D [TEXT]
+  [[ -z ${3:-} ]] || answer_msgbox OK kivo68i "$3"
+  drv expect-text "$1.Button1" キャンセル
   drv click "$1.Button1"
   answer_msgbox OK 警告 "インストールを中断します。"
   expect_run_over "$1" "$2"
 }
 
-# Fails the scenario with a screenshot of the moment.
 scenario_fail() {
   echo "FAIL: $*" >&2
   shot "FAILED-${KIVO_SCENARIO:-scenario}" >/dev/null 2>&1
@@ -309,7 +314,6 @@ drv_get() {
   printf '%s\n' "${answer#ok: }"
 }
 
-# Screenshot of the whole virtual desktop as out/screenshots/NAME.png.
 shot() {
   import -display "$DISPLAY" -window root "$KIVO_SCREENSHOTS/$1.png" && e2e_note "screenshot $KIVO_SCREENSHOTS/$1.png"
 }
@@ -331,10 +335,7 @@ unix_path() {
 expect_file_exists() { expect_that "$1 exists" -f "$(unix_path "$1")"; }
 expect_no_file() { expect_that "$1 does not exist" ! -e "$(unix_path "$1")"; }
 # Wine shows FILE_ATTRIBUTE_READONLY as no write permission (which root would not notice).
-expect_writable() {
-  [[ $(stat -c %A "$(unix_path "$1")") == ?rw* ]] || scenario_fail "$1 is read-only"
-  e2e_note "ok: $1 is writable"
-}
+expect_writable() { expect_that "$1 is writable" -n "$(find "$(unix_path "$1")" -prune -perm -u=rw)"; }
 
 # The file at a Windows path has the bytes of the CD's (CD-relative path, "kivo\KIVO.X").
 expect_file_equals() {
@@ -342,18 +343,15 @@ expect_file_equals() {
   cmp -s "$KIVO_CD/${1//\\//}" "$(unix_path "$2")" || scenario_fail "$2 differs from the CD's $1"
 }
 
-# What the shell asked the .htm handler to open.
 opened_documents() { [[ -f $KIVO_OPENED_LOG ]] && cat "$KIVO_OPENED_LOG"; }
 forget_opened_documents() { rm -f "$KIVO_OPENED_LOG"; }
 
-# Waits (up to 20 s) for the handler to be asked to open something; prints it.
-wait_opened_document() {
-  local waited=0
-  until [[ -s $KIVO_OPENED_LOG ]]; do
-    ((waited++ > 200)) && scenario_fail "the shell opened no document"
-    sleep 0.1
-  done
-  cat "$KIVO_OPENED_LOG"
+# The handler is asked (within 20 s) to open PATH, in any case.
+expect_opened_document() {
+  await 20 "the shell opened no document" test -s "$KIVO_OPENED_LOG"
+  local opened
+  opened=$(opened_documents)
+  expect_that "opened '$opened', expected $1" "${opened,,}" == "${1,,}"
 }
 
 # Maps drive LETTER to a Linux folder (a missing one: a drive without a disc),
@@ -379,18 +377,27 @@ scratch_drive_d() {
   trap 'unmap_drive d; rm -rf "$d_drive"' EXIT
 }
 
-# Removes what earlier runs installed.
+# Removes what earlier runs installed. A fresh prefix links the desktop to the
+# Linux home folder, which every prefix on the machine shares: this prefix gets
+# a desktop of its own.
 forget_installations() {
+  local desktop=$KIVO_E2E_PREFIX/drive_c/users/$(id -un)/Desktop
   rm -rf "$(unix_path 'C:\Winx68k')" "$(unix_path 'C:\KIVO')"
   rm -f "$(unix_path 'C:\windows\kivo68i.ini')"
+  [[ -L $desktop ]] && rm -f "$desktop"
+  mkdir -p "$desktop"
   find "$KIVO_E2E_PREFIX/drive_c/users" -iname 'winx68k.lnk' -delete 2>/dev/null
 }
 
-# Runs each scenario in a shell of its own, sourced after this file, within
-# LIMIT seconds; the last line is "N passed, M failed".   e2e_run_scenarios LABEL LIMIT FILE...
-e2e_run_scenarios() {
+# Makes the suite, then runs each scenario in a shell of its own, sourced after
+# this file, within LIMIT seconds; the last line is "N passed, M failed".
+e2e_suite() {  # LABEL LIMIT SCENARIO...
   local label=$1 limit=$2 scenario name started passed=0 failed=()
   shift 2
+  if ! e2e_setup_suite; then
+    echo "0 passed, $# failed"
+    return 1
+  fi
   for scenario; do
     name=$label$(basename "$scenario" .sh)
     echo "=== $name"

@@ -5,12 +5,6 @@
 set -u
 # shellcheck source=lib.sh
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib.sh"
-
-scenarios=("$@")
-((${#scenarios[@]})) || scenarios=("$E2E_DIR"/scenarios/*.sh)
 trap e2e_teardown_suite EXIT
-if ! e2e_setup_suite; then
-  echo "0 passed, ${#scenarios[@]} failed"
-  exit 1
-fi
-e2e_run_scenarios "" 300 "${scenarios[@]}"
+(($#)) || set -- "$E2E_DIR"/scenarios/*.sh
+e2e_suite "" 300 "$@"

@@ -40,7 +40,6 @@ export QEMU_LD_PREFIX=$WINE32_ROOT KIVO_PROGRAM_LOADER=$WINE32_ROOT/usr/lib/wine
 # A smaller guest address space makes the loader's start far shorter (README.md).
 export QEMU_RESERVED_VA=${QEMU_RESERVED_VA:-0x90000000}
 export WINESERVER=/usr/lib/wine/wineserver64
-E2E_DIR=$REPO/tests/e2e
 # shellcheck source=../lib.sh
 source "$E2E_DIR/lib.sh"
 
@@ -48,14 +47,13 @@ trap 'e2e_teardown_suite; wine32_binfmt_off' EXIT
 wine32_binfmt_on || skip "binfmt_misc refuses the i386 entry"
 
 # Only while the prefix is made does the 64-bit Wine see the root's 32-bit
-# DLLs: it fills syswow64 and registers the 32-bit classes itself.
-started=$SECONDS
-if ! WINEDLLPATH=$WINE32_ROOT/usr/lib/i386-linux-gnu/wine e2e_setup_suite; then
-  echo "0 passed, ${#scenarios[@]} failed"
-  exit 1
-fi
-# The 32-bit side sees the root's fonts rather than the machine's.
-cp /usr/share/fonts/opentype/ipafont-gothic/ipag*.ttf "$KIVO_E2E_PREFIX/drive_c/windows/Fonts/" ||
-  echo "i686: no IPA fonts to copy; Japanese texts will not show"
-echo "i686: prefix $KIVO_E2E_PREFIX made in $((SECONDS - started)) s"
-e2e_run_scenarios "i686 " "${KIVO_E2E_SCENARIO_TIMEOUT:-1200}" "${scenarios[@]}"
+# DLLs: it fills syswow64 and registers the 32-bit classes itself. The 32-bit
+# side sees the root's fonts rather than the machine's.
+i686_make_prefix() {
+  local started=$SECONDS
+  WINEDLLPATH=$WINE32_ROOT/usr/lib/i386-linux-gnu/wine e2e_make_prefix "$@" || return 1
+  cp /usr/share/fonts/opentype/ipafont-gothic/ipag*.ttf "$KIVO_E2E_PREFIX/drive_c/windows/Fonts/" ||
+    echo "i686: no IPA fonts to copy; Japanese texts will not show"
+  echo "i686: prefix $KIVO_E2E_PREFIX made in $((SECONDS - started)) s"
+}
+KIVO_E2E_MAKE_PREFIX=i686_make_prefix e2e_suite "i686 " "${KIVO_E2E_SCENARIO_TIMEOUT:-1200}" "${scenarios[@]}"

@@ -35,17 +35,14 @@ music_install_edition() {
 }
 
 music_remove_edition() {
-  local dir
-  dir=$(music_edition_dir)
-  [[ -d $dir ]] && chmod -R u+w "$dir" && rm -rf "$dir"
-  rm -rf "$MUSIC_ORIGINALS"
+  chmod -R u+w "$(music_edition_dir)" 2>/dev/null
+  rm -rf "$(music_edition_dir)" "$MUSIC_ORIGINALS"
   wine "$MUSIC_LINK_TOOL" --remove >/dev/null 2>&1
 }
 
 # Every entry in each folder below the edition named ("" for the edition itself,
 # "backup", "backup2") has exactly the bytes of its set: originals or fm (the CD's).
-#   music_expect_set FOLDER SET [FOLDER SET...]
-music_expect_set() {
+music_expect_set() {  # FOLDER SET [FOLDER SET...]
   local folder entry expected
   folder=$(music_edition_dir)${1:+/$1}
   while read -r entry; do
@@ -64,8 +61,7 @@ music_expect_marker() {
 
 # The two settled states: the FM versions in use, the originals in backup\
 # (marker 1), or the other way round (marker 2); no backup2\, no change record.
-#   music_expect_settled IN_USE MARKER SAVED
-music_expect_settled() {
+music_expect_settled() {  # IN_USE MARKER SAVED
   music_expect_set "" "$1" backup "$3"
   music_expect_marker "$2"
   expect_that "no backup2" ! -e "$(music_edition_dir)/backup2"
@@ -74,19 +70,22 @@ music_expect_settled() {
 music_expect_fm_in_use() { music_expect_settled fm 1 originals; }
 music_expect_originals_in_use() { music_expect_settled originals 2 fm; }
 
-# Button1 after an interrupted swap: the swap is finished and said so.
+# Button1 after an interrupted swap: the swap is finished and said so; the originals are in use.
 music_finish_interrupted_swap() {
   drv click winsasi1.Button1
   drv --timeout 120 msgbox-press OK "前回中断されたファイルの入れ替えを最後まで行いました。"
   drv idle winsasi1
+  music_expect_originals_in_use
 }
 
-# Presses a button of the bonus window; the operation ends without a box.
-music_press() {
+# Presses a button of the bonus window; the operation ends without a box, with
+# the SET named (fm, originals) in use.
+music_press() {  # BUTTON [SET]
   drv click "winsasi1.$1"
   drv --timeout 120 wait-gone winsasi3
   drv --timeout 120 idle winsasi1
   drv expect-no-msgbox winsasi1
+  [[ -z ${2:-} ]] || "music_expect_$2_in_use"
 }
 
 # A file of the user's own in backup\ keeps it when a swap ends: the three folder
@@ -104,7 +103,6 @@ music_answer_rename_blocked() {
 # The bonus window closed, then the program by its quit button; the edition removed.
 music_quit() {
   drv click winsasi1.Button3
-  drv click Form1.BtnSyuuryou
-  expect_program_exit_code 0
+  close_program quit
   music_remove_edition
 }

@@ -1,7 +1,6 @@
 # The harness itself: the driver finds named windows, clicks, types, reads
 # texts, focus and geometry, and answers message boxes (on a stand-in window).
-start_program 'C:\kivo-e2e\driver_target.exe'
-drv wait-window TargetForm
+start_program 'C:\kivo-e2e\driver_target.exe' TargetForm
 drv expect-hidden HiddenForm
 drv expect-caption TargetForm "Driver target テスト"
 drv expect-rect TargetForm 193 109 438 325

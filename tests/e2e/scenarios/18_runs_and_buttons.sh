@@ -2,9 +2,7 @@
 # activated again starts nothing and closes without the warning; a press during
 # a copy acts after it; the install buttons beside the bonus window.
 scratch_drive_d
-forget_installations
-use_own_desktop
-start_main_window
+start_main_window afresh
 
 for round in 1 2; do
   rm -rf "$(unix_path 'C:\Winx68k')"
@@ -24,7 +22,6 @@ done
 expect_emulator_installed 'C:\Winx68k\'
 
 # Another drive chosen, then cancelled: the next press starts from C:\KIVO.
-open_game_destination
 choose_game_drive_d
 click_gone foldersel3.Button3
 open_game_destination

@@ -20,8 +20,7 @@ press_manual_beside_planted() {
 }
 
 press_manual_beside_planted kivo68i.exe
-opened=$(wait_opened_document)
-[[ ${opened,,} == "${folder,,}\\index.htm" ]] || scenario_fail "opened '$opened', expected $folder\\index.htm"
+expect_opened_document "$folder\\index.htm"
 ran=$(cd "$dir" && ls -- *.loaded 2>/dev/null)
 [[ -z $ran ]] || scenario_fail "kivo68i.exe ran planted DLLs: $ran"
 close_program

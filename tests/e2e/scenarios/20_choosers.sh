@@ -1,8 +1,7 @@
 # The three choosers through a stand-in opener (chooser_bench.exe), with D: a
 # real folder and E: a drive whose root cannot be found (an empty CD drive).
 # Each answer is read back from the opener after the chooser has closed.
-bench_exe=$KIVO_BUILD_WIN64/tools/windows/chooser_bench/chooser_bench.exe
-cp "$bench_exe" "$KIVO_TEST_TOOLS/" || scenario_fail "$bench_exe is not built"
+cp "$KIVO_BUILD_WIN64/tools/windows/chooser_bench/chooser_bench.exe" "$KIVO_TEST_TOOLS/" || scenario_fail "no chooser_bench"
 scratch_drive_d games/old 表/ソ
 map_drive e "$KIVO_E2E_PREFIX/choosers-no-disc"
 trap 'unmap_drive d; unmap_drive e; rm -rf "$d_drive"' EXIT
@@ -13,15 +12,14 @@ open_chooser() {
   drv idle "$2"
 }
 
-# Closes the chooser by W.C (or "close W") and reads the opener's answer.
-#   answer_is W.C|"close W" ANSWER
-answer_is() {
-  click_gone $1
+# Chooser W left by the driver's ACTION...; the opener reads ANSWER.
+answer_is() {  # W ANSWER ACTION...
+  drv "${@:3}"
+  drv wait-gone "$1"
   drv expect-text bench.Answer "$2"
 }
 
-start_program 'C:\kivo-e2e\chooser_bench.exe'
-drv wait-window bench
+start_program 'C:\kivo-e2e\chooser_bench.exe' bench
 
 # --- foldersel2: the default folder does not exist yet
 drv click bench.Open2
@@ -52,16 +50,14 @@ shot chooser_foldersel2_japanese
 
 # A typed path and Enter: stored exactly as typed.
 drv type foldersel2.Edit1 'D:\新しい フォルダ\'
-drv key Enter
-drv wait-gone foldersel2
-drv expect-text bench.Answer 'W=[D:\新しい フォルダ\] K=[C:\KIVO] P=[0]'
+answer_is foldersel2 'W=[D:\新しい フォルダ\] K=[C:\KIVO] P=[0]' key Enter
 
 # The trailing-backslash round trip: C:\windows\ -> C:\windows -> C:\.
 while read -r opening shown; do
   drv set-text bench.Win68 "$opening"
   open_chooser Open2 foldersel2
   drv expect-text foldersel2.Edit1 "$shown"
-  answer_is foldersel2.Button1 "W=[$shown] K=[C:\\KIVO] P=[0]"
+  answer_is foldersel2 "W=[$shown] K=[C:\\KIVO] P=[0]" click foldersel2.Button1
 done <<'CASES'
 C:\windows\ C:\windows
 C:\windows C:\
@@ -69,10 +65,10 @@ CASES
 
 # Cancel after wandering, and the close box, both keep the opening value.
 drv set-text bench.Win68 'C:\windows\'
-for way in foldersel2.Button2 'close foldersel2'; do
+for way in 'click foldersel2.Button2' 'close foldersel2'; do
   open_chooser Open2 foldersel2
   pick_drive foldersel2 D
-  answer_is "$way" 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+  answer_is foldersel2 'W=[C:\windows\] K=[C:\KIVO] P=[0]' $way
 done
 
 # --- winsasi2: starts from the program's own path, focus on OK.
@@ -84,7 +80,7 @@ drv expect-no-msgbox winsasi2
 drv expect-text winsasi2.Edit1 'C:\kivo-e2e'
 shot chooser_winsasi2
 drv set-text winsasi2.Edit1 ''
-answer_is winsasi2.Button1 'W=[C:\windows\] K=[C:\KIVO] P=[0]'
+answer_is winsasi2 'W=[C:\windows\] K=[C:\KIVO] P=[0]' click winsasi2.Button1
 # Enter answers and leaves the dialog open; the close box then answers nothing more.
 open_chooser OpenW winsasi2
 drv type winsasi2.Edit1 'd:\foo'
@@ -92,14 +88,14 @@ drv key Enter
 drv idle winsasi2
 drv wait-window winsasi2
 drv set-text winsasi2.Edit1 'x:\bar'
-answer_is 'close winsasi2' 'W=[C:\windows\] K=[C:\KIVO] P=[d]'
+answer_is winsasi2 'W=[C:\windows\] K=[C:\KIVO] P=[d]' close winsasi2
 # The empty drive sends the selector back to c:; Cancel answers the path's first character.
 open_chooser OpenW winsasi2
 drv expect-text winsasi2.Edit1 'C:\kivo-e2e\chooser_bench.exe'
 pick_drive winsasi2 E
 drv expect-text winsasi2.DriveComboBox1 'c:'
 drv expect-text winsasi2.Edit1 'C:\kivo-e2e'
-answer_is winsasi2.Button2 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+answer_is winsasi2 'W=[C:\windows\] K=[C:\KIVO] P=[C]' click winsasi2.Button2
 
 # --- foldersel4: only the drive letter of C:\KIVO changes.
 open_chooser Open4 foldersel4
@@ -110,11 +106,11 @@ pick_drive foldersel4 D
 pick_drive foldersel4 E
 drv expect-text foldersel4.DriveComboBox1 'd:'
 drv expect-no-msgbox foldersel4
-answer_is foldersel4.Button1 'W=[C:\windows\] K=[d:\KIVO] P=[C]'
-for way in foldersel4.Button2 'close foldersel4'; do
+answer_is foldersel4 'W=[C:\windows\] K=[d:\KIVO] P=[C]' click foldersel4.Button1
+for way in 'click foldersel4.Button2' 'close foldersel4'; do
   open_chooser Open4 foldersel4
   pick_drive foldersel4 D
-  answer_is "$way" 'W=[C:\windows\] K=[C:\KIVO] P=[C]'
+  answer_is foldersel4 'W=[C:\windows\] K=[C:\KIVO] P=[C]' $way
 done
 
 drv close bench

@@ -1,9 +1,7 @@
 # The emulator into the default folder: files, record, shortcut; a second run
 # copies nothing. Then the fifth copy failing (a folder holds its name): no
 # record, no question; a read-only file already there is kept.
-forget_installations
-use_own_desktop
-start_main_window
+start_main_window afresh
 open_emulator_destination
 expect_window foldersel1 "kivo68i / WinX68kのインストール" 491 147 BtnOk
 drv expect-text foldersel1.Label1 "Windows用X68000エミュレータ「WinX68k高速版」をインストールします。"
@@ -24,7 +22,7 @@ drv expect-no-msgbox progress1
 expect_emulator_installed 'C:\Winx68k\'
 expect_record 'C:\Winx68k\' C
 expect_desktop_link 'C:\Winx68k\'
-close_finished_progress
+close_run progress1 foldersel1
 
 # Again: no folder question, nothing copied, the record written and the question asked again.
 before=$(stat -c %Y "$(unix_path 'C:\Winx68k\WINDRV.SYS')")
@@ -33,7 +31,7 @@ open_emulator_destination
 install_emulator exists 'いいえ(&N)'
 [[ $(stat -c %Y "$(unix_path 'C:\Winx68k\WINDRV.SYS')") == "$before" ]] || scenario_fail "WINDRV.SYS was copied again"
 expect_record 'C:\Winx68k\' C
-close_finished_progress
+close_run progress1 foldersel1
 
 forget_installations
 winx=$(unix_path 'C:\')/Winx68k
@@ -52,7 +50,7 @@ expect_check "5/8" progress progress1 ProgressBar1
 shot emulator-progress1-copy-failed
 drv msgbox-press OK コピーに失敗しました
 expect_run_over progress1 foldersel1
-expect_no_record
+expect_no_file 'C:\windows\kivo68i.ini'
 expect_file_equals 'tools\windrv\CONFIG.SYS' 'C:\Winx68k\CONFIG.SYS'
 expect_no_file 'C:\Winx68k\WINDRV.O'
 expect_that "no temporary file left" -z "$(find "$winx" -name '*.tmp')"
@@ -64,6 +62,6 @@ install_emulator exists 'いいえ(&N)'
 expect_check "0x0021" attrs 'C:\Winx68k\WINDRV.SYS'
 expect_file_equals 'tools\windrv\FD1.XDF' 'C:\Winx68k\FD1.XDF'
 expect_record 'C:\Winx68k\' C
-close_finished_progress
+close_run progress1 foldersel1
 wine cmd /c attrib -r 'C:\Winx68k\WINDRV.SYS' >/dev/null 2>&1
 close_program

@@ -1,11 +1,9 @@
 # Ways out that install nothing (Cancel, close box, No, an empty folder, a device
 # name, 300 characters); then folders handed over by the browser, by OK or
 # Enter, with and without a trailing or doubled backslash.
-forget_installations
-use_own_desktop
 rm -rf "$(unix_path 'C:\emu')" "$(unix_path 'C:\typed')" "$(unix_path 'C:\dbl')"
 mkdir -p "$(unix_path 'C:\')/emu/winx68k"
-start_main_window
+start_main_window afresh
 open_emulator_destination
 click_gone foldersel1.BtnCancel
 open_emulator_destination
@@ -20,9 +18,7 @@ expect_no_file 'C:\Winx68k'
 hand_over_folder set-text OK ''
 drv click foldersel1.BtnOk
 answer_folder_question 'はい(&Y)'
-answer_msgbox OK kivo68i "ディレクトリを作成できません"
-drv expect-text progress1.Button1 キャンセル
-interrupt_install progress1 foldersel1
+interrupt_install progress1 foldersel1 "ディレクトリを作成できません"
 
 # A device name, then a path too long, each refused with its message.
 long='C:\'$(printf 'x%.0s' $(seq 297))
@@ -35,7 +31,7 @@ done <<CASES
 C:\\CON|インストール先のフォルダ名は使用できません:
 $long|パスが長すぎるためインストールできません（255文字まで）:
 CASES
-expect_no_record
+expect_no_file 'C:\windows\kivo68i.ini'
 expect_no_file "$(desktop_link)"
 [[ -z $(find "$(unix_path 'C:\')" -maxdepth 1 -iname 'x*') ]] || scenario_fail "a folder was made for the long path"
 
@@ -49,7 +45,7 @@ install_emulator exists 'いいえ(&N)'
 expect_emulator_installed 'C:\emu\winx68k'
 expect_record 'C:\emu\winx68k' C
 expect_no_file "$(desktop_link)"
-close_finished_progress
+close_run progress1 foldersel1
 
 # Windows reads a run of backslashes as one; the missing folders above are made too.
 while read -r typed installed shortcut; do
@@ -58,7 +54,7 @@ while read -r typed installed shortcut; do
   expect_emulator_installed "$installed"
   expect_record "$typed" C
   [[ $shortcut == 'いいえ(&N)' ]] || expect_desktop_link "$typed"
-  close_finished_progress
+  close_run progress1 foldersel1
 done <<'CASES'
 C:\typed\deep\WinX68k\ C:\typed\deep\WinX68k はい(&Y)
 C:\dbl\b\\c\\ C:\dbl\b\c いいえ(&N)

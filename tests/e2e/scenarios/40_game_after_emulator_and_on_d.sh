@@ -2,11 +2,10 @@
 # the recorded letter, the record consumed, no drive browser. Then the game on d:
 # with a record naming an emulator folder there: that image gets D.
 scratch_drive_d
-forget_installations
-start_main_window
+start_main_window afresh
 open_emulator_destination
 install_emulator missing 'いいえ(&N)'
-close_finished_progress
+close_run progress1 foldersel1
 expect_file_exists 'C:\windows\kivo68i.ini'
 
 open_game_destination
@@ -35,10 +34,10 @@ expect_window progress2 "kivo68i / Kivo68インストール中" 317 138
 drv expect-rect progress2.ProgressBar1 24 64 273 17
 drv expect-rect progress2.Button1 128 96 73 25
 shot game_progress2_finished
-close_game_progress
+close_run progress2 foldersel3
 expect_game_installed 'C:\KIVO'
 expect_patched_image 'C:\Winx68k\kivokidou.d88' C
-expect_no_record
+expect_no_file 'C:\windows\kivo68i.ini'
 expect_no_file 'C:\Winx68k\~k68cpy.tmp'
 
 forget_installations
@@ -46,14 +45,13 @@ put_installed_image 'D:\emu\WINX68K'
 chmod a-w "$(unix_path 'D:\emu\WINX68K\kivokidou.d88')"  # an earlier image left read-only
 # The record an emulator installation there leaves.
 printf '[INST]\r\nFOLDER=D:\\emu\\WINX68K\\\r\nDRIVE=D\r\nTESTNUM=1\r\n' >"$(unix_path 'C:\windows\kivo68i.ini')"
-open_game_destination
 choose_game_drive_d
 start_game_install missing
 expect_game_finished
 shot game_progress2_second_drive
-close_game_progress
+close_run progress2 foldersel3
 expect_game_installed 'D:\KIVO'
 expect_no_file 'C:\KIVO'
 expect_patched_image 'D:\emu\WINX68K\kivokidou.d88' D
-expect_no_record
+expect_no_file 'C:\windows\kivo68i.ini'
 close_program

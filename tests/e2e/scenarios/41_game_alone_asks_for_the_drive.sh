@@ -44,19 +44,15 @@ start_game_install "" browser
 drv set-text winsasi2.Edit1 ''
 drv click winsasi2.Button1
 answer_msgbox "いいえ(&N)" 確認 "$no_drive" "はい(&Y)" "いいえ(&N)"
-answer_msgbox OK kivo68i $'ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\nインストールは完了していません。'
-drv expect-text progress2.Button1 キャンセル
 drv expect-text progress2.Label1 "ファイルをコピー中です。しばらくお待ち下さい。"
+interrupt_install progress2 foldersel3 $'ドライブが選択されなかったため、起動ディスクにドライブ名を書き込めませんでした。\nインストールは完了していません。'
 expect_patched_image 'C:\WINX68K\kivokidou.d88' E
-interrupt_install progress2 foldersel3
 
 # Without the emulator's folder the image cannot be had: the program's message, not finished.
 rm -rf "$(unix_path 'C:\WINX68K')"
 open_game_destination
 start_game_install "" browser
 drv click winsasi2.Button1
-answer_msgbox OK kivo68i 'ファイル C:\WINX68K\kivokidou.d88 は開けません'
-drv expect-text progress2.Button1 キャンセル
-interrupt_install progress2 foldersel3
+interrupt_install progress2 foldersel3 'ファイル C:\WINX68K\kivokidou.d88 は開けません'
 expect_no_file 'C:\WINX68K'
 close_program

@@ -6,7 +6,6 @@ mountpoint -q "$small" || mount -t tmpfs -o size=2m tmpfs "$small" ||
   scenario_fail "cannot mount a 2 MiB file system at $small (needs root)"
 map_drive d "$small"
 trap 'unmap_drive d; umount "$small"; rmdir "$small"' EXIT
-forget_installations
 
 # Each game file in whole 4 KiB clusters; the free space as the file system tells it.
 needed=0
@@ -21,8 +20,7 @@ megabytes() {
   awk -v bytes="$1" -v up="$2" 'BEGIN { t = bytes * 10 / 1048576; t = int(t) + (up && t > int(t)); printf "%d.%d MB", t / 10, t % 10 }'
 }
 
-start_main_window
-open_game_destination
+start_main_window afresh
 choose_game_drive_d
 start_game_install
 drv expect-msgbox エラー "インストール先（d:\\KIVO）のドライブの空き容量が足りません。

@@ -24,17 +24,14 @@ expect_writable "$MUSIC_EDITION\\mp3\\kv01_title.mp3"
 drv click winsasi1.Button1
 answer_msgbox OK 情報 "すでにFM音源版に差し替えられています。"
 
-music_press Button2
-music_expect_originals_in_use
+music_press Button2 originals
 drv click winsasi1.Button2
 answer_msgbox OK 情報 "FM音源版に置き換えられていません。"
 
 # The CD taken out, as far as the bonus can tell: its FM folder is gone.
 mv "$KIVO_CD/sashikae" "$KIVO_CD/sashikae.away"
-music_press Button1
-music_expect_fm_in_use
-music_press Button2
-music_expect_originals_in_use
+music_press Button1 fm
+music_press Button2 originals
 mv "$KIVO_CD/sashikae.away" "$KIVO_CD/sashikae"
 
 # Closing hides the window; the main window shows the same one again.
@@ -63,7 +60,6 @@ press_and_kill_while Button2 'C:\Games\KivoWin\backup\mp3\kv17_gameover.mp3' "sw
 music_expect_set backup originals backup2 fm
 open_bonus_window
 music_finish_interrupted_swap
-music_expect_originals_in_use
 
 # Killed while the originals are saved into backup2\: undone, nothing to restore.
 press_and_kill_while Button1 'C:\Games\KivoWin\mp3\kv17_gameover.mp3' "swap 1 save"
@@ -74,6 +70,5 @@ drv --timeout 120 msgbox-press OK "前回中断されたファイルの入れ替
 answer_msgbox OK 情報 "FM音源版に置き換えられていません。"
 music_expect_originals_in_use
 
-music_press Button1
-music_expect_fm_in_use
+music_press Button1 fm
 music_quit

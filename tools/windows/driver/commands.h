@@ -17,6 +17,12 @@ inline Outcome fail(std::wstring line) { return {false, std::move(line)}; }
 
 using Args = std::vector<std::wstring>;
 
+// Now and then a click goes astray while the program takes the pointer's X
+// events late (under qemu, or on a busy machine). A press whose effect does
+// not show within kEffectMs is made again, at most kPresses times in all.
+constexpr int kPresses = 3;
+constexpr unsigned kEffectMs = 10000;
+
 struct Command {
   const wchar_t* name;
   size_t min_args;
@@ -30,5 +36,8 @@ const std::vector<Command>& window_commands();
 const std::vector<Command>& input_commands();
 const std::vector<Command>& message_box_commands();
 const std::vector<Command>& process_commands();
+
+// The command of that name in any group, or nullptr.
+const Command* find_command(const std::wstring& name);
 
 }  // namespace kivodrv

@@ -1,6 +1,8 @@
 // Commands that act as the user: clicks, keys, typing, and the focus they move.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "commands.h"
 #include "input.h"
 #include "poll.h"
@@ -13,12 +15,9 @@ namespace {
 
 constexpr unsigned kSettleMs = 2000;
 
-Outcome click_command(const Args& a, unsigned timeout) {
-  HWND found = nullptr;
-  if (!poll_until(timeout, [&] { return IsWindowVisible(found = resolve(a[0])); }))
-    return fail(a[0] + (found ? L" is not shown" : L" does not exist"));
+Outcome click_once(HWND found, const std::wstring& name) {
   if (const std::wstring refused = click(found); !refused.empty())
-    return fail(L"cannot click " + a[0] + L": " + refused);
+    return fail(L"cannot click " + name + L": " + refused);
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(found, nullptr), &info);
@@ -26,7 +25,31 @@ Outcome click_command(const Args& a, unsigned timeout) {
                              describe(info.hwndCapture) + L", foreground " + describe(GetForegroundWindow()) +
                              L"]";
   settle(found, kSettleMs);
-  return pass(L"clicked " + a[0] + state);
+  return pass(L"clicked " + name + state);
+}
+
+// With "--until CHECK...", each click waits for the program's thread to take
+// up what came before, and is made again while the check does not hold: a lost
+// click is told from an ignored one.
+Outcome click_command(const Args& a, unsigned timeout) {
+  HWND found = nullptr;
+  if (!poll_until(timeout, [&] { return IsWindowVisible(found = resolve(a[0])); }))
+    return fail(a[0] + (found ? L" is not shown" : L" does not exist"));
+  if (a.size() == 1) return click_once(found, a[0]);
+  const Command* check = a.size() > 2 && a[1] == L"--until" ? find_command(a[2]) : nullptr;
+  const Args check_args(a.begin() + std::min<size_t>(a.size(), 3), a.end());
+  if (!check || check_args.size() < check->min_args || check_args.size() > check->max_args)
+    return fail(L"expected --until and a driver check after " + a[0]);
+  Outcome effect;
+  for (int press = 1; press <= kPresses; ++press) {
+    settle(found, timeout);
+    if (const Outcome clicked = click_once(found, a[0]); !clicked.ok) return clicked;
+    settle(found, timeout);
+    if ((effect = check->run(check_args, kEffectMs)).ok)
+      return pass(L"clicked " + a[0] + L" " + std::to_wstring(press) + L"x: " + effect.line);
+    if (!IsWindowVisible(found)) break;
+  }
+  return fail(a[0] + L" did not bring " + a[2] + L": " + effect.line);
 }
 
 // One key at a time, each taken up before the next, as a person types.
@@ -90,7 +113,8 @@ Outcome expect_focus(const Args& a, unsigned timeout) {
 
 const std::vector<Command>& input_commands() {
   static const std::vector<Command> kCommands = {
-      {L"click", 1, 1, L"W.C                     click the centre of the control", click_command},
+      {L"click", 1, 64, L"W.C [--until CHECK...]  click the centre of the control (again until CHECK holds)",
+       click_command},
       {L"key", 1, 64, L"KEY...                   press keys (Enter Tab Escape Alt+Y ...)", key_command},
       {L"type", 2, 2, L"W.C TEXT                 click into an edit, select all, type TEXT", type_command},
       {L"set-text", 2, 2, L"W.C TEXT             set the text of an edit (WM_SETTEXT)", set_text_command},

@@ -78,7 +78,8 @@ Outcome expect_no_msgbox(const Args& a, unsigned) {
   return fail(L"a message box is shown" + shown_boxes());
 }
 
-// Presses a button by its text ("OK", "はい(&Y)" or "はい(Y)") in the box whose text contains PART.
+// Presses a button by its text ("OK", "はい(&Y)" or "はい(Y)") in the box whose text contains PART,
+// again while the box stays.
 Outcome msgbox_press(const Args& a, unsigned timeout) {
   const std::wstring part = a.size() > 1 ? a[1] : L"";
   HWND box = nullptr, button = nullptr;
@@ -92,9 +93,15 @@ Outcome msgbox_press(const Args& a, unsigned timeout) {
   if (!box) return fail(L"no message box with " + quoted(part) + shown_boxes());
   if (!button) return fail(L"the message box has no button " + quoted(a[0]) + L": " + summary(box));
   const std::wstring seen = summary(box);
-  if (const std::wstring refused = click(button); !refused.empty())
-    return fail(L"cannot press " + quoted(a[0]) + L": " + refused);
-  if (!poll_until(timeout, [&] { return !IsWindow(box) || !IsWindowVisible(box); })) {
+  auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };
+  for (int press = 1; press <= kPresses && !gone(); ++press) {
+    settle(box, timeout);
+    if (gone()) break;
+    if (const std::wstring refused = click(button); !refused.empty())
+      return fail(L"cannot press " + quoted(a[0]) + L": " + refused);
+    poll_until(kEffectMs, gone);
+  }
+  if (!gone()) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
@@ -126,8 +133,8 @@ const std::vector<Command>& message_box_commands() {
        L"TITLE TEXT [BUTTON...]  a message box with exactly this title, text, buttons", expect_msgbox},
       {L"expect-no-msgbox", 0, 1, L"[W]          no message box is shown (after W's thread is idle)",
        expect_no_msgbox},
-      {L"msgbox-press", 1, 2, L"BUTTON [PART]    press BUTTON in the message box containing PART",
-       msgbox_press},
+      {L"msgbox-press", 1, 2,
+       L"BUTTON [PART]    press BUTTON in the box containing PART (again while it stays)", msgbox_press},
       {L"expect-msgbox-owner", 2, 2, L"PART W       the message box containing PART is owned by W",
        expect_msgbox_owner},
   };

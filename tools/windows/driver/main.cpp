@@ -32,6 +32,12 @@ int usage() {
 
 }  // namespace
 
+const Command* kivodrv::find_command(const std::wstring& name) {
+  for (const Command* command : all_commands())
+    if (name == command->name) return command;
+  return nullptr;
+}
+
 int wmain(int argc, wchar_t** argv) {
   SetProcessDPIAware();
   unsigned timeout_ms = 20000;
@@ -43,17 +49,17 @@ int wmain(int argc, wchar_t** argv) {
   if (next >= argc) return usage();
   const std::wstring name = argv[next];
   const kivodrv::Args args(argv + next + 1, argv + argc);
-  for (const Command* command : all_commands()) {
-    if (name != command->name) continue;
-    if (args.size() < command->min_args || args.size() > command->max_args) return usage();
-    const kivodrv::Outcome outcome = command->run(args, timeout_ms);
-    if (outcome.ok) {
-      kivodrv::print_line(L"ok: " + outcome.line);
-      return 0;
-    }
-    kivodrv::print_error(L"FAIL: " + name + L": " + outcome.line);
-    return 1;
+  const Command* command = kivodrv::find_command(name);
+  if (!command) {
+    kivodrv::print_error(L"FAIL: unknown command " + name);
+    return usage();
   }
-  kivodrv::print_error(L"FAIL: unknown command " + name);
-  return usage();
+  if (args.size() < command->min_args || args.size() > command->max_args) return usage();
+  const kivodrv::Outcome outcome = command->run(args, timeout_ms);
+  if (outcome.ok) {
+    kivodrv::print_line(L"ok: " + outcome.line);
+    return 0;
+  }
+  kivodrv::print_error(L"FAIL: " + name + L": " + outcome.line);
+  return 1;
 }
