@@ -46,9 +46,11 @@ expect_desktop_link() {
   done
 }
 
-open_emulator_destination() {
+# foldersel1 opened, showing the default folder; with FOLDER SHORTCUT, install_emulator then.
+open_emulator_destination() {  # [FOLDER SHORTCUT]
   opens foldersel1 click Form1.BtnWin68inst
   drv expect-text foldersel1.Label2 'C:\Winx68k\'
+  (($# == 0)) || install_emulator "$@"
 }
 
 # The finished run asking for the shortcut; with ANSWER, the question is answered.

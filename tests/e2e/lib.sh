@@ -48,12 +48,19 @@ e2e_start_display() {
   xdpyinfo >/dev/null 2>&1 || { echo "e2e: no X display on $DISPLAY" >&2; return 1; }
 }
 
-# The prefix's settings, a row each (Wine hands Japanese arguments over intact):
-# Japanese font names mapped to the IPA fonts and Q: a CD drive; unless for a
-# person at a real display ("demo"), a virtual desktop and the recorder as the
-# .htm handler. An empty value name is the key's default value.
-e2e_write_settings() {
+e2e_make_prefix() {
   local for key name value
+  wineserver -k 2>/dev/null
+  rm -rf "$KIVO_E2E_PREFIX"
+  mkdir -p "$(dirname "$KIVO_E2E_PREFIX")"
+  wineboot -i >/dev/null 2>&1 || { echo "e2e: wineboot failed" >&2; return 1; }
+  wineserver -w
+  mkdir -p "$KIVO_TEST_TOOLS"
+  cp "$KIVO_RECORDER_EXE" "$KIVO_DRIVER_TARGET_EXE" "$KIVO_TEST_TOOLS/"
+  # The prefix's settings, a row each (Wine hands Japanese arguments over intact):
+  # Japanese font names mapped to the IPA fonts and Q: a CD drive; unless for a
+  # person at a real display ("demo"), a virtual desktop and the recorder as the
+  # .htm handler. An empty value name is the key's default value.
   while IFS='|' read -r for key name value; do
     [[ $for == all || ${1:-test} != demo ]] || continue
     if [[ -z $name ]]; then wine reg add "$key" /ve /d "$value" /f; else wine reg add "$key" /v "$name" /d "$value" /f; fi
@@ -70,17 +77,6 @@ test|HKCR\.htm||htmlfile
 test|HKCR\htmlfile\shell\open\command||"C:\kivo-e2e\open_recorder.exe" "%1"
 SETTINGS
   [[ ${1:-test} == demo ]] || wine reg delete 'HKCR\htmlfile\shell\open\ddeexec' /f >/dev/null 2>&1
-}
-
-e2e_make_prefix() {
-  wineserver -k 2>/dev/null
-  rm -rf "$KIVO_E2E_PREFIX"
-  mkdir -p "$(dirname "$KIVO_E2E_PREFIX")"
-  wineboot -i >/dev/null 2>&1 || { echo "e2e: wineboot failed" >&2; return 1; }
-  wineserver -w
-  mkdir -p "$KIVO_TEST_TOOLS"
-  cp "$KIVO_RECORDER_EXE" "$KIVO_DRIVER_TARGET_EXE" "$KIVO_TEST_TOOLS/"
-  e2e_write_settings "${1:-test}"
   wineserver -w
   ln -sfn ../cd "$KIVO_E2E_PREFIX/dosdevices/q:"
 }

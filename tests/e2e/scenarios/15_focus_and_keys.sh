@@ -6,8 +6,7 @@ drv key Shift+Tab
 drv expect-focus Form1.BtnKivoinst
 
 # The dialog KEY opens is in front with FIRST focused; left by WAY..., BACK is.
-#   way_out KEY FIRST BACK WAY...
-way_out() {
+way_out() {  # KEY FIRST BACK WAY...
   opens "${2%%.*}" key "$1"
   expect_front "$2"
   drv "${@:4}"

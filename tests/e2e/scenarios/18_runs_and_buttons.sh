@@ -6,8 +6,7 @@ start_main_window afresh
 
 for round in 1 2; do
   rm -rf "$(unix_path 'C:\Winx68k')"
-  open_emulator_destination
-  install_emulator missing 'いいえ(&N)'
+  open_emulator_destination missing 'いいえ(&N)'
   drv syscommand Application minimize
   drv expect-minimized Application
   drv syscommand Application restore
@@ -21,13 +20,11 @@ for round in 1 2; do
 done
 expect_emulator_installed 'C:\Winx68k\'
 
-# Another drive chosen, then cancelled: the next press starts from C:\KIVO.
+# Another drive chosen, then cancelled: the next press starts from C:\KIVO. Cancel
+# pressed during that copy acts once the run is over: no warning.
 choose_game_drive_d
 click_gone foldersel3.Button3
-open_game_destination
-
-# Cancel pressed during the copy acts once the run is over: no warning.
-start_game_install missing
+open_game_destination missing
 drv click progress2.Button1
 drv --timeout 120 wait-gone progress2
 expect_run_over progress2 foldersel3

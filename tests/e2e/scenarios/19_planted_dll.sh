@@ -13,8 +13,7 @@ trap 'rm -rf "$dir"' EXIT
 press_manual_beside_planted() {
   rm -f "$dir"/*.loaded
   forget_opened_documents
-  WINEDLLOVERRIDES="shell32=n,b;mscoree,mshtml=" start_program "$folder\\$1"
-  drv wait-window Form1
+  WINEDLLOVERRIDES="shell32=n,b;mscoree,mshtml=" start_program "$folder\\$1" Form1
   drv click Form1.BtnManual
   drv idle Form1
 }

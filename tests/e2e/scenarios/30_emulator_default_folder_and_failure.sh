@@ -27,8 +27,7 @@ close_run progress1 foldersel1
 # Again: no folder question, nothing copied, the record written and the question asked again.
 before=$(stat -c %Y "$(unix_path 'C:\Winx68k\WINDRV.SYS')")
 rm -f "$(unix_path 'C:\windows\kivo68i.ini')"
-open_emulator_destination
-install_emulator exists 'いいえ(&N)'
+open_emulator_destination exists 'いいえ(&N)'
 [[ $(stat -c %Y "$(unix_path 'C:\Winx68k\WINDRV.SYS')") == "$before" ]] || scenario_fail "WINDRV.SYS was copied again"
 expect_record 'C:\Winx68k\' C
 close_run progress1 foldersel1
@@ -56,8 +55,7 @@ expect_no_file 'C:\Winx68k\WINDRV.O'
 expect_that "no temporary file left" -z "$(find "$winx" -name '*.tmp')"
 
 rmdir "$winx/FD1.XDF"
-open_emulator_destination
-install_emulator exists 'いいえ(&N)'
+open_emulator_destination exists 'いいえ(&N)'
 [[ $(cat "$winx/WINDRV.SYS") == older ]] || scenario_fail "the read-only WINDRV.SYS was replaced"
 expect_check "0x0021" attrs 'C:\Winx68k\WINDRV.SYS'
 expect_file_equals 'tools\windrv\FD1.XDF' 'C:\Winx68k\FD1.XDF'

@@ -3,8 +3,7 @@
 # with a record naming an emulator folder there: that image gets D.
 scratch_drive_d
 start_main_window afresh
-open_emulator_destination
-install_emulator missing 'いいえ(&N)'
+open_emulator_destination missing 'いいえ(&N)'
 close_run progress1 foldersel1
 expect_file_exists 'C:\windows\kivo68i.ini'
 

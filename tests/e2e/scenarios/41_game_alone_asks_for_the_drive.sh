@@ -6,8 +6,7 @@ put_installed_image 'C:\WINX68K'
 start_main_window
 
 # OK at once: the program's own drive, as the browser shows it.
-open_game_destination
-start_game_install missing browser
+open_game_destination missing browser
 drv expect-caption winsasi2 'kivo68i / Kivo68版おまけ　選択画面'
 drv expect-focus winsasi2.Button1
 shot game_winsasi2
@@ -19,8 +18,7 @@ expect_game_installed 'C:\KIVO'
 expect_patched_image 'C:\WINX68K\kivokidou.d88' "$letter"
 
 # Cancel after typing d:\foo: d.
-open_game_destination
-start_game_install "" browser
+open_game_destination "" browser
 drv type winsasi2.Edit1 'd:\foo'
 click_gone winsasi2.Button2
 expect_game_finished close
@@ -28,8 +26,7 @@ expect_patched_image 'C:\WINX68K\kivokidou.d88' d
 
 # The close box answers nothing: asked again, then a letter.
 no_drive=$'ドライブ名を取得できませんでした。\nドライブ名（A～Z）で始まるパスを選択して下さい。\nもう一度選択しますか？'
-open_game_destination
-start_game_install "" browser
+open_game_destination "" browser
 drv close winsasi2
 answer_msgbox "はい(&Y)" 確認 "$no_drive" "はい(&Y)" "いいえ(&N)"
 drv wait-window winsasi2
@@ -39,8 +36,7 @@ expect_game_finished close
 expect_patched_image 'C:\WINX68K\kivokidou.d88' E
 
 # An empty field, then giving up: the image keeps its letter, the run is not finished.
-open_game_destination
-start_game_install "" browser
+open_game_destination "" browser
 drv set-text winsasi2.Edit1 ''
 drv click winsasi2.Button1
 answer_msgbox "いいえ(&N)" 確認 "$no_drive" "はい(&Y)" "いいえ(&N)"
@@ -50,8 +46,7 @@ expect_patched_image 'C:\WINX68K\kivokidou.d88' E
 
 # Without the emulator's folder the image cannot be had: the program's message, not finished.
 rm -rf "$(unix_path 'C:\WINX68K')"
-open_game_destination
-start_game_install "" browser
+open_game_destination "" browser
 drv click winsasi2.Button1
 interrupt_install progress2 foldersel3 'ファイル C:\WINX68K\kivokidou.d88 は開けません'
 expect_no_file 'C:\WINX68K'

@@ -8,12 +8,9 @@ map_drive d "$small"
 trap 'unmap_drive d; umount "$small"; rmdir "$small"' EXIT
 
 # Each game file in whole 4 KiB clusters; the free space as the file system tells it.
-needed=0
-while IFS=$'\t' read -r path size; do
-  [[ $path == kivo\\* && $path != kivo\\tools\\* ]] && ((needed += (size + 4095) / 4096 * 4096))
-done < <("$KIVO_DEMO_CD_TOOL" --list)
-read -r blocks block_size < <(stat -f -c '%a %S' "$small")
-free=$((blocks * block_size))
+needed=$("$KIVO_DEMO_CD_TOOL" --list |
+  awk -F'\t' '$1 ~ /^kivo\\/ && $1 !~ /^kivo\\tools\\/ { n += int(($2 + 4095) / 4096) * 4096 } END { print n }')
+free=$(($(stat -f -c '%a * %S' "$small")))
 # "12.3 MB": tenths of 1,048,576 bytes, rounded up for the need, down for the free space.
 # (Dividing by a power of two is exact in awk's floating point.)
 megabytes() {

@@ -42,17 +42,16 @@ music_press Button1
 
 # Presses BUTTON and kills the program once the copy window shows PATH while the
 # record says PHASE; the watch starts first, as the click waits for the window.
-press_and_kill_while() {
-  local button=$1 path=$2 phase=$3 watcher
+press_and_kill_while() {  # BUTTON PATH PHASE
+  local watcher
   (
-    drv --timeout 90 expect-caption winsasi3.Label2 "$path"
-    grep -q "STATE=$phase" "$(music_edition_dir)/backup.jnl" 2>/dev/null ||
-      scenario_fail "the record does not say $phase"
+    drv --timeout 90 expect-caption winsasi3.Label2 "$2"
+    grep -q "STATE=$3" "$(music_edition_dir)/backup.jnl" 2>/dev/null || scenario_fail "the record does not say $3"
     stop_program
   ) &
   watcher=$!
-  wine "$KIVO_DRIVER_EXE" click "winsasi1.$button" >/dev/null 2>&1
-  wait "$watcher" || scenario_fail "the program was not caught in $phase"
+  wine "$KIVO_DRIVER_EXE" click "winsasi1.$1" >/dev/null 2>&1
+  wait "$watcher" || scenario_fail "the program was not caught in $3"
 }
 
 # Killed while the saved originals are copied back over the FM versions.
