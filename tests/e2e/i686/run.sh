@@ -41,7 +41,7 @@ export QEMU_LD_PREFIX=$WINE32_ROOT KIVO_PROGRAM_LOADER=$WINE32_ROOT/usr/lib/wine
 export QEMU_RESERVED_VA=${QEMU_RESERVED_VA:-0x90000000}
 export WINESERVER=/usr/lib/wine/wineserver64
 # shellcheck source=../lib.sh
-source "$E2E_DIR/lib.sh"
+source "$REPO/tests/e2e/lib.sh"
 
 trap 'e2e_teardown_suite; wine32_binfmt_off' EXIT
 wine32_binfmt_on || skip "binfmt_misc refuses the i386 entry"
