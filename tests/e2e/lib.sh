@@ -256,8 +256,8 @@ expect_run_over() {
   drv expect-enabled Form1
 }
 
-# OK in progress window P of dialog D: the run is over.   close_run P D
-close_run() {
+# OK in progress window P of dialog D: the run is over.
+close_run() {  # P D
   drv click "$1.Button1"
   expect_run_over "$1" "$2"
 }
