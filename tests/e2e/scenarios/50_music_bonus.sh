@@ -11,10 +11,13 @@ drv expect-text winsasi1.Button3 "終了"
 shot music_winsasi1
 
 # The copy window caught at the first large movie; its thread is busy copying,
-# so the label is read from the window manager's copy of the text.
-(wine "$KIVO_DRIVER_EXE" --timeout 90 expect-caption winsasi3.Label2 'C:\Games\KivoWin\mp3\kv17_gameover.mp3' \
-  >/dev/null 2>&1 && sleep 0.5 && shot music_winsasi3_copying) &
+# so the label is read from the window manager's copy of the text. The press
+# waits until the watcher watches: the label moves on within a second.
+rm -f "$KIVO_STATE/watching"
+(wine "$KIVO_DRIVER_EXE" --timeout 90 --ready "Z:${KIVO_STATE//\//\\}\\watching" expect-caption winsasi3.Label2 \
+  'C:\Games\KivoWin\mp3\kv17_gameover.mp3' >/dev/null 2>&1 && sleep 0.5 && shot music_winsasi3_copying) &
 watcher=$!
+await 30 "the watcher did not start" test -e "$KIVO_STATE/watching"
 music_press Button1
 wait "$watcher" || scenario_fail "the copy window was not seen"
 drv expect-caption winsasi3 "kivo68i / Kivo68版おまけ　ファイルコピー"
