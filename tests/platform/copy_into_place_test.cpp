@@ -9,9 +9,8 @@
 namespace kivo {
 namespace {
 
-using scratch::read_file;
-using scratch::write_file;
-using CopyIntoPlaceOnWindows = scratch::ScratchTest;
+using namespace scratch;
+struct CopyIntoPlaceOnWindows : testing::Test, Scratch {};
 
 TEST_F(CopyIntoPlaceOnWindows, LeavesTheOldOrTheWholeNewFileAndNoTemporary) {
   // The source is read-only, as on a CD.

@@ -4,17 +4,13 @@
 
 #include <functional>
 
-#include "platform/win32/unique_handle.h"
 #include "scratch_folder.h"
 
 namespace kivo {
 namespace {
 
-using scratch::make_folder;
-using scratch::read_file;
-using scratch::ScratchFolder;
-using scratch::write_file;
-using Win32FileSystemTest = scratch::ScratchTest;
+using namespace scratch;
+struct Win32FileSystemTest : testing::Test, Scratch {};
 namespace e = win_error;
 
 // A path of exactly `length` characters inside the folder.
@@ -57,8 +53,7 @@ TEST(Win32FileSystemRefusals, ComeWithTheCodeTheRulesExpectAndChangeNothing) {
     write_file(dir / "ro.txt", "ro");
     ASSERT_TRUE(fs.set_attributes(dir / "ro.txt", file_attribute::read_only).ok());
     write_file(dir / "held.txt", "held");
-    unique_file_handle held(::CreateFileW(widen(dir / "held.txt").c_str(), GENERIC_READ, 0, nullptr,
-                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    unique_file_handle held = hold_open(dir / "held.txt");
     ASSERT_TRUE(held);
     make_folder(dir / "full");
     write_file(dir / "full\\f.txt", "f");

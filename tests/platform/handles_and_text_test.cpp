@@ -43,10 +43,7 @@ TEST(Text, RoundTripsJapaneseAndReplacesBrokenInput) {
   EXPECT_EQ(narrow(widen(japanese)), japanese);
   EXPECT_EQ(widen(""), L"");
   EXPECT_EQ(narrow(L""), "");
-  EXPECT_EQ(widen("a\xFF"
-                  "b"),
-            L"a\xFFFD"
-            L"b");
+  EXPECT_EQ(widen(std::string("a\xFF") + "b"), std::wstring(L"a\xFFFD") + L"b");
 }
 
 TEST(ScopedNoDrivePrompt, SilencesDriveErrorsOnlyWhileAlive) {

@@ -7,14 +7,14 @@
 namespace kivo {
 namespace {
 
-using scratch::read_file;
-using scratch::write_file;
-using Win32ProfileStoreTest = scratch::ScratchTest;
+using namespace scratch;
+struct Win32ProfileStoreTest : testing::Test, Scratch {
+  Win32ProfileStore store;
+};
 
 // The record's keys written and read back, and its exact bytes, are checked on
 // the program by the end-to-end scenarios.
 TEST_F(Win32ProfileStoreTest, ReadsTheDefaultOfWhatIsMissingAndAtMost2047Characters) {
-  Win32ProfileStore store;
   EXPECT_EQ(store.read_string(dir / "missing.ini", "INST", "TESTNUM", "99"), "99");
   ASSERT_TRUE(store.write_string(dir / "long.ini", "S", "K", std::string(3000, 'v')).ok());
   EXPECT_EQ(store.read_string(dir / "long.ini", "S", "K", ""), std::string(2047, 'v'));
@@ -23,7 +23,6 @@ TEST_F(Win32ProfileStoreTest, ReadsTheDefaultOfWhatIsMissingAndAtMost2047Charact
 
 // A write that did not happen, or would not read back as written, is reported.
 TEST_F(Win32ProfileStoreTest, RefusesWhatItCannotWrite) {
-  Win32ProfileStore store;
   write_file(dir / "ro.ini", "[INST]\r\nTESTNUM=1\r\n");
   ASSERT_TRUE(fs.set_attributes(dir / "ro.ini", file_attribute::read_only).ok());
   EXPECT_TRUE(store.write_string(dir / "ro.ini", "INST", "TESTNUM", "2").failed());

@@ -6,8 +6,8 @@
 namespace kivo {
 namespace {
 
-using scratch::write_file;
-using Win32ShellTest = scratch::ScratchTest;
+using namespace scratch;
+struct Win32ShellTest : testing::Test, Scratch {};
 
 TEST_F(Win32ShellTest, ReplacesALinkReadsItsTargetBackAndTellsWhyNoneCameBack) {
   Win32Shell shell;
