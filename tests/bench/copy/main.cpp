@@ -94,7 +94,6 @@ void flush(const std::wstring& path) {
   if (!file || !FlushFileBuffers(file.get())) complain("FlushFileBuffers", path);
 }
 
-// Calls `copy` with the source and destination of each entry.
 template <typename Copy>
 void for_each_file(const CopyRunRequest& request, Copy copy) {
   for (const std::string_view entry : request.entries)
@@ -170,7 +169,6 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// The median over the rounds of times[a] / times[b].
 double median_ratio(const std::vector<std::vector<double>>& times, std::size_t a, std::size_t b) {
   std::vector<double> ratios;
   for (std::size_t round = 0; round < times[a].size(); ++round)
