@@ -74,10 +74,10 @@ TEST_F(Win32ServicesTest, ShellReplacesALinkReadsItsTargetBackAndTellsWhyNoneCam
 }
 
 TEST(Win32Registry, ReadsTextValuesAndTellsMissingFromWrongType) {
-  const wchar_t* const key_name = L"Software\\kivo68i platform tests";
+  const std::string tests = "Software\\kivo68i platform tests";
   unique_hkey key;
-  ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, key_name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(),
-                              nullptr),
+  ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, widen(tests).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              key.put(), nullptr),
             ERROR_SUCCESS);
   const auto set = [&](const wchar_t* name, DWORD type, const void* data, std::size_t size) {
     ::RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size));
@@ -93,7 +93,6 @@ TEST(Win32Registry, ReadsTextValuesAndTellsMissingFromWrongType) {
   set(L"Number", REG_DWORD, &number, sizeof number);
 
   using Kind = RegistryText::Kind;
-  const std::string tests = "Software\\kivo68i platform tests";
   const struct {
     std::string key, value;
     Kind kind;
@@ -113,7 +112,7 @@ TEST(Win32Registry, ReadsTextValuesAndTellsMissingFromWrongType) {
     EXPECT_EQ(read.text, c.text) << c.value;
   }
   key.reset();
-  ::RegDeleteTreeW(HKEY_CURRENT_USER, key_name);
+  ::RegDeleteTreeW(HKEY_CURRENT_USER, widen(tests).c_str());
 }
 
 TEST(Win32Drives, LabelLeadsWithTheLetterAndKeepsTheShellsName) {
@@ -157,8 +156,7 @@ TEST(UniqueHandle, ClosesOnceAndHandsOverOnMove) {
   EXPECT_TRUE(is_open(kept));
   ::CloseHandle(kept);
   // CreateFileW's "nothing" is INVALID_HANDLE_VALUE.
-  EXPECT_FALSE(unique_file_handle(
-      ::CreateFileW(L"C:\\no such folder\\x", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)));
+  EXPECT_FALSE(hold_open("C:\\no such folder\\x"));
 }
 
 TEST(Text, RoundTripsJapaneseAndReplacesBrokenInput) {
