@@ -145,9 +145,9 @@ TEST_F(Win32FileSystemTest, CopyIntoPlaceLeavesTheOldOrTheWholeNewFileAndNoTempo
     const char* after;
   } cases[] = {
       {false, false, false, Overwrite::never, 0, "new"},
-      {true, false, false, Overwrite::never, win_error::file_exists, "old"},
+      {true, false, false, Overwrite::never, e::file_exists, "old"},
       {true, false, false, Overwrite::replace, 0, "new"},
-      {true, true, false, Overwrite::replace, win_error::access_denied, "old"},
+      {true, true, false, Overwrite::replace, e::access_denied, "old"},
       {false, false, true, Overwrite::keep_existing, 0, "new"},
   };
   for (const auto& c : cases) {
