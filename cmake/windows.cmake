@@ -63,7 +63,7 @@ if(KIVO_PLATFORM_TEST_SOURCES)
   target_link_libraries(kivo_platform_tests PRIVATE kivo_game kivo_platform_win32 gtest gtest_main)
   # The header-only fakes (scripted prompts) serve here too.
   target_include_directories(kivo_platform_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/fakes)
-  target_link_options(kivo_platform_tests PRIVATE -municode ${KIVO_STATIC_LINK})
+  target_link_options(kivo_platform_tests PRIVATE ${KIVO_STATIC_LINK})
 endif()
 
 file(GLOB KIVO_WINDOWS_TOOL_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tools/windows/*)

@@ -17,26 +17,24 @@ time_one() {
   echo "${answer% ms}"
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() {
+  printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 
 program=('Q:\kivo68i.exe' Form1 'Q:\')
 trivial=('C:\kivo-e2e\trivial_window.exe' TrivialForm 'C:\kivo-e2e')
 # One unmeasured start of each warms Wine's caches equally; then the two
 # alternate, so a change in the machine's load falls on both alike.
 time_one "${program[@]}" >/dev/null && time_one "${trivial[@]}" >/dev/null || exit 1
-program_ms=""
-trivial_ms=""
+program_ms=() trivial_ms=()
 for ((i = 0; i < runs; i++)); do
-  program_ms+="$(time_one "${program[@]}")"$'\n' || exit 1
-  trivial_ms+="$(time_one "${trivial[@]}")"$'\n' || exit 1
+  program_ms+=("$(time_one "${program[@]}")") && trivial_ms+=("$(time_one "${trivial[@]}")") || exit 1
 done
-program_ms=${program_ms%$'\n'}
-trivial_ms=${trivial_ms%$'\n'}
-program_median=$(median <<<"$program_ms")
-trivial_median=$(median <<<"$trivial_ms")
+program_median=$(median "${program_ms[@]}")
+trivial_median=$(median "${trivial_ms[@]}")
 
-echo "kivo68i.exe runs (ms):    $(tr '\n' ' ' <<<"$program_ms")"
-echo "trivial window runs (ms): $(tr '\n' ' ' <<<"$trivial_ms")"
+echo "kivo68i.exe runs (ms):    ${program_ms[*]}"
+echo "trivial window runs (ms): ${trivial_ms[*]}"
 echo "median start-up to window shown: kivo68i.exe ${program_median} ms, trivial window ${trivial_median} ms"
 awk -v p="$program_median" -v t="$trivial_median" 'BEGIN { printf "ratio kivo68i / trivial: %.2f\n", p / t }'
 echo "exe sizes: kivo68i.exe $(stat -c %s "$KIVO_PROGRAM_EXE") bytes, trivial_window.exe $(stat -c %s "$trivial_exe") bytes"

@@ -21,11 +21,6 @@ imports_of() {
 
 status=0
 for exe in "$@"; do
-  if [[ ! -f $exe ]]; then
-    echo "FAIL: $exe missing"
-    status=1
-    continue
-  fi
   list=$(imports_of "$exe" | sort -u)
   if [[ -z $list ]]; then
     echo "FAIL: no imports read from $exe"

@@ -4,17 +4,14 @@
 
 #include <functional>
 
-#include "platform/win32/unique_handle.h"
+#include "platform/file_ops.h"
 #include "scratch_folder.h"
 
 namespace kivo {
 namespace {
 
-using scratch::make_folder;
-using scratch::read_file;
-using scratch::ScratchFolder;
-using scratch::write_file;
-using Win32FileSystemTest = scratch::ScratchTest;
+using namespace scratch;
+struct Win32FileSystemTest : testing::Test, Scratch {};
 namespace e = win_error;
 
 // A path of exactly `length` characters inside the folder.
@@ -57,8 +54,7 @@ TEST(Win32FileSystemRefusals, ComeWithTheCodeTheRulesExpectAndChangeNothing) {
     write_file(dir / "ro.txt", "ro");
     ASSERT_TRUE(fs.set_attributes(dir / "ro.txt", file_attribute::read_only).ok());
     write_file(dir / "held.txt", "held");
-    unique_file_handle held(::CreateFileW(widen(dir / "held.txt").c_str(), GENERIC_READ, 0, nullptr,
-                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    unique_file_handle held = hold_open(dir / "held.txt");
     ASSERT_TRUE(held);
     make_folder(dir / "full");
     write_file(dir / "full\\f.txt", "f");
@@ -134,6 +130,44 @@ TEST_F(Win32FileSystemTest, FreeSpaceOfAnExistingFolderOrItsDriveAndTheSystemsEr
   EXPECT_EQ(untouched, 7u);
   EXPECT_FALSE(fs.error_text(e::file_not_found).empty());
   EXPECT_NE(fs.error_text(e::file_not_found), fs.error_text(e::access_denied));
+}
+
+// The safe copy of the portable rules: what lies at the destination afterwards
+// is the old file or the whole new one, writable, and no temporary file is left behind.
+TEST_F(Win32FileSystemTest, CopyIntoPlaceLeavesTheOldOrTheWholeNewFileAndNoTemporary) {
+  // The source is read-only, as on a CD.
+  write_file(dir / "source.bin", "new");
+  ASSERT_TRUE(fs.set_attributes(dir / "source.bin", file_attribute::read_only).ok());
+  const struct {
+    bool old_file, read_only, leftover;  // leftover: a read-only temporary of an interrupted copy
+    Overwrite overwrite;
+    std::uint32_t code;
+    const char* after;
+  } cases[] = {
+      {false, false, false, Overwrite::never, 0, "new"},
+      {true, false, false, Overwrite::never, e::file_exists, "old"},
+      {true, false, false, Overwrite::replace, 0, "new"},
+      {true, true, false, Overwrite::replace, e::access_denied, "old"},
+      {false, false, true, Overwrite::keep_existing, 0, "new"},
+  };
+  for (const auto& c : cases) {
+    const std::string to = dir / ("dest" + std::to_string(&c - cases) + ".bin");
+    if (c.old_file) write_file(to, "old");
+    if (c.read_only) {
+      ASSERT_TRUE(fs.set_attributes(to, file_attribute::read_only).ok());
+    }
+    if (c.leftover) {
+      write_file(temporary_name_for(to), "half");
+      ASSERT_TRUE(fs.set_attributes(temporary_name_for(to), file_attribute::read_only).ok());
+    }
+
+    EXPECT_EQ(copy_into_place(fs, dir / "source.bin", to, c.overwrite).code, c.code) << to;
+    EXPECT_EQ(read_file(to), c.after) << to;
+    EXPECT_FALSE(fs.is_file(temporary_name_for(to))) << to;
+    std::uint32_t attributes = 0;
+    ASSERT_TRUE(fs.get_attributes(to, attributes).ok());
+    EXPECT_EQ(attributes & file_attribute::read_only, c.read_only ? 1u : 0u) << to;
+  }
 }
 
 }  // namespace

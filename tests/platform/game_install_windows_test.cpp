@@ -2,10 +2,10 @@
 // what only a real system does: the emulator's boot disk image held open by
 // another program when the setup comes to patch it. The game's files, the two
 // drive-letter bytes and the record are checked by the end-to-end scenarios.
-
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "core/user_error.h"
@@ -15,8 +15,6 @@
 #include "game/boot_disk_image.h"
 #include "game/boot_disk_setup.h"
 #include "platform/file_ops.h"
-#include "platform/win32/text.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_profile_store.h"
@@ -27,9 +25,8 @@
 namespace kivo {
 namespace {
 
-using scratch::read_file;
-using scratch::write_file;
-using GameInstallOnWindows = scratch::ScratchTest;
+using namespace scratch;
+struct GameInstallOnWindows : testing::Test, Scratch {};
 
 TEST_F(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone) {
   Win32ProfileStore profiles;
@@ -40,16 +37,14 @@ TEST_F(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone
   // Where the record is consumed must be where the profile functions keep it.
   const std::string record_path = settings_file_path(environment).value_or("");
   ASSERT_FALSE(record_path.empty());
-  const bool had_record = fs.is_file(record_path);
-  const std::string saved_record = had_record ? read_file(record_path) : "";
+  const auto saved_record = fs.is_file(record_path) ? std::optional(read_file(record_path)) : std::nullopt;
   ASSERT_TRUE(fs.create_directory(dir / "emu").ok());
   write_emulator_record(profiles, dir / "emu\\");
 
   const std::string installed_image = dir / "emu\\kivokidou.d88";
   const std::string old_image(kShortestBootDiskImage, 'o');
   write_file(installed_image, old_image);
-  unique_file_handle held(::CreateFileW(widen(installed_image).c_str(), GENERIC_READ, 0, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  unique_file_handle held = hold_open(installed_image);
   ASSERT_TRUE(held);
   fake::FakePrompts prompts;
   Win32Registry registry;
@@ -69,7 +64,7 @@ TEST_F(GameInstallOnWindows, ImageHeldOpenByAnotherProgramIsReportedAndLeftAlone
   EXPECT_TRUE(fs.is_file(record_path));
 
   ::DeleteFileW(widen(record_path).c_str());
-  if (had_record) write_file(record_path, saved_record);
+  if (saved_record) write_file(record_path, *saved_record);
 }
 
 }  // namespace

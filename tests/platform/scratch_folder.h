@@ -1,10 +1,9 @@
 #pragma once
-// A folder of its own for each test, below the system's temporary folder,
-// removed with everything in it (read-only files included) when the test ends.
-// Files are written and read here through the C++ library, independently of
-// the code under test.
+// A folder of its own for each test or benchmark, below the system's temporary
+// folder, removed with everything in it (read-only files included, as copies
+// from a CD arrive) when it goes. Files are written and read here through the
+// C++ library, independently of the code under test.
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <filesystem>
@@ -13,11 +12,19 @@
 #include <string>
 
 #include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_file_system.h"
 
 namespace kivo::scratch {
 
 inline std::filesystem::path wide(const std::string& path) { return std::filesystem::path(widen(path)); }
+
+inline void remove_tree(const std::string& folder) {
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(wide(folder), ignored))
+    ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::filesystem::remove_all(wide(folder), ignored);
+}
 
 class ScratchFolder {
  public:
@@ -25,31 +32,24 @@ class ScratchFolder {
     static unsigned counter = 0;
     const auto folder =
         std::filesystem::temp_directory_path() /
-        ("kivo-platform-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
+        ("kivo-scratch-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
     std::filesystem::create_directory(folder);
     path_ = narrow(folder.wstring());
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(wide(path_), ignored))
-      ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::filesystem::remove_all(wide(path_), ignored);
-  }
+  ~ScratchFolder() { remove_tree(path_); }
 
   // The folder, without a trailing backslash.
   const std::string& path() const { return path_; }
-  // path() + "\" + name.
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
  private:
   std::string path_;
 };
 
-// The file system under test and a scratch folder.
-class ScratchTest : public ::testing::Test {
- protected:
+// The file system under test and a scratch folder, for a test fixture to derive from.
+struct Scratch {
   Win32FileSystem fs;
   ScratchFolder dir;
 };
@@ -69,5 +69,11 @@ inline std::string read_file(const std::string& path) {
 }
 
 inline void make_folder(const std::string& path) { std::filesystem::create_directory(wide(path)); }
+
+// The file opened without sharing, as another program holding it open would.
+inline unique_file_handle hold_open(const std::string& path) {
+  return unique_file_handle(::CreateFileW(widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+}
 
 }  // namespace kivo::scratch

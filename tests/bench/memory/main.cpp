@@ -1,11 +1,7 @@
-// Memory benchmark (not a test): starts the program, a bare window and the
-// bare window with the program's manifest and a line of Japanese text in
-// turn, each from its own folder, waits until its window is shown and the
-// process is idle, and reads the process's own counters
-// (GetProcessMemoryInfo). Under Wine most of a working set is Wine's own
-// libraries, so what belongs to the program is the difference. Prints the
-// figures, the differences and the ratio to the 4 MB goal; the medians of
-// RUNS alternating rounds.
+// Memory benchmark (not a test), run by memory.sh: the idle working set of
+// each exe from its own folder, read from the process's own counters, in
+// RUNS alternating rounds. Under Wine most of a working set is Wine's own
+// libraries, so what belongs to the program is the difference.
 //   memory_bench RUNS PROGRAM_EXE PROGRAM_DIR TRIVIAL_EXE TRIVIAL_DIR THEMED_EXE THEMED_DIR
 #include <windows.h>
 // psapi needs windows.h first.
@@ -16,6 +12,8 @@
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include "platform/win32/unique_handle.h"
 
 namespace {
 
@@ -47,36 +45,35 @@ double idle_working_set(const std::wstring& exe, const std::wstring& folder) {
   std::wstring command_line = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
+  PROCESS_INFORMATION started{};
   if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &startup, &process)) {
+                      &startup, &started)) {
     std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", exe.c_str(), GetLastError());
     return 0;
   }
-  Finding finding{nullptr, process.dwProcessId};
+  const kivo::unique_handle process(started.hProcess), thread(started.hThread);
+  Finding finding{nullptr, started.dwProcessId};
   for (int waited = 0; waited < 20000 && !finding.window; waited += 20) {
     Sleep(20);
     EnumWindows(find_shown_window, reinterpret_cast<LPARAM>(&finding));
   }
   double bytes = 0;
   if (finding.window) {
-    WaitForInputIdle(process.hProcess, 10000);
+    WaitForInputIdle(process.get(), 10000);
     // Idle means after the first paint and whatever the system does lazily.
     Sleep(3000);
     DWORD_PTR answer = 0;
     SendMessageTimeoutW(finding.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
-    if (GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+    if (GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                              sizeof counters))
       bytes = static_cast<double>(counters.WorkingSetSize);
     PostMessageW(finding.window, WM_CLOSE, 0, 0);
   } else {
     std::fwprintf(stderr, L"%ls showed no window\n", exe.c_str());
   }
-  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) TerminateProcess(process.get(), 1);
   return bytes;
 }
 

@@ -13,19 +13,14 @@ bench_setup
 out=$KIVO_STATE/smaps
 mkdir -p "$out"
 
-# The Wine process running the exe named by pattern $1 in this prefix (other
-# Wine prefixes on the machine may run the same exe).
-wine_process() {
-  local pid
-  for pid in $(pgrep -f "^[A-Za-z]:.*$1"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid" && return
-  done
-}
-
-# Rss in kB per mapping name of the process running the exe named by pattern $1.
+# Rss in kB per mapping name of the Wine process running the exe named by
+# pattern $1 in this prefix (other Wine prefixes on the machine may run the
+# same exe; none matching leaves pid empty).
 rss_by_mapping() {
   local pid
-  pid=$(wine_process "$1")
+  for pid in $(pgrep -f "^[A-Za-z]:.*$1") ""; do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && break
+  done
   [[ -n $pid ]] || { echo "no process for $1" >&2; return 1; }
   awk '
     /^[0-9a-f]+-[0-9a-f]+ / { name = ($6 == "") ? "[anonymous]" : $6; for (i = 7; i <= NF; ++i) name = name " " $i; next }
