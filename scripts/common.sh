@@ -8,7 +8,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 REQUIRED_PACKAGES=(mingw-w64 wine wine64 xvfb imagemagick x11-utils fonts-ipafont-gothic liblnk-utils cmake
   ninja-build g++ googletest libgtest-dev clang-format clang libclang-rt-14-dev
-  xorriso genisoimage libarchive-tools)
+  xorriso genisoimage libarchive-tools locales)
 
 # Installs with apt-get only what is missing (one "apt-get update" at most).
 install_missing_packages() {
@@ -26,6 +26,17 @@ install_missing_packages() {
   export DEBIAN_FRONTEND=noninteractive
   "${sudo[@]}" apt-get update -q >/dev/null &&
     "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine takes its ANSI code page from the Unix locale, and the program's users
+# run Windows with code page 932; the Japanese locale gives Wine that page.
+make_japanese_locale() {
+  locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && return 0
+  local sudo=()
+  ((EUID == 0)) || sudo=(sudo)
+  "${sudo[@]}" sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen &&
+    { grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null; } &&
+    "${sudo[@]}" locale-gen >/dev/null
 }
 
 # Configures DIR once (further arguments go to cmake) and builds it; with

@@ -8,7 +8,7 @@ set -u
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$REPO" || exit 1
 
-install_missing_packages || exit 1
+install_missing_packages && make_japanese_locale || exit 1
 echo "== build host" && configure_and_build build-host || exit 1
 echo "== build win64" &&
   configure_and_build build-win64 -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/toolchain-x86_64-w64-mingw32.cmake" || exit 1

@@ -34,7 +34,7 @@ count_from() {
   fi
 }
 
-install_missing_packages || exit 1
+install_missing_packages && make_japanese_locale || exit 1
 if ! build_all; then
   echo "the build failed"
   echo "0 passed, 1 failed"

@@ -10,7 +10,7 @@ expect_game_installed() {
   local dir differences
   dir=$(unix_path "$1")
   expect_that "the CD holds 410 game files" "$(find "$KIVO_CD/kivo" -type f ! -path '*/kivo/tools/*' | wc -l)" == 410
-  differences=$(diff -rq "$KIVO_CD/kivo" "$dir" 2>&1 | grep -vxF "Only in $KIVO_CD/kivo: tools")
+  differences=$(LC_ALL=C diff -rq "$KIVO_CD/kivo" "$dir" 2>&1 | grep -vxF "Only in $KIVO_CD/kivo: tools")
   expect_that "$1 holds exactly the CD's game files ($differences)" -z "$differences"
   expect_that "no file under $1 is read-only" -z "$(find "$dir" -type f ! -perm -u+w)"
 }

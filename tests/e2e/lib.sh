@@ -16,7 +16,8 @@ export WINEPREFIX=$KIVO_E2E_PREFIX
 export WINEDEBUG=-all
 # No Mono or Gecko installer prompts while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C.UTF-8
+# Code page 932, as the users' Windows has it (scripts/common.sh makes the locale).
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
 KIVO_DRIVER_EXE=$KIVO_BUILD_WIN64/tools/windows/driver/kivodrv.exe
 : "${KIVO_PROGRAM_EXE:=$KIVO_BUILD_WIN64/kivo68i.exe}"
@@ -164,7 +165,8 @@ pick_drive() {
 
 # Notepad started and made the active window, in front of the program under test.
 open_other_program() {
-  (cd "$KIVO_CD" && exec wine notepad) >/dev/null 2>&1 &
+  # In English: its caption names it.
+  (cd "$KIVO_CD" && LANG=C.UTF-8 LC_ALL=C.UTF-8 exec wine notepad) >/dev/null 2>&1 &
   other_program=$!
   drv wait-window 'Untitled - Notepad'
   drv activate 'Untitled - Notepad'

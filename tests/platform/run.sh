@@ -4,9 +4,7 @@
 # Usage: tests/platform/run.sh <build dir with kivo_platform_tests.exe> [gtest options]
 # Builds nothing. WINEPREFIX is taken from the environment when set; the
 # display is the harness's (KIVO_E2E_DISPLAY, or an Xvfb of its own).
-# The tests pass under both code pages they meet here: run with
-# LC_ALL=ja_JP.UTF-8 (that locale must be installed on the host, or Wine cannot
-# make Japanese file names) for the target's code page 932, or as is for 1252.
+# Wine runs in the harness's Japanese locale: code page 932, as users' Windows.
 set -u
 build_dir=${1:?usage: run.sh <build dir> [gtest options]}
 shift
@@ -14,9 +12,7 @@ exe=$build_dir/kivo_platform_tests.exe
 [[ -f $exe ]] || { echo "no $exe: build the Windows tree first" >&2; exit 2; }
 
 export KIVO_E2E_PREFIX=${WINEPREFIX:-${TMPDIR:-/tmp}/kivo-platform-tests-prefix}
-caller_locale=${LC_ALL-}
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
-export LC_ALL=$caller_locale
 mkdir -p "$KIVO_STATE"
 trap e2e_teardown_suite EXIT
 e2e_start_display && e2e_make_prefix || exit 1

@@ -47,7 +47,8 @@ expect_record 'C:\emu\winx68k' C
 expect_no_file "$(desktop_link)"
 close_run progress1 foldersel1
 
-# Windows reads a run of backslashes as one; the missing folders above are made too.
+# Windows reads a run of backslashes as one; the missing folders above are made
+# too; Japanese names go into the record and the shortcut in code page 932.
 while read -r typed installed shortcut; do
   hand_over_folder type Enter "$typed"
   install_emulator missing "$shortcut"
@@ -58,5 +59,6 @@ while read -r typed installed shortcut; do
 done <<'CASES'
 C:\typed\deep\WinX68k\ C:\typed\deep\WinX68k はい(&Y)
 C:\dbl\b\\c\\ C:\dbl\b\c いいえ(&N)
+C:\ゲーム\エミュ\ C:\ゲーム\エミュ はい(&Y)
 CASES
 close_program
