@@ -2,7 +2,6 @@
 #include <functional>
 #include <regex>
 
-#include "../core/recording_copy_view.h"
 #include "../subsystem_fixture.h"
 #include "core/user_error.h"
 #include "emulator/settings_record.h"
