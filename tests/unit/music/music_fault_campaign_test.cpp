@@ -1,9 +1,8 @@
-// Presses both buttons from every state the edition folder can reach — those
-// our runs leave (finished, after any failed call, cut off after any change)
-// and those a user's hands make — cleanly, with each single call failing and
-// cut off after each change. No file may be lost, nothing left undone may look
-// done, the marker may never claim what the folders do not hold, and what our
-// runs left unfinished the next presses must finish.
+// Presses both buttons from every state our runs or a user's hands leave in the
+// edition folder, cleanly, with each single call failing and cut off after each
+// change. No file may be lost, nothing left undone may look done, the marker
+// may never claim what the folders do not hold, and what our runs left
+// unfinished the next presses must finish.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -80,11 +79,9 @@ bool marker_claim_holds(const FakeFileSystem& fs, int marker) {
   return saved_files > 0;
 }
 
-// How many of the calls and kill points of a run to try: every one with
-// KIVO_FULL_CAMPAIGN set (a few minutes); otherwise the first, the middle and
-// the last of each kind from the states made by hand and the settled ones
-// (`some`), and the first of each kind from the states the runs leave, which
-// keeps the campaign within seconds even in a debug build.
+// Which calls and kill points of a run to try: all with KIVO_FULL_CAMPAIGN set
+// (minutes); else the first, and with `some` the middle and the last too,
+// which keeps the campaign within seconds even in a debug build.
 std::vector<int> picked(int first, int last, bool some) {
   static const bool full = std::getenv("KIVO_FULL_CAMPAIGN") != nullptr;
   std::vector<int> picks;

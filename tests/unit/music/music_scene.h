@@ -1,6 +1,6 @@
 #pragma once
-// A Windows edition installed on the fake file system, found through its
-// Start-menu shortcut, with the FM versions on a CD in drive Q:.
+// A Windows edition installed on the fake file system with its original music,
+// found through its Start-menu shortcut, with the FM versions on a CD in drive Q:.
 
 #include <string>
 
@@ -53,7 +53,7 @@ class MusicScene : public fake::FakeServices {
     registry.set_text(kShellFoldersKey, "Programs", kPrograms);
     point_shortcut_at(std::string(kEdition) + "Kivo.exe");
     fs.add_file(std::string(kEdition) + "Kivo.exe", "EXE");
-    put(kEdition, Set::none);
+    put(kEdition, Set::originals);
     for (const std::string_view entry : replacement_list())
       fs.add_file(at(kFmSource, entry), fm_of(entry), file_attribute::read_only);
   }
