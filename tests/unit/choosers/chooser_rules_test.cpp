@@ -108,28 +108,21 @@ using FolderListTest = ChooserTest;
 
 TEST_F(FolderListTest, FoldersWithoutTrailingBackslashExceptRootsDrivesAtTheirCurrentFolder) {
   drives.current_folders['c'] = "C:\\Winx68k";
-  const auto shows = [&](const std::string& folder, int changes_so_far) {
-    EXPECT_EQ(list.folder(), folder);
-    EXPECT_EQ(changes, changes_so_far);
+  // The folder the list shows after going to a folder or a drive, and how often it moved.
+  const auto go = [&](const std::string& folder) {
+    folder.size() == 1 ? list.set_drive(folder[0]) : list.set_folder(folder);
+    return list.folder() + " " + std::to_string(changes);
   };
-  list.set_folder("C:\\Winx68k\\");
-  shows("C:\\Winx68k", 1);
-  list.set_folder("c:\\WINX68K\\");  // the folder shown again: no move
-  shows("C:\\Winx68k", 1);
-  list.set_folder("C:\\");
-  shows("C:\\", 2);
-  list.set_folder("D:\\games\\.\\old\\..\\\\old\\\\");
-  shows("D:\\games\\old", 3);
+  EXPECT_EQ(go("C:\\Winx68k\\"), "C:\\Winx68k 1");
+  EXPECT_EQ(go("c:\\WINX68K\\"), "C:\\Winx68k 1");  // the folder shown again: no move
+  EXPECT_EQ(go("C:\\"), "C:\\ 2");
+  EXPECT_EQ(go("D:\\games\\.\\old\\..\\\\old\\\\"), "D:\\games\\old 3");
   EXPECT_EQ(list.drive(), 'd');
-  list.set_drive('C');  // another drive goes to that drive's current folder
-  shows("c:\\Winx68k", 4);
-  list.set_drive('c');  // the same drive: nothing
-  shows("c:\\Winx68k", 4);
+  EXPECT_EQ(go("C"), "c:\\Winx68k 4");       // another drive goes to that drive's current folder
+  EXPECT_EQ(go("c"), "c:\\Winx68k 4");       // the same drive: nothing
   drives.current_folders['d'] = "D:\\Gone";  // a current folder deleted since: its root
-  list.set_drive('d');
-  shows("d:\\", 5);
-  list.set_folder("C:");  // a bare drive means its current folder
-  shows("C:\\Winx68k", 6);
+  EXPECT_EQ(go("d"), "d:\\ 5");
+  EXPECT_EQ(go("C:"), "C:\\Winx68k 6");  // a bare drive means its current folder
 }
 
 TEST_F(FolderListTest, RowsRunFromTheRootDownThenTheSubfolders) {
