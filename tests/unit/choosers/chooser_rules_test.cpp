@@ -42,8 +42,11 @@ class ChooserTest : public testing_support::SubsystemTest {
   ChooserServices chooser_services() {
     return {{services}, [this](const std::string& m) { errors.push_back(m); }, [this] { ++closes; }};
   }
-  // Picks the selector entry of a drive letter, as the user does.
-  void pick(char letter) { selector.pick(static_cast<int>(std::string_view(kLetters).find(letter))); }
+  // Picks the selector entry of a drive letter, as the user does; the letter it ends on.
+  char pick(char letter) {
+    selector.pick(static_cast<int>(std::string_view(kLetters).find(letter)));
+    return selector.letter();
+  }
 
   // Double-clicks the list row with this name.
   void open(const std::string& name) {
@@ -156,15 +159,15 @@ TEST_F(FolderListTest, UnreadableFolderShowsNoSubfoldersAndStartWithoutDriveUses
 
 class Foldersel2Test : public FolderBrowserTest<Foldersel2Rules, std::string> {
  protected:
-  void show(const std::string& start) {
+  std::string show(const std::string& start) {
     answer = start;
     rules.OnShow();
+    return shown();
   }
 };
 
 TEST_F(Foldersel2Test, OkAndEnterStoreTheFieldLosingOneLevelPerShowingCancelKeepsTheOpeningValue) {
-  show("C:\\Winx68k\\");
-  EXPECT_EQ(shown(), "c C:\\Winx68k C:\\Winx68k");
+  EXPECT_EQ(show("C:\\Winx68k\\"), "c C:\\Winx68k C:\\Winx68k");
   rules.Button1Click();
   EXPECT_EQ(answer, "C:\\Winx68k");
 
@@ -190,9 +193,8 @@ TEST_F(Foldersel2Test, OkAndEnterStoreTheFieldLosingOneLevelPerShowingCancelKeep
 
 TEST_F(Foldersel2Test, MissingStartFolderIsReportedAndTheDialogOpensOnTheDrive) {
   fs.remove_directory("C:\\Winx68k");
-  show("C:\\Winx68k\\");
+  EXPECT_EQ(show("C:\\Winx68k\\"), "c c:\\ c:\\");
   EXPECT_EQ(errors, std::vector<std::string>{"フォルダ C:\\Winx68k が見つかりません。"});
-  EXPECT_EQ(shown(), "c c:\\ c:\\");
   EXPECT_EQ(closes, 0);
 
   rules.OnShow();  // selector already on c: no drive step, the field keeps the start path
@@ -215,12 +217,11 @@ TEST_F(Foldersel2Test, DriveThatCannotBeUsedFallsBack) {
   pick('f');
   EXPECT_EQ(rules.last_good_drive(), 'f');
   fs.hide_from_is_directory("f:\\.");
-  pick('e');  // e fails: back to f, which now fails its second test: back to e, already tried
-  EXPECT_EQ(selector.letter(), 'f');
+  // e fails: back to f, which now fails its second test: back to e, already tried
+  EXPECT_EQ(pick('e'), 'f');
 
   show("D:\\emu\\");
-  pick('f');  // a root that cannot be opened: back to the opening drive
-  EXPECT_EQ(selector.letter(), 'd');
+  EXPECT_EQ(pick('f'), 'd');          // a root that cannot be opened: back to the opening drive
   EXPECT_EQ(edit.text(), "D:\\emu");  // the drive step ran again for d
 }
 
@@ -232,8 +233,7 @@ TEST_F(Foldersel2Test, StartWithoutDriveLetterEndsOnAUsableDrive) {
     EXPECT_EQ(selector.letter(), 'q');
     EXPECT_EQ(edit.text(), start);
     EXPECT_TRUE(errors.empty());
-    pick('e');  // the fallback from an empty CD drive ends too
-    EXPECT_EQ(selector.letter(), 'q');
+    EXPECT_EQ(pick('e'), 'q');  // the fallback from an empty CD drive ends too
     rules.Button1Click();
     EXPECT_EQ(answer, "Q:\\");
   }
