@@ -93,17 +93,14 @@ TEST(DriveSelectorModel, SetLetterRaisesOnlyForAnotherLetterPickingAlways) {
   EXPECT_EQ(state(), "q q 2 0");
   selector.set_letter('C');
   EXPECT_EQ(state(), "c c 0 1");
-  selector.set_letter('Z');  // a letter without entry is held and keeps the shown entry
-  selector.set_letter('z');
+  // A letter without entry is held and keeps the shown entry.
+  for (const char letter : {'Z', 'z'}) selector.set_letter(letter);
   EXPECT_EQ(state(), "z c 0 2");
-  selector.set_letter('\0');  // 0 clears the entry and raises every time: a fallback to 0 needs a guard
-  selector.set_letter('\0');
+  // 0 clears the entry and raises every time: a fallback to 0 needs a guard.
+  for (const char letter : {'\0', '\0'}) selector.set_letter(letter);
   EXPECT_EQ(state(), "- - -1 4");
-  selector.pick(0);  // picking raises even for the same entry and ignores bad indexes
-  selector.pick(1);
-  selector.pick(1);
-  selector.pick(3);
-  selector.pick(-1);
+  // Picking raises even for the same entry and ignores bad indexes.
+  for (const int index : {0, 1, 1, 3, -1}) selector.pick(index);
   EXPECT_EQ(state(), "d d 1 7");
 }
 
@@ -229,9 +226,7 @@ TEST_F(Foldersel2Test, DriveThatCannotBeUsedFallsBack) {
 TEST_F(Foldersel2Test, StartWithoutDriveLetterEndsOnAUsableDrive) {
   for (const std::string start : {"", "Winx68k\\", "\\\\server\\share\\emu\\", "\\", ":"}) {
     SCOPED_TRACE(start);
-    show(start);
-    EXPECT_EQ(selector.letter(), 'q');
-    EXPECT_EQ(edit.text(), start);
+    EXPECT_EQ(show(start), "q Q:\\ " + start);
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(pick('e'), 'q');  // the fallback from an empty CD drive ends too
     rules.Button1Click();
