@@ -23,17 +23,13 @@ constexpr const char* kLetters = "cdefq";  // the selector's entries, in order
 class ChooserTest : public testing_support::SubsystemTest {
  protected:
   ChooserTest() {
-    fs.add_directory("C:\\Winx68k");
-    fs.add_directory("C:\\Program Files");
-    fs.add_drive('D');
-    fs.add_directory("D:\\games");  // on its own: a parent made on the way is named in upper case
-    fs.add_directory("D:\\games\\old");
-    fs.add_directory("D:\\emu");
-    fs.add_drive('E', /*ready=*/false);
-    fs.add_drive('F');
-    fs.add_drive('Q');
-    for (const char letter : std::string_view(kLetters))
+    for (const char letter : std::string_view(kLetters)) {
+      fs.add_drive(letter, /*ready=*/letter != 'e');
       drives.add(letter, letter == 'e' || letter == 'q' ? DriveKind::cd_rom : DriveKind::fixed);
+    }
+    // D:\games on its own: a parent made on the way is named in upper case.
+    for (const char* folder : {"C:\\Winx68k", "C:\\Program Files", "D:\\games", "D:\\games\\old", "D:\\emu"})
+      fs.add_directory(folder);
     drives.process_folder = "Q:\\";
     selector.replace_entries(drives.list());
     list.on_change = [this] { ++changes; };  // the folder browsers listen instead
