@@ -2,6 +2,7 @@
 // A Windows edition installed on the fake file system with its original music,
 // found through its Start-menu shortcut, with the FM versions on a CD in drive Q:.
 
+#include <algorithm>
 #include <string>
 
 #include "fake_services.h"
@@ -81,13 +82,12 @@ class MusicScene : public fake::FakeServices {
 
   // Which set a folder holds completely, or none when it is incomplete or mixed.
   Set holds(const std::string& folder) const {
-    bool all_original = true;
-    bool all_fm = true;
-    for (const std::string_view entry : replacement_list()) {
-      all_original = all_original && fs.read(at(folder, entry)) == original_of(entry);
-      all_fm = all_fm && fs.read(at(folder, entry)) == fm_of(entry);
-    }
-    return all_original ? Set::originals : all_fm ? Set::fm : Set::none;
+    const auto all = [&](auto content_of) {
+      return std::ranges::all_of(replacement_list(), [&](std::string_view entry) {
+        return fs.read(at(folder, entry)) == content_of(entry);
+      });
+    };
+    return all(original_of) ? Set::originals : all(fm_of) ? Set::fm : Set::none;
   }
 
   // The state after a finished operation: one set in use, the other saved,
