@@ -84,11 +84,6 @@ std::string FakeFileSystem::parent_key(const std::string& key) const {
   return drives_.count(parent) ? parent + "\\" : parent;
 }
 
-bool FakeFileSystem::has_children(const std::string& key) const {
-  const auto it = nodes_.lower_bound(below(key));
-  return it != nodes_.end() && it->first.starts_with(below(key));
-}
-
 void FakeFileSystem::add_directory(const std::string& path) {
   std::string key;
   if (key_of(path, key).failed()) return;
@@ -104,12 +99,12 @@ void FakeFileSystem::add_file(const std::string& path, const std::string& data, 
   nodes_[key] = Node{path, data, attributes};
 }
 
-Status FakeFileSystem::find(FsOp op, const std::string& path, Nodes::iterator& it) {
+Status FakeFileSystem::find(FsOp op, const std::string& path, Nodes::iterator& it, std::uint32_t missing) {
   if (const Status f = injected(op, path); f.failed()) return f;
   std::string key;
   if (const Status s = key_of(path, key); s.failed()) return s;
   it = nodes_.find(key);
-  return it == nodes_.end() ? Status::error(win_error::file_not_found) : Status::success();
+  return it == nodes_.end() ? Status::error(missing) : Status::success();
 }
 
 const FakeFileSystem::Node* FakeFileSystem::node_at(const std::string& path) const {
@@ -184,7 +179,9 @@ Status FakeFileSystem::remove_directory(const std::string& path) {
   Nodes::iterator it;
   if (const Status s = find(FsOp::remove_directory, path, it); s.failed()) return s;
   if (!it->second.folder()) return Status::error(win_error::invalid_name);
-  if (has_children(it->first)) return Status::error(win_error::dir_not_empty);
+  const auto child = nodes_.lower_bound(below(it->first));
+  if (child != nodes_.end() && child->first.starts_with(below(it->first)))
+    return Status::error(win_error::dir_not_empty);
   if (it->first.back() == '\\') return Status::error(win_error::access_denied);  // a root
   nodes_.erase(it);
   return Status::success();
@@ -288,14 +285,9 @@ Status FakeFileSystem::set_attributes(const std::string& path, std::uint32_t att
 }
 
 Status FakeFileSystem::file_size(const std::string& path, std::uint64_t& bytes) {
-  if (const Status f = injected(FsOp::file_size, path); f.failed()) return f;
-  std::string key;
-  if (const Status s = key_of(path, key); s.failed()) {
-    if (!nodes_.count(path)) return s;
-    key = path;  // already a key handed out by open_for_update
-  }
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end() || it->second.folder()) return Status::error(win_error::file_not_found);
+  Nodes::iterator it;
+  if (const Status s = find(FsOp::file_size, path, it); s.failed()) return s;
+  if (it->second.folder()) return Status::error(win_error::file_not_found);
   bytes = it->second.data.size();
   return Status::success();
 }
@@ -328,12 +320,11 @@ Status FakeFileSystem::write_byte(const std::string& key, std::uint64_t position
 }
 
 Status FakeFileSystem::list_subfolders(const std::string& folder, std::vector<std::string>& names) {
-  if (const Status f = injected(FsOp::list_subfolders, folder); f.failed()) return f;
-  std::string key;
-  if (const Status s = key_of(folder, key); s.failed()) return s;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end() || !it->second.folder()) return Status::error(win_error::path_not_found);
-  const std::string prefix = below(key);
+  Nodes::iterator it;
+  if (const Status s = find(FsOp::list_subfolders, folder, it, win_error::path_not_found); s.failed())
+    return s;
+  if (!it->second.folder()) return Status::error(win_error::path_not_found);
+  const std::string prefix = below(it->first);
   names.clear();
   for (auto child = nodes_.upper_bound(prefix); child != nodes_.end() && child->first.starts_with(prefix);
        ++child) {
@@ -353,12 +344,10 @@ std::string FakeFileSystem::error_text(std::uint32_t code) {
 }
 
 Status FakeFileSystem::free_space(const std::string& folder, std::uint64_t& bytes) {
-  if (const Status f = injected(FsOp::free_space, folder); f.failed()) return f;
-  std::string key;
-  if (const Status s = key_of(folder, key); s.failed()) return s;
-  const auto it = nodes_.find(key);
-  if (it == nodes_.end() || !it->second.folder()) return Status::error(win_error::path_not_found);
-  const auto set = free_space_.find(key.substr(0, 2));
+  Nodes::iterator it;
+  if (const Status s = find(FsOp::free_space, folder, it, win_error::path_not_found); s.failed()) return s;
+  if (!it->second.folder()) return Status::error(win_error::path_not_found);
+  const auto set = free_space_.find(it->first.substr(0, 2));
   bytes = set == free_space_.end() ? std::uint64_t{1} << 40 : set->second;
   return Status::success();
 }

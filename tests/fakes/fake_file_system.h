@@ -117,11 +117,11 @@ class FakeFileSystem : public FileSystem {
 
   const Node* node_at(const std::string& path) const;  // null when nothing is there
   // The node at a path, or the failure injected into `op` or the error Windows gives for the path.
-  Status find(FsOp op, const std::string& path, Nodes::iterator& it);
+  Status find(FsOp op, const std::string& path, Nodes::iterator& it,
+              std::uint32_t missing = win_error::file_not_found);
   // Normalised key, or an error for a path that names no usable drive.
   Status key_of(const std::string& path, std::string& key) const;
   std::string parent_key(const std::string& key) const;
-  bool has_children(const std::string& key) const;
   // Counts the call, a changing one stopping dead after a simulated power cut,
   // and answers the failure injected into it.
   Status injected(FsOp op, const std::string& path, const std::string& other = "");

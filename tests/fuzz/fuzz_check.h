@@ -17,14 +17,13 @@
   } while (false)
 
 // The harness's body follows, in namespace kivo, with the input as the text
-// named `input` and as its raw bytes `data` and `size`.
-#define FUZZ_HARNESS(input)                                                                \
-  namespace kivo {                                                                         \
-  void fuzz_one(const std::string& input, const std::uint8_t* data, std::size_t size);     \
-  }                                                                                        \
-  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {      \
-    kivo::fuzz_one(std::string(reinterpret_cast<const char*>(data), size), data, size);    \
-    return 0;                                                                              \
-  }                                                                                        \
-  void kivo::fuzz_one(const std::string& input, [[maybe_unused]] const std::uint8_t* data, \
-                      [[maybe_unused]] std::size_t size)
+// named `input`.
+#define FUZZ_HARNESS(input)                                                           \
+  namespace kivo {                                                                    \
+  void fuzz_one(const std::string& input);                                            \
+  }                                                                                   \
+  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
+    kivo::fuzz_one(std::string(reinterpret_cast<const char*>(data), size));           \
+    return 0;                                                                         \
+  }                                                                                   \
+  void kivo::fuzz_one(const std::string& input)

@@ -24,9 +24,9 @@ FUZZ_HARNESS(text) {
       FUZZ_CHECK(std::strchr("0123456789abcdefABCDEF xX$+-", c) != nullptr && c != '\0');
     FUZZ_CHECK(parse_profile_integer(std::to_string(*value)) == value);
   }
-  if (size >= 4) {
+  if (text.size() >= 4) {
     std::int32_t n = 0;
-    std::memcpy(&n, data, sizeof n);
+    std::memcpy(&n, text.data(), sizeof n);
     const auto bits = static_cast<std::uint32_t>(n);
     FUZZ_CHECK(parse_profile_integer(std::to_string(n)) == n);
     FUZZ_CHECK(parse_profile_integer("0x" + hex_of(bits)) == n);

@@ -23,17 +23,13 @@ constexpr const char* kLetters = "cdefq";  // the selector's entries, in order
 class ChooserTest : public testing_support::SubsystemTest {
  protected:
   ChooserTest() {
-    fs.add_directory("C:\\Winx68k");
-    fs.add_directory("C:\\Program Files");
-    fs.add_drive('D');
-    fs.add_directory("D:\\games");  // on its own: a parent made on the way is named in upper case
-    fs.add_directory("D:\\games\\old");
-    fs.add_directory("D:\\emu");
-    fs.add_drive('E', /*ready=*/false);
-    fs.add_drive('F');
-    fs.add_drive('Q');
-    for (const char letter : std::string_view(kLetters))
+    for (const char letter : std::string_view(kLetters)) {
+      fs.add_drive(letter, /*ready=*/letter != 'e');
       drives.add(letter, letter == 'e' || letter == 'q' ? DriveKind::cd_rom : DriveKind::fixed);
+    }
+    // D:\games on its own: a parent made on the way is named in upper case.
+    for (const char* folder : {"C:\\Winx68k", "C:\\Program Files", "D:\\games", "D:\\games\\old", "D:\\emu"})
+      fs.add_directory(folder);
     drives.process_folder = "Q:\\";
     selector.replace_entries(drives.list());
     list.on_change = [this] { ++changes; };  // the folder browsers listen instead
@@ -42,8 +38,11 @@ class ChooserTest : public testing_support::SubsystemTest {
   ChooserServices chooser_services() {
     return {{services}, [this](const std::string& m) { errors.push_back(m); }, [this] { ++closes; }};
   }
-  // Picks the selector entry of a drive letter, as the user does.
-  void pick(char letter) { selector.pick(static_cast<int>(std::string_view(kLetters).find(letter))); }
+  // Picks the selector entry of a drive letter, as the user does; the letter it ends on.
+  char pick(char letter) {
+    selector.pick(static_cast<int>(std::string_view(kLetters).find(letter)));
+    return selector.letter();
+  }
 
   // Double-clicks the list row with this name.
   void open(const std::string& name) {
@@ -90,17 +89,14 @@ TEST(DriveSelectorModel, SetLetterRaisesOnlyForAnotherLetterPickingAlways) {
   EXPECT_EQ(state(), "q q 2 0");
   selector.set_letter('C');
   EXPECT_EQ(state(), "c c 0 1");
-  selector.set_letter('Z');  // a letter without entry is held and keeps the shown entry
-  selector.set_letter('z');
+  // A letter without entry is held and keeps the shown entry.
+  for (const char letter : {'Z', 'z'}) selector.set_letter(letter);
   EXPECT_EQ(state(), "z c 0 2");
-  selector.set_letter('\0');  // 0 clears the entry and raises every time: a fallback to 0 needs a guard
-  selector.set_letter('\0');
+  // 0 clears the entry and raises every time: a fallback to 0 needs a guard.
+  for (const char letter : {'\0', '\0'}) selector.set_letter(letter);
   EXPECT_EQ(state(), "- - -1 4");
-  selector.pick(0);  // picking raises even for the same entry and ignores bad indexes
-  selector.pick(1);
-  selector.pick(1);
-  selector.pick(3);
-  selector.pick(-1);
+  // Picking raises even for the same entry and ignores bad indexes.
+  for (const int index : {0, 1, 1, 3, -1}) selector.pick(index);
   EXPECT_EQ(state(), "d d 1 7");
 }
 
@@ -108,28 +104,21 @@ using FolderListTest = ChooserTest;
 
 TEST_F(FolderListTest, FoldersWithoutTrailingBackslashExceptRootsDrivesAtTheirCurrentFolder) {
   drives.current_folders['c'] = "C:\\Winx68k";
-  const auto shows = [&](const std::string& folder, int changes_so_far) {
-    EXPECT_EQ(list.folder(), folder);
-    EXPECT_EQ(changes, changes_so_far);
+  // The folder the list shows after going to a folder or a drive, and how often it moved.
+  const auto go = [&](const std::string& folder) {
+    folder.size() == 1 ? list.set_drive(folder[0]) : list.set_folder(folder);
+    return list.folder() + " " + std::to_string(changes);
   };
-  list.set_folder("C:\\Winx68k\\");
-  shows("C:\\Winx68k", 1);
-  list.set_folder("c:\\WINX68K\\");  // the folder shown again: no move
-  shows("C:\\Winx68k", 1);
-  list.set_folder("C:\\");
-  shows("C:\\", 2);
-  list.set_folder("D:\\games\\.\\old\\..\\\\old\\\\");
-  shows("D:\\games\\old", 3);
+  EXPECT_EQ(go("C:\\Winx68k\\"), "C:\\Winx68k 1");
+  EXPECT_EQ(go("c:\\WINX68K\\"), "C:\\Winx68k 1");  // the folder shown again: no move
+  EXPECT_EQ(go("C:\\"), "C:\\ 2");
+  EXPECT_EQ(go("D:\\games\\.\\old\\..\\\\old\\\\"), "D:\\games\\old 3");
   EXPECT_EQ(list.drive(), 'd');
-  list.set_drive('C');  // another drive goes to that drive's current folder
-  shows("c:\\Winx68k", 4);
-  list.set_drive('c');  // the same drive: nothing
-  shows("c:\\Winx68k", 4);
+  EXPECT_EQ(go("C"), "c:\\Winx68k 4");       // another drive goes to that drive's current folder
+  EXPECT_EQ(go("c"), "c:\\Winx68k 4");       // the same drive: nothing
   drives.current_folders['d'] = "D:\\Gone";  // a current folder deleted since: its root
-  list.set_drive('d');
-  shows("d:\\", 5);
-  list.set_folder("C:");  // a bare drive means its current folder
-  shows("C:\\Winx68k", 6);
+  EXPECT_EQ(go("d"), "d:\\ 5");
+  EXPECT_EQ(go("C:"), "C:\\Winx68k 6");  // a bare drive means its current folder
 }
 
 TEST_F(FolderListTest, RowsRunFromTheRootDownThenTheSubfolders) {
@@ -163,15 +152,15 @@ TEST_F(FolderListTest, UnreadableFolderShowsNoSubfoldersAndStartWithoutDriveUses
 
 class Foldersel2Test : public FolderBrowserTest<Foldersel2Rules, std::string> {
  protected:
-  void show(const std::string& start) {
+  std::string show(const std::string& start) {
     answer = start;
     rules.OnShow();
+    return shown();
   }
 };
 
 TEST_F(Foldersel2Test, OkAndEnterStoreTheFieldLosingOneLevelPerShowingCancelKeepsTheOpeningValue) {
-  show("C:\\Winx68k\\");
-  EXPECT_EQ(shown(), "c C:\\Winx68k C:\\Winx68k");
+  EXPECT_EQ(show("C:\\Winx68k\\"), "c C:\\Winx68k C:\\Winx68k");
   rules.Button1Click();
   EXPECT_EQ(answer, "C:\\Winx68k");
 
@@ -197,9 +186,8 @@ TEST_F(Foldersel2Test, OkAndEnterStoreTheFieldLosingOneLevelPerShowingCancelKeep
 
 TEST_F(Foldersel2Test, MissingStartFolderIsReportedAndTheDialogOpensOnTheDrive) {
   fs.remove_directory("C:\\Winx68k");
-  show("C:\\Winx68k\\");
+  EXPECT_EQ(show("C:\\Winx68k\\"), "c c:\\ c:\\");
   EXPECT_EQ(errors, std::vector<std::string>{"フォルダ C:\\Winx68k が見つかりません。"});
-  EXPECT_EQ(shown(), "c c:\\ c:\\");
   EXPECT_EQ(closes, 0);
 
   rules.OnShow();  // selector already on c: no drive step, the field keeps the start path
@@ -222,12 +210,11 @@ TEST_F(Foldersel2Test, DriveThatCannotBeUsedFallsBack) {
   pick('f');
   EXPECT_EQ(rules.last_good_drive(), 'f');
   fs.hide_from_is_directory("f:\\.");
-  pick('e');  // e fails: back to f, which now fails its second test: back to e, already tried
-  EXPECT_EQ(selector.letter(), 'f');
+  // e fails: back to f, which now fails its second test: back to e, already tried
+  EXPECT_EQ(pick('e'), 'f');
 
   show("D:\\emu\\");
-  pick('f');  // a root that cannot be opened: back to the opening drive
-  EXPECT_EQ(selector.letter(), 'd');
+  EXPECT_EQ(pick('f'), 'd');          // a root that cannot be opened: back to the opening drive
   EXPECT_EQ(edit.text(), "D:\\emu");  // the drive step ran again for d
 }
 
@@ -235,12 +222,9 @@ TEST_F(Foldersel2Test, DriveThatCannotBeUsedFallsBack) {
 TEST_F(Foldersel2Test, StartWithoutDriveLetterEndsOnAUsableDrive) {
   for (const std::string start : {"", "Winx68k\\", "\\\\server\\share\\emu\\", "\\", ":"}) {
     SCOPED_TRACE(start);
-    show(start);
-    EXPECT_EQ(selector.letter(), 'q');
-    EXPECT_EQ(edit.text(), start);
+    EXPECT_EQ(show(start), "q Q:\\ " + start);
     EXPECT_TRUE(errors.empty());
-    pick('e');  // the fallback from an empty CD drive ends too
-    EXPECT_EQ(selector.letter(), 'q');
+    EXPECT_EQ(pick('e'), 'q');  // the fallback from an empty CD drive ends too
     rules.Button1Click();
     EXPECT_EQ(answer, "Q:\\");
   }

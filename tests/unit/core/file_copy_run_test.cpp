@@ -1,13 +1,9 @@
 #include "core/file_copy_run.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
+#include "../subsystem_fixture.h"
 #include "core/folder_text_check.h"
-#include "fake_file_system.h"
-#include "fake_prompts.h"
-#include "recording_copy_view.h"
 
 namespace kivo {
 namespace {
@@ -22,11 +18,9 @@ constexpr const char* kQuestion = "指定されたフォルダは存在しませ
 const std::vector<std::string> kClosedAtOnce = {"opening", "close"};
 
 // A copy of the four files of Q:\kivo onto a fresh disk each time.
-class FileCopyRunTest : public ::testing::Test {
+class FileCopyRunTest : public testing_support::SubsystemTest {
  protected:
   fake::FakeFileSystem cd;
-  fake::FakeFileSystem fs;
-  fake::FakePrompts prompts;
   testing_support::RecordingCopyView view;
 
   FileCopyRunTest() {
@@ -79,8 +73,7 @@ TEST_F(FileCopyRunTest, RefusalsStopBeforeAnyCopy) {
     EXPECT_EQ(run(c.destination, c.base), CopyRunOutcome::stopped);
     EXPECT_EQ(prompts.asked(), c.boxes);
     EXPECT_EQ(view.events, kClosedAtOnce);
-    const int creation_tried = c.boxes.size() == 2 ? 1 : 0;  // the one call that failed
-    EXPECT_EQ(fs.changing_calls(), creation_tried);
+    EXPECT_EQ(fs.changing_calls(), c.boxes.size() == 2 ? 1 : 0);  // only a creation that failed
   }
 }
 
@@ -145,31 +138,26 @@ TEST(MegabytesText, ReadsInTenthsWithThousandsSeparators) {
   for (const auto& c : cases) EXPECT_EQ(megabytes_text(c.bytes, c.round_up), c.text) << c.bytes;
 }
 
-TEST(FolderTextCheck, AcceptsFullPathsAsTheChoosersProduceThem) {
-  for (const char* folder : {"C:\\Winx68k\\", "c:\\Winx68k", "D:\\emu\\winx68k", "C:\\", "C:\\a\\\\b",
-                             "C:\\エミュ\\winx68k", "\\\\server\\share", "\\\\server\\share\\winx68k\\",
-                             "C:\\con-x", "C:\\COM0", "C:\\.hidden", "C:\\a.b\\c"})
-    EXPECT_EQ(check_folder_text(folder), FolderTextProblem::none) << folder;
-  EXPECT_EQ(check_folder_text(""), FolderTextProblem::empty);
-}
-
-TEST(FolderTextCheck, RefusesWhatWouldLandSomewhereElse) {
-  for (const char* folder :
-       {"   ", "Winx68k", "C:Winx68k", "\\Winx68k", "1:\\a", "\\\\server", "\\\\\\share", "\\\\server\\"})
-    EXPECT_EQ(check_folder_text(folder), FolderTextProblem::not_absolute) << folder;
-  for (const char* folder : {"C:\\a?b", "C:\\a*", "C:\\a<b>", "C:\\a|b", "C:\\a\"b", "C:\\a:b", "C:\\a/b",
-                             "C:\\a\tb", "C:\\Winx68k ", "C:\\Winx68k.", "C:\\a\\..\\b", "C:\\.",
-                             "\\\\?\\C:\\x", "\\\\.\\C:\\x", "\\\\server\\share\\nul"})
-    EXPECT_EQ(check_folder_text(folder), FolderTextProblem::forbidden_name) << folder;
-}
-
-TEST(FolderTextCheck, DeviceNamesInAnyPlaceCaseAndExtension) {
+TEST(FolderTextCheck, FullPathsPassWhatWouldLandSomewhereElseOrNameADeviceIsRefused) {
+  const std::pair<FolderTextProblem, std::vector<const char*>> groups[] = {
+      {FolderTextProblem::none,
+       {"C:\\Winx68k\\", "c:\\Winx68k", "D:\\emu\\winx68k", "C:\\", "C:\\a\\\\b", "C:\\エミュ\\winx68k",
+        "\\\\server\\share", "\\\\server\\share\\winx68k\\", "C:\\con-x", "C:\\COM0", "C:\\.hidden",
+        "C:\\a.b\\c"}},
+      {FolderTextProblem::empty, {""}},
+      {FolderTextProblem::not_absolute,
+       {"   ", "Winx68k", "C:Winx68k", "\\Winx68k", "1:\\a", "\\\\server", "\\\\\\share", "\\\\server\\"}},
+      {FolderTextProblem::forbidden_name,
+       {"C:\\a?b", "C:\\a*", "C:\\a<b>", "C:\\a|b", "C:\\a\"b", "C:\\a:b", "C:\\a/b", "C:\\a\tb",
+        "C:\\Winx68k ", "C:\\Winx68k.", "C:\\a\\..\\b", "C:\\.", "\\\\?\\C:\\x", "\\\\.\\C:\\x",
+        "\\\\server\\share\\nul", "C:\\CON", "C:\\a\\nul.txt\\b"}},
+  };
+  for (const auto& [problem, folders] : groups)
+    for (const char* folder : folders) EXPECT_EQ(check_folder_text(folder), problem) << folder;
   for (const char* name : {"CON", "nul", "Aux", "prn", "COM1", "lpt9", "NUL.txt", "con .x", "CONOUT$"})
     EXPECT_TRUE(is_device_name(name)) << name;
   for (const char* name : {"CONS", "COM10", "LPT", "NULL", "xCON", ""})
     EXPECT_FALSE(is_device_name(name)) << name;
-  EXPECT_EQ(check_folder_text("C:\\CON"), FolderTextProblem::forbidden_name);
-  EXPECT_EQ(check_folder_text("C:\\a\\nul.txt\\b"), FolderTextProblem::forbidden_name);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <functional>
 #include <regex>
 
-#include "../core/recording_copy_view.h"
 #include "../subsystem_fixture.h"
 #include "core/user_error.h"
 #include "emulator/settings_record.h"
@@ -33,12 +32,11 @@ std::string patched(std::string image, char letter) {
 }
 
 // The CD in Q: holds the game's boot disk image, read-only as files copied
-// from a CD arrive; the drive browser answers from `drive_answers`, 0 once
-// they are used up.
+// from a CD arrive; the drive browser takes its answers from `drive_answers`,
+// 0 once they are used up.
 class BootDiskSetupTest : public testing_support::SubsystemTest {
  protected:
   std::string drive_answers;
-  int drive_questions = 0;
   const std::string cd_image = image_bytes(720000, 3);
 
   BootDiskSetupTest() {
@@ -49,8 +47,7 @@ class BootDiskSetupTest : public testing_support::SubsystemTest {
 
   BootDiskSetup setup(const std::string& source_base = "Q:\\kivo") {
     const auto ask = [this] {
-      ++drive_questions;
-      const char answer = drive_answers.empty() ? '\0' : drive_answers.front();
+      const char answer = drive_answers[0];  // the terminator once used up
       if (!drive_answers.empty()) drive_answers.erase(0, 1);
       return answer;
     };
@@ -87,17 +84,6 @@ TEST_F(BootDiskSetupTest, FolderFormsResolveToOneImagePath) {
   EXPECT_EQ(absolute_emulator_folder("c:"), "c:\\");
 }
 
-TEST_F(BootDiskSetupTest, FolderWithoutDriveOrTooLongIsRefusedBeforeAnything) {
-  write_record("TESTNUM=99\r\nFOLDER=winx68k\r\n");
-  EXPECT_EQ(run(),
-            "エミュレータのフォルダがドライブ名で始まっていないため、起動ディスクを設定できません:winx68k");
-  const std::string deep = "C:\\" + std::string(240, 'w');
-  write_record("TESTNUM=99\r\nFOLDER=" + deep + "\r\n");
-  EXPECT_EQ(run(), "パスが長すぎるためインストールできません（255文字まで）:" + deep + "\\kivokidou.d88");
-  EXPECT_EQ(drive_questions, 0);
-  EXPECT_TRUE(fs.exists(kRecordFile));
-}
-
 TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
   const std::string old_image = image_bytes(720000, 9);
   fs.add_file(kImage, old_image);
@@ -121,8 +107,9 @@ TEST_F(BootDiskSetupTest, EveryAnswerThatIsNotALetterIsAskedAgainOrStops) {
   EXPECT_EQ(fs.read(kImage), patched(cd_image, 'z'));
 }
 
-// An image that cannot be had or patched leaves the installed one and the record.
-TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
+// A folder without a drive or too long, or an image that cannot be had or
+// patched, leaves the installed image and the record, and asks for no drive.
+TEST_F(BootDiskSetupTest, RefusedFolderOrImageStopsWithTheImageAndTheRecordKept) {
   const std::string where = "ファイル " + std::string(kImage) + " ";
   write_record("TESTNUM=1\r\nDRIVE=D\r\n");
   EXPECT_EQ(run(), where + "は開けません");  // no emulator folder to copy into
@@ -135,11 +122,16 @@ TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
   ASSERT_EQ(run(), "");
   EXPECT_EQ(fs.read(kImage), patched(installed, 'D'));
 
-  const std::string no_letter = "にドライブ名を書き込めません:";
+  const std::string no_letter = where + "にドライブ名を書き込めません:";
+  const std::string deep = "C:\\" + std::string(240, 'w');
   const std::pair<std::function<void()>, std::string> cases[] = {
-      {[this] { fs.fail(FsOp::open_for_update, win_error::sharing_violation); }, "は開けません"},
+      {[this] { write_record("TESTNUM=99\r\nFOLDER=winx68k\r\n"); },
+       "エミュレータのフォルダがドライブ名で始まっていないため、起動ディスクを設定できません:winx68k"},
+      {[&] { write_record("TESTNUM=99\r\nFOLDER=" + deep + "\r\n"); },
+       "パスが長すぎるためインストールできません（255文字まで）:" + deep + "\\kivokidou.d88"},
+      {[this] { fs.fail(FsOp::open_for_update, win_error::sharing_violation); }, where + "は開けません"},
       {[this] { fs.add_file(kCdImage, image_bytes(kSecondDriveLetterPosition, 3)); },  // one byte short
-       "は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません"},
+       where + "は起動ディスクのイメージとしては小さすぎるため、ドライブ名を書き込めません"},
       {[this] { fs.fail(FsOp::write_byte, win_error::disk_full, "", 1); },
        no_letter + "ディスクに十分な空き領域がありません。"},
       {[this] { fs.fail(FsOp::write_byte, win_error::disk_full, "", 2); },
@@ -147,6 +139,7 @@ TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
       {[this] { fs.fail(FsOp::move, win_error::access_denied, "kivokidou.d88"); },
        no_letter + "アクセスが拒否されました。"},
   };
+  drive_answers = "D";
   for (const auto& [arrange, message] : cases) {
     SCOPED_TRACE(message);
     fs.clear_faults();
@@ -154,9 +147,10 @@ TEST_F(BootDiskSetupTest, ImageThatCannotBeHadOrPatchedStopsWithTheRecordKept) {
     fs.add_file(kImage, installed);
     write_record("TESTNUM=1\r\nDRIVE=D\r\n");
     arrange();
-    EXPECT_EQ(run(), where + message);
+    EXPECT_EQ(run(), message);
     EXPECT_EQ(fs.read(kImage), installed);
     EXPECT_TRUE(fs.exists(kRecordFile));
+    EXPECT_EQ(drive_answers, "D");
     for (const std::string& file : fs.files_below("C:\\WINX68K"))
       EXPECT_EQ(file.find("~k68cpy"), std::string::npos) << file;
   }

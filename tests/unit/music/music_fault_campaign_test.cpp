@@ -1,9 +1,8 @@
-// Presses both buttons from every state the edition folder can reach — those
-// our runs leave (finished, after any failed call, cut off after any change)
-// and those a user's hands make — cleanly, with each single call failing and
-// cut off after each change. No file may be lost, nothing left undone may look
-// done, the marker may never claim what the folders do not hold, and what our
-// runs left unfinished the next presses must finish.
+// Presses both buttons from every state our runs or a user's hands leave in the
+// edition folder, cleanly, with each single call failing and cut off after each
+// change. No file may be lost, nothing left undone may look done, the marker
+// may never claim what the folders do not hold, and what our runs left
+// unfinished the next presses must finish.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -80,11 +79,9 @@ bool marker_claim_holds(const FakeFileSystem& fs, int marker) {
   return saved_files > 0;
 }
 
-// How many of the calls and kill points of a run to try: every one with
-// KIVO_FULL_CAMPAIGN set (a few minutes); otherwise the first, the middle and
-// the last of each kind from the states made by hand and the settled ones
-// (`some`), and the first of each kind from the states the runs leave, which
-// keeps the campaign within seconds even in a debug build.
+// Which calls and kill points of a run to try: all with KIVO_FULL_CAMPAIGN set
+// (minutes); else the first, and with `some` the middle and the last too,
+// which keeps the campaign within seconds even in a debug build.
 std::vector<int> picked(int first, int last, bool some) {
   static const bool full = std::getenv("KIVO_FULL_CAMPAIGN") != nullptr;
   std::vector<int> picks;
@@ -238,28 +235,23 @@ const std::pair<const char*, std::function<void(MusicScene&, Set in_use)>> kBack
 
 // A state one of the operations leaves when it finishes.
 struct Settled {
-  const char* name;
+  std::string name;
   Set in_use;
   Set saved;
   int marker;
   bool cd_in = true;
 };
 
-Start make_start(const std::string& name, const std::function<void(MusicScene&)>& set_up) {
-  MusicScene s;
-  set_up(s);
-  return Start{name, s.fs, std::nullopt};
-}
-
+// A settled state with something more that `set_up` does.
 Start settled_start(const Settled& state, const std::string& more = "",
                     const std::function<void(MusicScene&)>& set_up = {}) {
-  return make_start(state.name + more, [&](MusicScene& s) {
-    s.put(kEdition, state.in_use);
-    if (state.saved != Set::none) s.put(kBackup, state.saved);
-    if (state.marker != 0) s.set_marker(state.marker);
-    if (!state.cd_in) s.fs.add_drive('Q', false);
-    if (set_up) set_up(s);
-  });
+  MusicScene s;
+  s.put(kEdition, state.in_use);
+  if (state.saved != Set::none) s.put(kBackup, state.saved);
+  if (state.marker != 0) s.set_marker(state.marker);
+  if (!state.cd_in) s.fs.add_drive('Q', false);
+  if (set_up) set_up(s);
+  return Start{state.name + more, s.fs, std::nullopt};
 }
 
 std::vector<Start> hand_made_states() {
@@ -267,15 +259,13 @@ std::vector<Start> hand_made_states() {
   for (const int marker : {-1, -2, 0, 1, 2, 7})  // -1: none, -2: garbled
     for (const Set in_use : {Set::originals, Set::fm})
       for (const auto& variant : kBackups)
-        states.push_back(make_start(std::string(in_use == Set::fm ? "FM" : "originals") + " in use, marker " +
-                                        std::to_string(marker) + ", " + variant.first,
-                                    [&](MusicScene& s) {
-                                      s.put(kEdition, in_use);
-                                      if (marker == -2)
-                                        s.fs.add_file(kMarkerFile, "\x81\x40[KIVO\r\nKIVOMUS\r\n=\xff\r\n");
-                                      if (marker >= 0) s.set_marker(marker);
-                                      variant.second(s, in_use);
-                                    }));
+        states.push_back(settled_start(
+            {in_use == Set::fm ? "FM" : "originals", in_use, Set::none, 0},
+            " in use, marker " + std::to_string(marker) + ", " + variant.first, [&](MusicScene& s) {
+              if (marker == -2) s.fs.add_file(kMarkerFile, "\x81\x40[KIVO\r\nKIVOMUS\r\n=\xff\r\n");
+              if (marker >= 0) s.set_marker(marker);
+              variant.second(s, in_use);
+            }));
 
   // The three settled states, each with something more.
   const Settled bases[] = {{"fresh edition", Set::originals, Set::none, 0},

@@ -12,58 +12,54 @@ namespace {
 using fake::AskedBox;
 using fake::BoxKind;
 
-class MusicOperations : public ::testing::Test {
+class MusicOperations : public ::testing::Test, protected MusicScene {
  protected:
-  MusicScene scene;
-
   // The one box the last press showed, and that it changed nothing.
   void expect_only(BoxKind kind, int changes_before) {
-    ASSERT_EQ(scene.prompts.asked().size(), 1u);
-    EXPECT_EQ(scene.prompts.asked()[0].kind, kind);
-    EXPECT_EQ(scene.fs.changing_calls(), changes_before);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, kind);
+    EXPECT_EQ(fs.changing_calls(), changes_before);
   }
   bool says(const std::string& text) const {
-    return scene.prompts.asked().back().text.find(text) != std::string::npos;
+    return prompts.asked().back().text.find(text) != std::string::npos;
   }
 };
 
 TEST_F(MusicOperations, TheFmSetSavedBesideOtherFilesInUseIsSwappedOnlyWhenTheUserSaysSo) {
-  scene.put(kEdition, Set::originals);
-  scene.put(kBackup, Set::fm);
-  scene.prompts.answer({false, true});
-  const int changes = scene.fs.changing_calls();
-  scene.install();
+  put(kBackup, Set::fm);
+  prompts.answer({false, true});
+  const int changes = fs.changing_calls();
+  install();
   expect_only(BoxKind::confirm, changes);
   EXPECT_TRUE(says(kMarkerFile));
-  EXPECT_FALSE(scene.fs.exists(kMarkerFile));
-  scene.install();
-  ASSERT_EQ(scene.prompts.asked().size(), 2u);
-  EXPECT_EQ(scene.prompts.asked()[1], scene.prompts.asked()[0]);
-  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
+  EXPECT_FALSE(fs.exists(kMarkerFile));
+  install();
+  ASSERT_EQ(prompts.asked().size(), 2u);
+  EXPECT_EQ(prompts.asked()[1], prompts.asked()[0]);
+  EXPECT_TRUE(settled(Set::fm, Set::originals, 1));
 }
 
 TEST_F(MusicOperations, AnOriginalTheEditionLacksStaysAbsentAfterARestoreButTheFmFileIsKept) {
-  scene.put(kEdition, Set::originals);
   const std::string entry(replacement_list()[4]);
-  scene.remove(at(kEdition, entry));
-  scene.install();
-  EXPECT_EQ(scene.fs.read(at(kEdition, entry)), fm_of(entry));
-  EXPECT_FALSE(scene.fs.exists(at(kBackup, entry)));
+  remove(at(kEdition, entry));
+  install();
+  EXPECT_EQ(fs.read(at(kEdition, entry)), fm_of(entry));
+  EXPECT_FALSE(fs.exists(at(kBackup, entry)));
   // The restore says which file in use has nothing to come back in its place,
   // and goes on only when told to.
-  const int changes = scene.fs.changing_calls();
-  scene.restore();
+  const int changes = fs.changing_calls();
+  restore();
   expect_only(BoxKind::confirm, changes);
   EXPECT_TRUE(says(at(kEdition, entry) + "\n"));
-  scene.prompts.answer({true});
-  scene.restore();
-  EXPECT_EQ(scene.prompts.asked().size(), 2u);
-  EXPECT_FALSE(scene.fs.exists(at(kEdition, entry)));
-  EXPECT_EQ(scene.fs.read(at(kBackup, entry)), fm_of(entry));
-  EXPECT_EQ(scene.marker(), 2);
-  scene.install();
-  EXPECT_EQ(scene.fs.read(at(kEdition, entry)), fm_of(entry));
-  EXPECT_FALSE(scene.fs.exists(at(kBackup, entry)));
+  prompts.answer({true});
+  restore();
+  EXPECT_EQ(prompts.asked().size(), 2u);
+  EXPECT_FALSE(fs.exists(at(kEdition, entry)));
+  EXPECT_EQ(fs.read(at(kBackup, entry)), fm_of(entry));
+  EXPECT_EQ(marker(), 2);
+  install();
+  EXPECT_EQ(fs.read(at(kEdition, entry)), fm_of(entry));
+  EXPECT_FALSE(fs.exists(at(kBackup, entry)));
 }
 
 // Each refusal says what is where and what the user can do, and none claims
@@ -105,7 +101,6 @@ TEST(MusicRefusals, SayWhatIsWrongAndChangeNothing) {
   };
   for (const auto& c : cases) {
     MusicScene s;
-    s.put(kEdition, Set::originals);
     c.set_up(s);
     const int changes = s.fs.changing_calls();
     s.install();
@@ -120,35 +115,33 @@ TEST(MusicRefusals, SayWhatIsWrongAndChangeNothing) {
 }
 
 TEST_F(MusicOperations, AMarkerThatCannotBeWrittenIsWrittenByTheNextRun) {
-  scene.put(kEdition, Set::originals);
-  scene.install();
-  scene.profiles.fail_write(win_error::access_denied, "kivomus");
-  scene.restore();
-  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
-  EXPECT_EQ(scene.prompts.asked().back().text.rfind(std::string(kMarkerFile) + " に書き込めません\n", 0), 0u);
-  EXPECT_EQ(scene.marker(), 1);
-  EXPECT_TRUE(scene.fs.exists(kJournal));
-  scene.restore();
-  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::information);
-  EXPECT_TRUE(scene.settled(Set::originals, Set::fm, 2));
+  install();
+  profiles.fail_write(win_error::access_denied, "kivomus");
+  restore();
+  EXPECT_EQ(prompts.asked().back().kind, BoxKind::error);
+  EXPECT_EQ(prompts.asked().back().text.rfind(std::string(kMarkerFile) + " に書き込めません\n", 0), 0u);
+  EXPECT_EQ(marker(), 1);
+  EXPECT_TRUE(fs.exists(kJournal));
+  restore();
+  EXPECT_EQ(prompts.asked().back().kind, BoxKind::information);
+  EXPECT_TRUE(settled(Set::originals, Set::fm, 2));
 }
 
 TEST_F(MusicOperations, ADeepProgramFolderBlocksOnlyWhatReadsTheCd) {
   const std::string deep = "Q:\\" + std::string(225, 'q') + "\\";
-  scene.environment.program = deep + "kivo68i.exe";
-  scene.fs.add_directory(deep);
-  scene.put(kEdition, Set::originals);
-  scene.install();
-  EXPECT_EQ(scene.prompts.asked().back().kind, BoxKind::error);
+  environment.program = deep + "kivo68i.exe";
+  fs.add_directory(deep);
+  install();
+  EXPECT_EQ(prompts.asked().back().kind, BoxKind::error);
   EXPECT_TRUE(says("長すぎる"));
-  EXPECT_EQ(scene.holds(kEdition), Set::originals);
+  EXPECT_EQ(holds(kEdition), Set::originals);
 
-  scene.put(kBackup, Set::fm);
-  scene.set_marker(2);
-  scene.install();
-  EXPECT_TRUE(scene.settled(Set::fm, Set::originals, 1));
-  scene.install();
-  EXPECT_EQ(scene.prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
+  put(kBackup, Set::fm);
+  set_marker(2);
+  install();
+  EXPECT_TRUE(settled(Set::fm, Set::originals, 1));
+  install();
+  EXPECT_EQ(prompts.asked().back(), (AskedBox{BoxKind::information, kAlreadyFmText}));
 }
 
 // No Programs value, no shortcut, an unreadable one or one whose target names

@@ -1,7 +1,8 @@
 #pragma once
-// A Windows edition installed on the fake file system, found through its
-// Start-menu shortcut, with the FM versions on a CD in drive Q:.
+// A Windows edition installed on the fake file system with its original music,
+// found through its Start-menu shortcut, with the FM versions on a CD in drive Q:.
 
+#include <algorithm>
 #include <string>
 
 #include "fake_services.h"
@@ -53,7 +54,7 @@ class MusicScene : public fake::FakeServices {
     registry.set_text(kShellFoldersKey, "Programs", kPrograms);
     point_shortcut_at(std::string(kEdition) + "Kivo.exe");
     fs.add_file(std::string(kEdition) + "Kivo.exe", "EXE");
-    put(kEdition, Set::none);
+    put(kEdition, Set::originals);
     for (const std::string_view entry : replacement_list())
       fs.add_file(at(kFmSource, entry), fm_of(entry), file_attribute::read_only);
   }
@@ -81,13 +82,12 @@ class MusicScene : public fake::FakeServices {
 
   // Which set a folder holds completely, or none when it is incomplete or mixed.
   Set holds(const std::string& folder) const {
-    bool all_original = true;
-    bool all_fm = true;
-    for (const std::string_view entry : replacement_list()) {
-      all_original = all_original && fs.read(at(folder, entry)) == original_of(entry);
-      all_fm = all_fm && fs.read(at(folder, entry)) == fm_of(entry);
-    }
-    return all_original ? Set::originals : all_fm ? Set::fm : Set::none;
+    const auto all = [&](auto content_of) {
+      return std::ranges::all_of(replacement_list(), [&](std::string_view entry) {
+        return fs.read(at(folder, entry)) == content_of(entry);
+      });
+    };
+    return all(original_of) ? Set::originals : all(fm_of) ? Set::fm : Set::none;
   }
 
   // The state after a finished operation: one set in use, the other saved,
