@@ -1,8 +1,9 @@
 # shellcheck shell=bash
 # The Windows edition the music bonus works on: our own generated files at
-# C:\Games\KivoWin and its Start-menu shortcut (lib.sh sources this).
+# C:\ゲーム\Kivo Win (a Japanese name, as users' folders have) and its
+# Start-menu shortcut (lib.sh sources this).
 
-MUSIC_EDITION='C:\Games\KivoWin'
+MUSIC_EDITION='C:\ゲーム\Kivo Win'
 MUSIC_LINK_TOOL=$KIVO_BUILD_WIN64/tools/windows/make_edition_link/make_edition_link.exe
 MUSIC_ORIGINALS=$KIVO_STATE/music-originals
 

@@ -15,7 +15,7 @@ shot music_winsasi1
 # waits until the watcher watches: the label moves on within a second.
 rm -f "$KIVO_STATE/watching"
 (wine "$KIVO_DRIVER_EXE" --timeout 90 --ready "Z:${KIVO_STATE//\//\\}\\watching" expect-caption winsasi3.Label2 \
-  'C:\Games\KivoWin\mp3\kv17_gameover.mp3' >/dev/null 2>&1 && sleep 0.5 && shot music_winsasi3_copying) &
+  "$MUSIC_EDITION\\mp3\\kv17_gameover.mp3" >/dev/null 2>&1 && sleep 0.5 && shot music_winsasi3_copying) &
 watcher=$!
 await 30 "the watcher did not start" test -e "$KIVO_STATE/watching"
 music_press Button1
@@ -58,13 +58,13 @@ press_and_kill_while() {  # BUTTON PATH PHASE
 }
 
 # Killed while the saved originals are copied back over the FM versions.
-press_and_kill_while Button2 'C:\Games\KivoWin\backup\mp3\kv17_gameover.mp3' "swap 2 restore"
+press_and_kill_while Button2 "$MUSIC_EDITION\\backup\\mp3\\kv17_gameover.mp3" "swap 2 restore"
 music_expect_set backup originals backup2 fm
 open_bonus_window
 music_finish_interrupted_swap
 
 # Killed while the originals are saved into backup2\: undone, nothing to restore.
-press_and_kill_while Button1 'C:\Games\KivoWin\mp3\kv17_gameover.mp3' "swap 1 save"
+press_and_kill_while Button1 "$MUSIC_EDITION\\mp3\\kv17_gameover.mp3" "swap 1 save"
 music_expect_set "" originals backup fm
 open_bonus_window
 drv click winsasi1.Button2

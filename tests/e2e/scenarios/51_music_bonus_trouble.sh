@@ -11,7 +11,7 @@ drv expect-focus winsasi1.Button1
 mkdir -p "$(music_edition_dir)/backup/mp3"
 printf 'older tool\r\n' >"$(music_edition_dir)/backup/mp3/kv05_forest.mp3"
 drv click winsasi1.Button1
-drv msgbox $'backupフォルダに、使用中のファイルと内容の違うファイルがあります。\nC:\\Games\\KivoWin\\backup\\mp3\\kv05_forest.mp3'
+drv msgbox $'backupフォルダに、使用中のファイルと内容の違うファイルがあります。\n'"$MUSIC_EDITION\\backup\\mp3\\kv05_forest.mp3"
 shot music_backup_differs
 drv msgbox-press OK
 music_expect_set "" originals
