@@ -10,6 +10,11 @@ REQUIRED_PACKAGES=(mingw-w64 wine wine64 xvfb imagemagick x11-utils fonts-ipafon
   ninja-build g++ googletest libgtest-dev clang-format clang libclang-rt-14-dev
   xorriso genisoimage libarchive-tools locales)
 
+# Runs a command as root: directly, or through sudo.
+as_root() {
+  if ((EUID == 0)); then "$@"; else sudo "$@"; fi
+}
+
 # Installs with apt-get only what is missing (one "apt-get update" at most).
 install_missing_packages() {
   local missing=() package
@@ -18,25 +23,19 @@ install_missing_packages() {
   done
   ((${#missing[@]})) || return 0
   echo "installing: ${missing[*]}"
-  local sudo=()
-  if ((EUID != 0)); then
-    command -v sudo >/dev/null || { echo "missing packages: ${missing[*]} (run as root to install)" >&2; return 1; }
-    sudo=(sudo)
-  fi
+  ((EUID == 0)) || command -v sudo >/dev/null ||
+    { echo "missing packages: ${missing[*]} (run as root to install)" >&2; return 1; }
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -q >/dev/null &&
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+  as_root apt-get update -q >/dev/null && as_root apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
 
 # Wine takes its ANSI code page from the Unix locale, and the program's users
 # run Windows with code page 932; the Japanese locale gives Wine that page.
 make_japanese_locale() {
   locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && return 0
-  local sudo=()
-  ((EUID == 0)) || sudo=(sudo)
-  "${sudo[@]}" sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen &&
-    { grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null; } &&
-    "${sudo[@]}" locale-gen >/dev/null
+  as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen &&
+    { grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null; } &&
+    as_root locale-gen >/dev/null
 }
 
 # Configures DIR once (further arguments go to cmake) and builds it; with
